@@ -1,0 +1,11 @@
+add_library(tessarel_warnings INTERFACE)
+target_compile_options(tessarel_warnings INTERFACE
+  -Wall -Wextra -Wpedantic -Wold-style-cast -Woverloaded-virtual -Wnon-virtual-dtor -Wshadow=local)
+target_compile_definitions(tessarel_warnings INTERFACE QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_CAST_FROM_STRING)
+if(TESSAREL_WERROR)
+  target_compile_options(tessarel_warnings INTERFACE -Werror)
+endif()
+if(TESSAREL_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDateTime>
+
+// The time source of the program; tests install one whose time they control.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+    // Waits about `ms` milliseconds without processing window events.
+    virtual void sleep(int ms) = 0;
+
+    static Clock &current();
+    static void install(Clock *clock);
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Shows the program's help file (HTML with one anchor per topic number) at a topic.
+namespace HelpViewer {
+// Command 1 shows the topic `context`; command 11 shows the contents at the top of the file.
+void show(const QString &helpFile, int command, int context);
+// The file in the current folder whose name matches `helpFile` letter case ignored, or "".
+QString locate(const QString &helpFile);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "components/Dialogs.h"
+
+// The seam's real implementation: Qt's own dialogs.
+class QtDialogs : public Dialogs
+{
+public:
+    int messageBox(const QString &text, int style, const QString &caption) override;
+    void showHelp(const QString &helpFile, int command, int context) override;
+    void openWebAddress(const QString &address) override;
+    void setClipboardText(const QString &text) override;
+    void setClipboardImage(const QImage &image) override;
+    bool chooseFont(QFont &font, QColor &colour, int flags) override;
+    bool pageSetup(QPrinter &printer) override;
+    bool printDialog(QPrinter &printer) override;
+};

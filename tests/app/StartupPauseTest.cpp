@@ -1,0 +1,69 @@
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+#include "app/Clock.h"
+#include "app/HINFO1.h"
+
+namespace {
+
+// A clock whose sleeps advance its own time.
+class SteppedClock : public Clock
+{
+public:
+    explicit SteppedClock(QDateTime start) : time(start) { Clock::install(this); }
+    ~SteppedClock() override { Clock::install(nullptr); }
+    QDateTime now() const override { return time; }
+    void sleep(int ms) override
+    {
+        slept += ms;
+        time = time.addMSecs(ms * stepFactor);
+    }
+    QDateTime time;
+    qint64 slept = 0;
+    int stepFactor = 1;
+};
+
+QDateTime at(int minute, int second, int ms)
+{
+    return QDateTime(QDate(2026, 12, 8), QTime(10, minute, second, ms));
+}
+
+} // namespace
+
+TEST(StartupPause, WaitsUntilSecondsAdvancedByTwo)
+{
+    SteppedClock clock(at(0, 10, 500));
+    HINFO1::startupPause();
+    EXPECT_EQ(clock.time.time().second(), 12);
+    EXPECT_EQ(clock.time.time().msec(), 0);
+    EXPECT_EQ(clock.slept, 1500);
+}
+
+TEST(StartupPause, CrossesTheMinuteBoundary)
+{
+    for (int start : {58, 59}) {
+        SteppedClock clock(at(0, start, 0));
+        HINFO1::startupPause();
+        EXPECT_EQ(clock.time.time().second(), (start + 2) % 60) << start;
+        EXPECT_EQ(clock.time.time().minute(), 1) << start;
+    }
+}
+
+TEST(StartupPause, SleepsBetweenReadsAndEndsWhenTheClockJumps)
+{
+    SteppedClock clock(at(0, 30, 900));
+    clock.stepFactor = 250; // each short sleep moves the clock five seconds
+    const int reads = HINFO1::startupPause();
+    EXPECT_LE(reads, 3);
+    EXPECT_GT(clock.slept, 0);
+}
+
+TEST(BusyPointer, OnAndOffAreNotCounted)
+{
+    HINFO1::busyOn();
+    HINFO1::busyOn();
+    EXPECT_EQ(HINFO1::mousePointer(), 11);
+    HINFO1::busyOff();
+    EXPECT_EQ(HINFO1::mousePointer(), 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}

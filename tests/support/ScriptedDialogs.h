@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+#include "components/Dialogs.h"
+
+// Records every dialog the program asks for and answers from queues; installs itself while it lives.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    struct Message {
+        QString text;
+        int style;
+        QString caption;
+    };
+    struct Help {
+        QString file;
+        int command;
+        int context;
+    };
+
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    // Queued answers; an empty queue answers the first button of the box (OK or Yes).
+    void answer(int reply) { m_answers.append(reply); }
+    void answerFont(const QFont &font, const QColor &colour = QColor()) { m_fonts.append({font, colour}); }
+    void cancelNextFont() { m_fonts.append({QFont(), QColor(), true}); }
+    void answerPageSetup(bool ok) { m_pageSetups.append(ok); }
+    void answerPrint(bool ok) { m_prints.append(ok); }
+
+    QList<Message> messages;
+    QList<Help> helps;
+    QStringList webAddresses;
+    QString clipboardText;
+    QImage clipboardImage;
+    QList<int> fontFlags;
+    int pageSetupCalls = 0;
+    int printCalls = 0;
+
+    int messageBox(const QString &text, int style, const QString &caption) override;
+    void showHelp(const QString &helpFile, int command, int context) override;
+    void openWebAddress(const QString &address) override;
+    void setClipboardText(const QString &text) override;
+    void setClipboardImage(const QImage &image) override;
+    bool chooseFont(QFont &font, QColor &colour, int flags) override;
+    bool pageSetup(QPrinter &printer) override;
+    bool printDialog(QPrinter &printer) override;
+
+private:
+    struct FontAnswer {
+        QFont font;
+        QColor colour;
+        bool cancel = false;
+    };
+    QList<int> m_answers;
+    QList<FontAnswer> m_fonts;
+    QList<bool> m_pageSetups;
+    QList<bool> m_prints;
+};
