@@ -1,0 +1,140 @@
+#include "app/files/QuotedLineFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/files/AnsiText.h"
+
+namespace {
+
+constexpr char Quote = '"';
+constexpr char Comma = ',';
+const QString KeptSuffix = QStringLiteral(".bak");
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// Reads fields one after another from a byte buffer.
+class FieldReader
+{
+public:
+    explicit FieldReader(const QByteArray &bytes) : m_bytes(bytes) {}
+
+    bool atEnd() const { return m_pos >= m_bytes.size(); }
+
+    QByteArray next()
+    {
+        skipBlanks();
+        QByteArray field;
+        if (!atEnd() && at() == Quote) {
+            ++m_pos;
+            field = takeUntil([](char c) { return c == Quote || isLineEnd(c); });
+            if (!atEnd() && at() == Quote)
+                ++m_pos;
+            takeUntil([](char c) { return c == Comma || isLineEnd(c); });
+        } else {
+            field = takeUntil([](char c) { return c == Comma || isLineEnd(c); }).trimmed();
+        }
+        skipDelimiter();
+        return field;
+    }
+
+private:
+    char at() const { return m_bytes.at(m_pos); }
+
+    void skipBlanks()
+    {
+        while (!atEnd() && isBlank(at()))
+            ++m_pos;
+    }
+
+    template <typename Stop> QByteArray takeUntil(Stop stop)
+    {
+        const qsizetype start = m_pos;
+        while (!atEnd() && !stop(at()))
+            ++m_pos;
+        return m_bytes.mid(start, m_pos - start);
+    }
+
+    // One comma, or one line end (CR LF, CR or LF).
+    void skipDelimiter()
+    {
+        if (atEnd())
+            return;
+        const char c = at();
+        ++m_pos;
+        if (c == '\r' && !atEnd() && at() == '\n')
+            ++m_pos;
+    }
+
+    const QByteArray &m_bytes;
+    qsizetype m_pos = 0;
+};
+
+} // namespace
+
+QuotedLineFile::QuotedLineFile(QString path) : m_path(std::move(path)) {}
+
+bool QuotedLineFile::exists() const
+{
+    return QFileInfo::exists(m_path);
+}
+
+QStringList QuotedLineFile::read() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parse(file.readAll());
+}
+
+QString QuotedLineFile::keptCopyPath() const
+{
+    return m_path + KeptSuffix;
+}
+
+QString QuotedLineFile::keepBeforeNextWrite(const QString &problem)
+{
+    m_keepPending = true;
+    return QStringLiteral("%1 %2. The file as it was is kept as %3 when it is next saved.")
+        .arg(QFileInfo(m_path).fileName(), problem, QFileInfo(keptCopyPath()).fileName());
+}
+
+WriteResult QuotedLineFile::write(const QStringList &values)
+{
+    if (m_keepPending && exists()) {
+        const WriteResult kept = keepCopyAside(m_path, KeptSuffix);
+        if (!kept)
+            return {false, QStringLiteral("%1 was not replaced, because a copy of it could not be kept: %2")
+                               .arg(QFileInfo(m_path).fileName(), kept.error)};
+    }
+    m_keepPending = false;
+    return writeWholeFile(m_path, format(values));
+}
+
+QStringList QuotedLineFile::parse(const QByteArray &bytes)
+{
+    QStringList fields;
+    FieldReader reader(bytes);
+    while (!reader.atEnd())
+        fields.append(fromAnsi(reader.next()));
+    return fields;
+}
+
+QByteArray QuotedLineFile::format(const QStringList &values)
+{
+    QByteArray out;
+    for (const QString &value : values) {
+        QByteArray bytes = toAnsi(value);
+        bytes.replace(Quote, '\'').replace('\r', ' ').replace('\n', ' ');
+        out.append(Quote).append(bytes).append(Quote).append("\r\n");
+    }
+    return out;
+}

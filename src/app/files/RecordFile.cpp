@@ -1,0 +1,91 @@
+#include "app/files/RecordFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include "app/files/AnsiText.h"
+
+namespace {
+
+qsizetype recordOffset(int n)
+{
+    return static_cast<qsizetype>(n - 1) * RecordFile::RecordLength;
+}
+
+WriteResult refuse(const QString &path, const QString &reason)
+{
+    return {false, QStringLiteral("Unable to write %1: %2").arg(QFileInfo(path).fileName(), reason)};
+}
+
+} // namespace
+
+RecordFile::RecordFile(QString path) : m_path(std::move(path)) {}
+
+WriteResult RecordFile::create() const
+{
+    if (QFileInfo::exists(m_path))
+        return {true, {}};
+    return writeWholeFile(m_path, {});
+}
+
+QByteArray RecordFile::contents() const
+{
+    create();
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QString RecordFile::read(int n) const
+{
+    return decodeRecord(contents(), n);
+}
+
+QStringList RecordFile::read(int first, int count) const
+{
+    const QByteArray file = contents();
+    QStringList texts;
+    for (int n = first; n < first + count; ++n)
+        texts.append(decodeRecord(file, n));
+    return texts;
+}
+
+WriteResult RecordFile::write(int n, const QString &text) const
+{
+    if (n < 1)
+        return refuse(m_path, QStringLiteral("there is no record %1").arg(n));
+    QByteArray file = contents();
+    if (!encodeRecord(file, n, text))
+        return refuse(m_path, QStringLiteral("\"%1\" is longer than %2 characters").arg(text).arg(MaxTextLength));
+    return writeWholeFile(m_path, file);
+}
+
+QString RecordFile::decodeRecord(const QByteArray &file, int n)
+{
+    if (n < 1)
+        return {};
+    const qsizetype start = recordOffset(n);
+    if (start + 2 > file.size())
+        return {};
+    const quint16 length = qFromLittleEndian<quint16>(file.constData() + start);
+    if (length > MaxTextLength || start + 2 + length > file.size())
+        return {};
+    return fromAnsi(QByteArrayView(file).sliced(start + 2, length));
+}
+
+bool RecordFile::encodeRecord(QByteArray &file, int n, const QString &text)
+{
+    const QByteArray bytes = toAnsi(text);
+    if (n < 1 || bytes.size() > MaxTextLength)
+        return false;
+    const qsizetype start = recordOffset(n);
+    if (file.size() < start + RecordLength)
+        file.append(start + RecordLength - file.size(), '\0');
+    char *record = file.data() + start;
+    qToLittleEndian<quint16>(static_cast<quint16>(bytes.size()), record);
+    std::copy(bytes.cbegin(), bytes.cend(), record + 2);
+    std::fill(record + 2 + bytes.size(), record + RecordLength, '\0');
+    return true;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "app/SafeWrite.h"
+
+// A file of fixed 20-byte records numbered from 1. Each record holds one text: its length as an
+// unsigned 16-bit little-endian number, then that many Windows-1252 bytes, then zeros to the end of
+// the record.
+//
+// Reading never fails: a record beyond the end of the file, of length 0, or whose length does not fit
+// its record or the file reads as the empty text. Writing a record rewrites the whole file atomically
+// and leaves the bytes of every other record as they were.
+class RecordFile
+{
+public:
+    static constexpr int RecordLength = 20;
+    static constexpr int MaxTextLength = RecordLength - 2;
+
+    explicit RecordFile(QString path);
+
+    const QString &path() const { return m_path; }
+
+    // Opening creates the file, empty, when it is missing. Reads call this; a failure to create only
+    // means the records read as empty.
+    WriteResult create() const;
+
+    // Record n (1-based).
+    QString read(int n) const;
+    // Records first .. first + count - 1, in order, from one read of the file.
+    QStringList read(int first, int count) const;
+
+    // Replaces record n. Records missing before it are added as zeros (they read as empty).
+    // Fails, writing nothing, for n < 1 or a text longer than 18 bytes.
+    WriteResult write(int n, const QString &text) const;
+
+    // The byte-level codec behind read and write.
+    static QString decodeRecord(const QByteArray &file, int n);
+    static bool encodeRecord(QByteArray &file, int n, const QString &text);
+
+private:
+    QByteArray contents() const;
+
+    QString m_path;
+};

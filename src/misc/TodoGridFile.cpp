@@ -1,0 +1,30 @@
+#include "misc/TodoGridFile.h"
+
+TodoGridFile::TodoGridFile(const QString &path) : m_file(path) {}
+
+TodoGridFile::Loaded TodoGridFile::load()
+{
+    Loaded loaded;
+    loaded.found = m_file.exists();
+    const QStringList fields = m_file.read();
+    loaded.grid = TodoGrid::fromFields(fields);
+    const auto count = fields.size();
+    if (count > TodoGrid::CellCount)
+        loaded.note = m_file.keepBeforeNextWrite(
+            QStringLiteral("holds %1 fields; only the first %2 (%3 rows) can be kept")
+                .arg(count)
+                .arg(TodoGrid::CellCount)
+                .arg(TodoGrid::Rows));
+    else if (count > 0 && count < TodoGrid::CellCount)
+        loaded.note = m_file.keepBeforeNextWrite(
+            QStringLiteral("ends after %1 of its %2 fields; the missing cells are empty")
+                .arg(count)
+                .arg(TodoGrid::CellCount));
+    loaded.partial = !loaded.note.isEmpty();
+    return loaded;
+}
+
+WriteResult TodoGridFile::save(const TodoGrid &grid)
+{
+    return m_file.write(grid.fileFields());
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include "app/SafeWrite.h"
+#include "app/files/QuotedLineFile.h"
+#include "misc/TodoGrid.h"
+
+// TODOActv.FIL, the to-do list: 2500 quoted lines, five for each of the 500 rows in row order.
+class TodoGridFile
+{
+public:
+    static constexpr auto DefaultFileName = "TODOActv.FIL";
+
+    struct Loaded {
+        TodoGrid grid;
+        bool found = false;
+        // The file was not the 2500 lines this program writes: it held more (the surplus is not
+        // shown) or fewer (it was cut short; missing cells are empty). `note` says so, and the file is
+        // copied aside before the next save replaces it.
+        bool partial = false;
+        QString note;
+    };
+
+    explicit TodoGridFile(const QString &path = QString::fromLatin1(DefaultFileName));
+
+    Loaded load();
+    // Writes every cell as one quoted line, column 4 always empty.
+    WriteResult save(const TodoGrid &grid);
+
+    const QuotedLineFile &file() const { return m_file; }
+
+private:
+    QuotedLineFile m_file;
+};

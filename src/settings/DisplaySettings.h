@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include "app/SafeWrite.h"
+#include "app/files/RecordFile.h"
+
+// The display settings file GColor3.Fil: small whole numbers kept as their decimal text in
+// records 2, 4 and 11 of a record file. The other records are never touched.
+class DisplaySettings
+{
+public:
+    enum Record {
+        WorkAreaGridPicture = 2, // 0 none, 1-8 picture WP<n>.jpg
+        MiscGridPicture = 4,     // 0 none, 1-8 picture WP<n>.jpg
+        GuideLines = 11,         // 0 do not display, 1 display
+    };
+
+    static constexpr auto DefaultFileName = "GColor3.Fil";
+
+    explicit DisplaySettings(const QString &path = QString::fromLatin1(DefaultFileName));
+
+    // The record's stored text; creates the file, empty, when it is missing.
+    QString text(Record record) const;
+    // The record's numeric value: 0 for a record never written.
+    int value(Record record) const { return numericValue(text(record)); }
+    WriteResult setValue(Record record, int value) const;
+
+    // Leading blanks, an optional sign and the digits that follow; anything else, or nothing, gives 0.
+    static int numericValue(const QString &text);
+    // The text stored for a number: 3 is "3".
+    static QString numberText(int value);
+    // "WP" + the stored text without surrounding blanks + ".jpg".
+    static QString pictureName(const QString &storedText);
+
+private:
+    RecordFile m_file;
+};
