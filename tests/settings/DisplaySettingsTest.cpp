@@ -1,0 +1,81 @@
+#include <QDir>
+#include <gtest/gtest.h>
+#include <limits>
+
+#include "app/files/RecordBytes.h"
+#include "settings/DisplaySettings.h"
+#include "support/TempFolder.h"
+
+TEST(DisplaySettings, AFirstReadCreatesAnEmptyFileAndGivesTheDefaults)
+{
+    TempFolder folder;
+    const DisplaySettings settings;
+    EXPECT_EQ(settings.value(DisplaySettings::WorkAreaGridPicture), 0);
+    EXPECT_TRUE(folder.exists("GColor3.Fil"));
+    EXPECT_TRUE(folder.read("GColor3.Fil").isEmpty());
+    EXPECT_EQ(settings.value(DisplaySettings::MiscGridPicture), 0);
+    EXPECT_EQ(settings.value(DisplaySettings::GuideLines), 0);
+}
+
+TEST(DisplaySettings, RecordsTwoFourAndElevenRoundTripAndLeaveTheOthersAlone)
+{
+    TempFolder folder;
+    const DisplaySettings settings;
+    ASSERT_TRUE(settings.setValue(DisplaySettings::WorkAreaGridPicture, 3));
+    EXPECT_EQ(folder.read("GColor3.Fil"), zeroRecords(1) + recordBytes("3"));
+
+    ASSERT_TRUE(settings.setValue(DisplaySettings::GuideLines, 1));
+    ASSERT_TRUE(settings.setValue(DisplaySettings::MiscGridPicture, 8));
+    EXPECT_EQ(folder.read("GColor3.Fil"), zeroRecords(1) + recordBytes("3") + zeroRecords(1) + recordBytes("8") +
+                                              zeroRecords(6) + recordBytes("1"));
+    EXPECT_EQ(settings.value(DisplaySettings::WorkAreaGridPicture), 3);
+    EXPECT_EQ(settings.value(DisplaySettings::MiscGridPicture), 8);
+    EXPECT_EQ(settings.value(DisplaySettings::GuideLines), 1);
+
+    ASSERT_TRUE(settings.setValue(DisplaySettings::WorkAreaGridPicture, 0));
+    EXPECT_EQ(settings.text(DisplaySettings::WorkAreaGridPicture), "0");
+    EXPECT_EQ(settings.value(DisplaySettings::MiscGridPicture), 8);
+}
+
+TEST(DisplaySettings, ReadsRecordsWrittenByHand)
+{
+    TempFolder folder;
+    folder.write("GColor3.Fil", recordBytes("junk", 'x') + recordBytes(" 5", 'x') + recordBytes("7") +
+                                    recordBytes("x2", 'x', 300));
+    const DisplaySettings settings;
+    EXPECT_EQ(settings.text(DisplaySettings::WorkAreaGridPicture), " 5");
+    EXPECT_EQ(settings.value(DisplaySettings::WorkAreaGridPicture), 5);
+    EXPECT_EQ(settings.value(DisplaySettings::MiscGridPicture), 0) << "a corrupt length reads as empty";
+    EXPECT_EQ(settings.value(DisplaySettings::GuideLines), 0) << "beyond the end of the file";
+}
+
+TEST(DisplaySettings, NumericValueTakesTheLeadingNumber)
+{
+    const struct {
+        const char *text;
+        int value;
+    } rows[] = {
+        {"", 0},    {"3", 3},     {"  7", 7}, {"12abc", 12},  {"abc", 0},
+        {"-1", -1}, {"+4", 4},    {"- 4", 0}, {"3.7", 3},     {"99999999999", std::numeric_limits<int>::max()},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(DisplaySettings::numericValue(row.text), row.value) << row.text;
+    EXPECT_EQ(DisplaySettings::numberText(3), "3");
+    EXPECT_EQ(DisplaySettings::numberText(-1), "-1");
+}
+
+TEST(DisplaySettings, PictureNameDropsSurroundingBlanks)
+{
+    EXPECT_EQ(DisplaySettings::pictureName("3"), "WP3.jpg");
+    EXPECT_EQ(DisplaySettings::pictureName(" 8 "), "WP8.jpg");
+    EXPECT_EQ(DisplaySettings::pictureName(DisplaySettings::numberText(5)), "WP5.jpg");
+}
+
+TEST(DisplaySettings, AFailedWriteIsReported)
+{
+    TempFolder folder;
+    QDir(folder.path()).mkdir("GColor3.Fil");
+    const WriteResult result = DisplaySettings().setValue(DisplaySettings::GuideLines, 1);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains("GColor3.Fil"));
+}
