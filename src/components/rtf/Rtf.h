@@ -1,7 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
-class QTextDocument; class QTextCursor; class QTextDocumentFragment;
+class QFont; class QTextDocument; class QTextCursor; class QTextDocumentFragment;
 namespace Rtf {
 struct ReadResult { bool ok = false; QString error; };
 // Replaces the document's content with the RTF's formatted text. Input that is not RTF fails and leaves the document as it was.
@@ -11,4 +11,6 @@ ReadResult insert(const QByteArray &rtf, QTextCursor &cursor);
 // RTF 1.x with font table and colour table of the whole document, or of a selection.
 QByteArray write(const QTextDocument &document);
 QByteArray write(const QTextDocumentFragment &fragment);
+// A selection whose text without a font of its own is in baseFont (the box's font).
+QByteArray write(const QTextDocumentFragment &fragment, const QFont &baseFont);
 }

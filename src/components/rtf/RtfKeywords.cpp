@@ -1,0 +1,94 @@
+#include "components/rtf/RtfKeywords.h"
+
+#include "components/rtf/RtfState.h"
+
+#include <unordered_map>
+
+namespace Rtf {
+
+namespace {
+
+using Table = std::unordered_map<std::string_view, Keyword>;
+
+// Destinations whose content is not part of the text.
+constexpr std::string_view SkippedDestinations[] = {
+    "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnicn", "atnid", "atnparent",
+    "atnref", "atntime", "atrfend", "atrfstart", "author", "background", "bkmkend", "bkmkstart", "buptim",
+    "category", "colorschememapping", "comment", "company", "creatim", "datafield", "datastore", "defchp",
+    "defpap", "do", "doccomm", "docvar", "falt", "ffdeftext", "ffentrymcr", "ffexitmcr", "ffformat",
+    "ffhelptext", "ffl", "ffname", "ffstattext", "filetbl", "fldinst", "fldtype", "fontemb", "fontfile",
+    "footer", "footerf", "footerl", "footerr", "footnote", "ftncn", "ftnsep", "ftnsepc", "generator",
+    "header", "headerf", "headerl", "headerr", "hlinkbase", "info", "keycode", "keywords", "latentstyles",
+    "listoverridetable", "listpicture", "listtable", "manager", "mmathPr", "nonshppict", "objalias",
+    "objclass", "objdata", "objname", "objsect", "objtime", "oleclsid", "operator", "panose",
+    "passwordhash", "pgdsctbl", "pn", "pnseclvl", "pntxta", "pntxtb", "printim", "private", "propname",
+    "protusertbl", "revtbl", "revtim", "rsidtbl", "rxe", "shpinst", "sp", "sn", "sv", "stylesheet",
+    "subject", "tc", "template", "themedata", "title", "txe", "userprops", "wgrffmtfilter",
+    "windowcaption", "writereservation", "writereservhash", "xe", "xform", "xmlattrname", "xmlattrvalue",
+    "xmlclose", "xmlname", "xmlnstbl", "xmlopen"};
+
+constexpr std::string_view UnderlineWords[] = {
+    "ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth", "ulthd",
+    "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"};
+
+struct Entry {
+    std::string_view word;
+    Keyword keyword;
+};
+
+constexpr Entry Entries[] = {
+    {"fonttbl", {Keyword::FontTable}}, {"colortbl", {Keyword::ColorTable}}, {"pict", {Keyword::Picture}},
+    {"upr", {Keyword::Upr}}, {"ud", {Keyword::Ud}},
+    {"emdash", {Keyword::Character, 0x2014}}, {"endash", {Keyword::Character, 0x2013}},
+    {"emspace", {Keyword::Character, 0x2003}}, {"enspace", {Keyword::Character, 0x2002}},
+    {"qmspace", {Keyword::Character, 0x2005}}, {"bullet", {Keyword::Character, 0x2022}},
+    {"lquote", {Keyword::Character, 0x2018}}, {"rquote", {Keyword::Character, 0x2019}},
+    {"ldblquote", {Keyword::Character, 0x201C}}, {"rdblquote", {Keyword::Character, 0x201D}},
+    {"zwj", {Keyword::Character, 0x200D}}, {"zwnj", {Keyword::Character, 0x200C}},
+    {"zwbo", {Keyword::Character, 0x200B}}, {"ltrmark", {Keyword::Character, 0x200E}},
+    {"rtlmark", {Keyword::Character, 0x200F}},
+    {"tab", {Keyword::Tab}}, {"line", {Keyword::Line}}, {"softline", {Keyword::Line}}, {"lbr", {Keyword::Line}},
+    {"par", {Keyword::Par}}, {"cell", {Keyword::Cell}}, {"nestcell", {Keyword::Cell}},
+    {"nestrow", {Keyword::Cell}}, {"row", {Keyword::Row}}, {"page", {Keyword::Break}},
+    {"sect", {Keyword::Break}},
+    {"u", {Keyword::Unicode}}, {"uc", {Keyword::UnicodeSkip}},
+    {"plain", {Keyword::Plain}}, {"f", {Keyword::Font}}, {"fs", {Keyword::FontSize}}, {"b", {Keyword::Bold}},
+    {"i", {Keyword::Italic}}, {"ulnone", {Keyword::UnderlineOff}}, {"strike", {Keyword::Strike}},
+    {"striked", {Keyword::Strike}}, {"cf", {Keyword::Foreground}}, {"highlight", {Keyword::Background}},
+    {"cb", {Keyword::Background}}, {"chcbpat", {Keyword::Background}},
+    {"super", {Keyword::Superscript}}, {"sub", {Keyword::Subscript}}, {"nosupersub", {Keyword::Baseline}},
+    {"v", {Keyword::Hidden}},
+    {"pard", {Keyword::Pard}}, {"ql", {Keyword::Align, ParaState::Left}},
+    {"qc", {Keyword::Align, ParaState::Centre}}, {"qr", {Keyword::Align, ParaState::Right}},
+    {"qj", {Keyword::Align, ParaState::Justify}}, {"qd", {Keyword::Align, ParaState::Justify}},
+    {"li", {Keyword::LeftIndent}}, {"lin", {Keyword::LeftIndent}}, {"ri", {Keyword::RightIndent}},
+    {"rin", {Keyword::RightIndent}}, {"fi", {Keyword::FirstIndent}}, {"sb", {Keyword::SpaceBefore}},
+    {"sa", {Keyword::SpaceAfter}},
+    {"deff", {Keyword::DefaultFont}}, {"ansicpg", {Keyword::AnsiCodePage}},
+    {"ansi", {Keyword::CodePage, 1252}}, {"mac", {Keyword::CodePage, 10000}}, {"pc", {Keyword::CodePage, 437}},
+    {"pca", {Keyword::CodePage, 850}}, {"fcharset", {Keyword::FontCharset}}, {"cpg", {Keyword::FontCodePage}},
+    {"red", {Keyword::Red}}, {"green", {Keyword::Green}}, {"blue", {Keyword::Blue}},
+};
+
+Table buildTable()
+{
+    Table table;
+    for (const std::string_view word : SkippedDestinations)
+        table.emplace(word, Keyword{Keyword::SkipDestination});
+    for (const std::string_view word : UnderlineWords)
+        table.emplace(word, Keyword{Keyword::Underline});
+    for (const Entry &entry : Entries)
+        table.emplace(entry.word, entry.keyword);
+    return table;
+}
+
+} // namespace
+
+const Keyword *findKeyword(std::string_view word)
+{
+    static const Table table = buildTable();
+    const auto found = table.find(word);
+    return found == table.end() ? nullptr : &found->second;
+}
+
+} // namespace Rtf

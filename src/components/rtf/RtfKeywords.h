@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+namespace Rtf {
+
+// What a control word does; `value` refines it (the character, the alignment, the code page).
+struct Keyword {
+    enum Kind {
+        SkipDestination, FontTable, ColorTable, Picture, Upr, Ud,
+        Character, Tab, Line, Par, Cell, Row, Break,
+        Unicode, UnicodeSkip,
+        Plain, Font, FontSize, Bold, Italic, Underline, UnderlineOff, Strike, Foreground, Background,
+        Superscript, Subscript, Baseline, Hidden,
+        Pard, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter,
+        DefaultFont, AnsiCodePage, CodePage, FontCharset, FontCodePage, Red, Green, Blue,
+    };
+    Kind kind;
+    int value = 0;
+};
+
+// The keyword of a control word, or nullptr for words this reader ignores.
+const Keyword *findKeyword(std::string_view word);
+
+} // namespace Rtf

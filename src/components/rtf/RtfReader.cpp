@@ -1,0 +1,382 @@
+#include "components/rtf/RtfReader.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace Rtf {
+
+namespace {
+
+constexpr int MaxLength = 31680; // twips: 22 inches
+constexpr int MaxHalfPoints = 3276;
+constexpr int MaxUnicodeSkip = 16;
+
+bool flag(const Token &token) { return !token.hasParam || token.param != 0; }
+int length(const Token &token, int low) { return std::clamp(token.param, low, MaxLength); }
+
+} // namespace
+
+bool looksLikeRtf(std::string_view data)
+{
+    if (data.substr(0, 3) == "\xEF\xBB\xBF")
+        data.remove_prefix(3);
+    const std::size_t start = data.find_first_not_of(" \t\r\n\f\v");
+    return start != std::string_view::npos && data.substr(start, 5) == "{\\rtf";
+}
+
+Reader::Reader(std::string_view data) : m_data(data), m_tokenizer(data) {}
+
+bool Reader::read()
+{
+    if (!looksLikeRtf(m_data))
+        return false;
+    for (Token token = m_tokenizer.next(); token.kind != Token::End; token = m_tokenizer.next()) {
+        switch (token.kind) {
+        case Token::GroupOpen: openGroup(); break;
+        case Token::GroupClose: closeGroup(); break;
+        case Token::ControlWord: controlWord(token); break;
+        case Token::ControlSymbol: controlSymbol(token.symbol); break;
+        case Token::HexByte: hexByte(token.byte); break;
+        case Token::Text: text(token.word); break;
+        case Token::End: break;
+        }
+        if (m_started && m_stack.empty())
+            break; // the document's group is closed; what follows is not part of it
+    }
+    flushText();
+    return true;
+}
+
+void Reader::insertInto(QTextCursor &cursor, bool formatFirstBlock)
+{
+    // The formats of the last paragraph are those in force at the end.
+    const int blockFormat = m_formats.blockFormat(m_state.para);
+    const int charFormat = m_formats.charFormat(m_state.chars);
+    m_content.insertInto(cursor, m_formats, blockFormat, charFormat, formatFirstBlock);
+}
+
+void Reader::openGroup()
+{
+    flushText();
+    m_fallbackToSkip = 0;
+    m_started = true;
+    if (m_stack.size() >= MaxDepth) {
+        ++m_overflowDepth;
+        return;
+    }
+    m_stack.push_back(m_state);
+    if (m_state.destination == Destination::FontTable)
+        m_fonts.beginEntry(-1);
+}
+
+void Reader::closeGroup()
+{
+    flushText();
+    m_fallbackToSkip = 0;
+    m_ignorableNext = false;
+    if (m_overflowDepth > 0) {
+        --m_overflowDepth;
+        return;
+    }
+    if (m_stack.empty())
+        return;
+    const Destination closing = m_state.destination;
+    if (m_stack.size() == 1) {
+        m_stack.pop_back(); // the document's group: its last formats are those of the last paragraph
+        return;
+    }
+    m_state = m_stack.back();
+    m_stack.pop_back();
+    if (closing == Destination::FontTable)
+        m_fonts.endEntry(m_decoder, m_codePage);
+    if ((closing == Destination::FontTable || closing == Destination::ColorTable) &&
+        m_state.destination != closing)
+        m_formats.tablesChanged();
+}
+
+void Reader::controlWord(const Token &token)
+{
+    flushText();
+    const Keyword *keyword = findKeyword(token.word);
+    const bool ignorable = std::exchange(m_ignorableNext, false);
+    if (destinationWord(keyword, token))
+        return;
+    if (ignorable) {
+        // {\*\word ...}: a destination this reader does not know.
+        m_state.destination = Destination::Skip;
+        return;
+    }
+    if (!keyword)
+        return;
+    switch (m_state.destination) {
+    case Destination::Text:
+        if (keyword->kind < Keyword::Unicode)
+            structureWord(*keyword, token);
+        else if (keyword->kind < Keyword::Pard)
+            charWord(*keyword, token);
+        else
+            paraWord(*keyword, token);
+        break;
+    case Destination::FontTable:
+    case Destination::ColorTable:
+        tableWord(*keyword, token);
+        break;
+    case Destination::Skip:
+    case Destination::UprAlternative:
+        break;
+    }
+    if (keyword->kind != Keyword::Unicode && keyword->kind != Keyword::Character &&
+        keyword->kind != Keyword::Tab)
+        m_fallbackToSkip = 0;
+}
+
+// Words that change where the group's content goes. Returns true when handled.
+bool Reader::destinationWord(const Keyword *keyword, const Token &)
+{
+    if (!keyword)
+        return false;
+    Destination &destination = m_state.destination;
+    switch (keyword->kind) {
+    case Keyword::Ud:
+        if (destination == Destination::UprAlternative)
+            destination = m_state.uprOuter;
+        return true;
+    case Keyword::Upr:
+        if (destination != Destination::Skip) {
+            m_state.uprOuter = destination;
+            destination = Destination::UprAlternative;
+        }
+        return true;
+    case Keyword::SkipDestination:
+    case Keyword::Picture:
+        destination = Destination::Skip;
+        return true;
+    case Keyword::FontTable:
+        if (destination != Destination::Skip)
+            destination = Destination::FontTable;
+        return true;
+    case Keyword::ColorTable:
+        if (destination != Destination::Skip)
+            destination = Destination::ColorTable;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Reader::tableWord(const Keyword &keyword, const Token &token)
+{
+    switch (keyword.kind) {
+    case Keyword::Font: m_fonts.beginEntry(token.param); break;
+    case Keyword::FontCharset: m_fonts.setCharset(token.param); break;
+    case Keyword::FontCodePage: m_fonts.setCodePage(token.param); break;
+    case Keyword::Unicode:
+        if (m_state.destination == Destination::FontTable)
+            m_fonts.addChar(QChar(char16_t(token.param)), m_decoder, m_codePage);
+        m_fallbackToSkip = m_state.unicodeSkip;
+        break;
+    case Keyword::Red: m_colors.setRed(token.param); break;
+    case Keyword::Green: m_colors.setGreen(token.param); break;
+    case Keyword::Blue: m_colors.setBlue(token.param); break;
+    default: break;
+    }
+}
+
+void Reader::structureWord(const Keyword &keyword, const Token &token)
+{
+    switch (keyword.kind) {
+    case Keyword::Character: emitChar(char16_t(keyword.value)); break;
+    case Keyword::Tab: emitChar(u'\t'); break;
+    case Keyword::Line: emitChar(QChar::LineSeparator); break;
+    case Keyword::Par: endBlock(); break;
+    case Keyword::Cell:
+        if (m_pendingCellTab)
+            appendTab(); // the cell before was empty
+        m_pendingCellTab = true;
+        break;
+    case Keyword::Row: endBlock(); break;
+    case Keyword::Break:
+        if (!m_content.blockIsEmpty())
+            endBlock();
+        break;
+    default:
+        (void)token;
+        break;
+    }
+}
+
+void Reader::charWord(const Keyword &keyword, const Token &token)
+{
+    CharState &chars = m_state.chars;
+    switch (keyword.kind) {
+    case Keyword::Unicode: {
+        const int unit = token.param < 0 ? token.param + 65536 : token.param;
+        if (unit > 0 && unit <= 0xFFFF)
+            emitChar(char16_t(unit));
+        m_fallbackToSkip = m_state.unicodeSkip;
+        break;
+    }
+    case Keyword::UnicodeSkip: m_state.unicodeSkip = std::clamp(token.param, 0, MaxUnicodeSkip); break;
+    case Keyword::Plain:
+        chars = CharState{};
+        chars.font = m_defaultFont;
+        break;
+    case Keyword::Font: chars.font = token.param; break;
+    case Keyword::FontSize: chars.halfPoints = token.param > 0 ? std::min(token.param, MaxHalfPoints) : 24; break;
+    case Keyword::Bold: chars.bold = flag(token); break;
+    case Keyword::Italic: chars.italic = flag(token); break;
+    case Keyword::Underline: chars.underline = flag(token); break;
+    case Keyword::UnderlineOff: chars.underline = false; break;
+    case Keyword::Strike: chars.strike = flag(token); break;
+    case Keyword::Hidden: chars.hidden = flag(token); break;
+    case Keyword::Foreground: chars.foreground = std::max(token.param, 0); break;
+    case Keyword::Background: chars.background = std::max(token.param, 0); break;
+    case Keyword::Superscript: chars.verticalAlign = CharState::Superscript; break;
+    case Keyword::Subscript: chars.verticalAlign = CharState::Subscript; break;
+    case Keyword::Baseline: chars.verticalAlign = CharState::Baseline; break;
+    default: break;
+    }
+}
+
+void Reader::paraWord(const Keyword &keyword, const Token &token)
+{
+    ParaState &para = m_state.para;
+    switch (keyword.kind) {
+    case Keyword::Pard: para = ParaState{}; break;
+    case Keyword::Align: para.align = ParaState::Align(keyword.value); break;
+    case Keyword::LeftIndent: para.leftIndent = length(token, -MaxLength); break;
+    case Keyword::RightIndent: para.rightIndent = length(token, -MaxLength); break;
+    case Keyword::FirstIndent: para.firstLineIndent = length(token, -MaxLength); break;
+    case Keyword::SpaceBefore: para.spaceBefore = length(token, 0); break;
+    case Keyword::SpaceAfter: para.spaceAfter = length(token, 0); break;
+    case Keyword::DefaultFont:
+        m_defaultFont = token.param;
+        if (m_state.chars.font < 0)
+            m_state.chars.font = token.param;
+        break;
+    case Keyword::AnsiCodePage:
+        if (token.param > 0)
+            m_codePage = token.param;
+        break;
+    case Keyword::CodePage: m_codePage = keyword.value; break;
+    default: break;
+    }
+}
+
+void Reader::controlSymbol(char symbol)
+{
+    if (symbol == '*') {
+        m_ignorableNext = true;
+        return;
+    }
+    if (symbol == '\\' || symbol == '{' || symbol == '}') {
+        text(std::string_view(&symbol, 1));
+        return;
+    }
+    flushText();
+    if (m_state.destination != Destination::Text)
+        return;
+    switch (symbol) {
+    case '~': emitChar(0x00A0); break;
+    case '-': emitChar(0x00AD); break;
+    case '_': emitChar(0x2011); break;
+    case '\t': emitChar(u'\t'); break;
+    case '\n': endBlock(); break;
+    default: break;
+    }
+}
+
+void Reader::text(std::string_view bytes)
+{
+    if (m_fallbackToSkip > 0) {
+        const auto skipped = std::min<std::size_t>(bytes.size(), std::size_t(m_fallbackToSkip));
+        m_fallbackToSkip -= static_cast<int>(skipped);
+        bytes.remove_prefix(skipped);
+    }
+    if (bytes.empty())
+        return;
+    switch (m_state.destination) {
+    case Destination::Text:
+        if (m_state.chars.hidden)
+            return;
+        beginText();
+        m_pendingBytes.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        break;
+    case Destination::FontTable: m_fonts.addText(bytes, m_decoder, m_codePage); break;
+    case Destination::ColorTable: m_colors.addText(bytes); break;
+    case Destination::Skip:
+    case Destination::UprAlternative: break;
+    }
+}
+
+void Reader::hexByte(unsigned char byte)
+{
+    if (m_fallbackToSkip > 0) {
+        --m_fallbackToSkip;
+        return;
+    }
+    const char c = static_cast<char>(byte);
+    if (m_state.destination == Destination::FontTable)
+        m_fonts.addByte(c);
+    else if (m_state.destination == Destination::Text && !m_state.chars.hidden && byte != 0) {
+        beginText();
+        m_pendingBytes.append(c);
+    }
+}
+
+void Reader::emitChar(char16_t c)
+{
+    if (m_fallbackToSkip > 0) {
+        --m_fallbackToSkip;
+        return;
+    }
+    if (m_state.destination != Destination::Text || m_state.chars.hidden)
+        return;
+    beginText();
+    flushText();
+    m_content.appendText(QStringView(&c, 1), m_formats.charFormat(m_state.chars));
+}
+
+// Text follows a cell end: the cells are kept apart by a tab.
+void Reader::beginText()
+{
+    if (!m_pendingCellTab)
+        return;
+    m_pendingCellTab = false;
+    appendTab();
+}
+
+void Reader::appendTab()
+{
+    flushText();
+    const char16_t tab = u'\t';
+    m_content.appendText(QStringView(&tab, 1), m_formats.charFormat(m_state.chars));
+}
+
+void Reader::flushText()
+{
+    if (m_pendingBytes.isEmpty())
+        return;
+    m_decoded.clear();
+    m_decoder.append(m_decoded, std::string_view(m_pendingBytes.constData(), m_pendingBytes.size()),
+                     currentCodePage());
+    m_pendingBytes.clear();
+    m_content.appendText(m_decoded, m_formats.charFormat(m_state.chars));
+}
+
+void Reader::endBlock()
+{
+    if (m_state.destination != Destination::Text)
+        return;
+    flushText();
+    m_pendingCellTab = false;
+    m_content.endBlock(m_formats.blockFormat(m_state.para), m_formats.charFormat(m_state.chars));
+}
+
+int Reader::currentCodePage() const
+{
+    const FontEntry *font = m_fonts.find(m_state.chars.font);
+    return font && font->codePage ? font->codePage : m_codePage;
+}
+
+} // namespace Rtf

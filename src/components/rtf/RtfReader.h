@@ -1,0 +1,89 @@
+#pragma once
+
+#include "components/rtf/RtfCodePage.h"
+#include "components/rtf/RtfContent.h"
+#include "components/rtf/RtfFormats.h"
+#include "components/rtf/RtfKeywords.h"
+#include "components/rtf/RtfState.h"
+#include "components/rtf/RtfTables.h"
+#include "components/rtf/RtfTokenizer.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <string_view>
+#include <vector>
+
+class QTextCursor;
+
+namespace Rtf {
+
+// True when the bytes start with "{\rtf" after optional white space (and a UTF-8 byte order mark).
+bool looksLikeRtf(std::string_view data);
+
+// Reads a whole RTF stream into Content. Groups live on a heap stack of bounded depth; deeper
+// groups share the state of the deepest kept one, so any nesting reads in linear time.
+class Reader
+{
+public:
+    static constexpr std::size_t MaxDepth = 512;
+
+    explicit Reader(std::string_view data);
+
+    // False when the data is not RTF. Truncated or unbalanced input reads as far as it goes.
+    bool read();
+    // Inserts what was read; see Content::insertInto.
+    void insertInto(QTextCursor &cursor, bool formatFirstBlock);
+
+private:
+    enum class Destination { Text, Skip, FontTable, ColorTable, UprAlternative };
+    struct Group {
+        CharState chars;
+        ParaState para;
+        Destination destination = Destination::Text;
+        Destination uprOuter = Destination::Text;
+        int unicodeSkip = 1;
+    };
+
+    void openGroup();
+    void closeGroup();
+    void controlWord(const Token &token);
+    void controlSymbol(char symbol);
+    void text(std::string_view bytes);
+    void hexByte(unsigned char byte);
+
+    bool destinationWord(const Keyword *keyword, const Token &token);
+    void tableWord(const Keyword &keyword, const Token &token);
+    void charWord(const Keyword &keyword, const Token &token);
+    void paraWord(const Keyword &keyword, const Token &token);
+    void structureWord(const Keyword &keyword, const Token &token);
+
+    void emitChar(char16_t c);
+    void beginText();
+    void appendTab();
+    void flushText();
+    void endBlock();
+    int currentCodePage() const;
+
+    std::string_view m_data;
+    Tokenizer m_tokenizer;
+    Group m_state;
+    std::vector<Group> m_stack;
+    std::size_t m_overflowDepth = 0;
+    bool m_started = false;
+    bool m_ignorableNext = false;
+    bool m_pendingCellTab = false;
+    int m_fallbackToSkip = 0;
+    int m_codePage = DefaultCodePage;
+    int m_defaultFont = -1;
+    QByteArray m_pendingBytes;
+    QString m_decoded;
+
+    FontTable m_fonts;
+    ColorTable m_colors;
+    CodePageDecoder m_decoder;
+    Formats m_formats{m_fonts, m_colors};
+    Content m_content;
+};
+
+} // namespace Rtf

@@ -1,0 +1,210 @@
+#include "components/rtf/RtfWriter.h"
+
+#include "components/rtf/RtfCodePage.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <cmath>
+
+namespace Rtf {
+
+namespace {
+
+int toTwips(double pixels) { return static_cast<int>(std::lround(pixels * 15.0)); }
+
+QString familyOf(const QFont &font)
+{
+    const QStringList families = font.families();
+    QString family = families.isEmpty() ? font.family() : families.first();
+    return family.remove(QLatin1Char(';'));
+}
+
+int halfPointsOf(const QFont &font)
+{
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+    return points > 0 ? static_cast<int>(std::lround(points * 2)) : 24;
+}
+
+bool hasBrush(const QBrush &brush) { return brush.style() != Qt::NoBrush; }
+
+} // namespace
+
+Writer::Writer(const QTextDocument &document) : m_document(document) {}
+
+QByteArray Writer::write()
+{
+    m_out.clear();
+    m_fonts = {familyOf(m_document.defaultFont())};
+    m_colors.clear();
+    collectTables();
+    writeHeader();
+    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+        if (block != m_document.begin())
+            m_out += "\\par\r\n";
+        writeBlock(block);
+    }
+    m_out += "}\r\n";
+    return m_out;
+}
+
+void Writer::collectTables()
+{
+    const auto collect = [this](const QTextCharFormat &format) {
+        fontIndex(familyOf(resolvedFont(format)));
+        if (hasBrush(format.foreground()))
+            colorIndex(format.foreground().color().rgb());
+        if (hasBrush(format.background()))
+            colorIndex(format.background().color().rgb());
+    };
+    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+        collect(block.charFormat());
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            collect(it.fragment().charFormat());
+    }
+}
+
+void Writer::writeHeader()
+{
+    m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n{\\fonttbl";
+    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
+        writeWord("{\\f", static_cast<int>(i));
+        m_out += "\\fnil\\fcharset0 ";
+        writeText(m_fonts[i]);
+        m_out += ";}";
+    }
+    m_out += "}\r\n{\\colortbl;";
+    for (const QRgb color : std::as_const(m_colors)) {
+        writeWord("\\red", qRed(color));
+        writeWord("\\green", qGreen(color));
+        writeWord("\\blue", qBlue(color));
+        m_out += ';';
+    }
+    m_out += "}\r\n";
+}
+
+void Writer::writeBlock(const QTextBlock &block)
+{
+    writeBlockProperties(block);
+    // The paragraph's own character format, in force at \par (it sizes an empty paragraph).
+    writeCharProperties(block.charFormat());
+    m_out += ' ';
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        m_out += '{';
+        writeCharProperties(fragment.charFormat());
+        m_out += ' ';
+        writeText(fragment.text());
+        m_out += '}';
+    }
+}
+
+void Writer::writeBlockProperties(const QTextBlock &block)
+{
+    const QTextBlockFormat format = block.blockFormat();
+    m_out += "\\pard";
+    const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
+    if (horizontal & Qt::AlignHCenter)
+        m_out += "\\qc";
+    else if (horizontal & Qt::AlignJustify)
+        m_out += "\\qj";
+    else if (horizontal & Qt::AlignRight)
+        m_out += "\\qr";
+    const std::pair<const char *, double> lengths[] = {
+        {"\\li", format.leftMargin()},  {"\\ri", format.rightMargin()}, {"\\fi", format.textIndent()},
+        {"\\sb", format.topMargin()},   {"\\sa", format.bottomMargin()}};
+    for (const auto &[word, pixels] : lengths) {
+        if (const int twips = toTwips(pixels))
+            writeWord(word, twips);
+    }
+}
+
+void Writer::writeCharProperties(const QTextCharFormat &format)
+{
+    const QFont font = resolvedFont(format);
+    writeWord("\\plain\\f", fontIndex(familyOf(font)));
+    writeWord("\\fs", halfPointsOf(font));
+    if (font.bold())
+        m_out += "\\b";
+    if (font.italic())
+        m_out += "\\i";
+    if (font.underline())
+        m_out += "\\ul";
+    if (font.strikeOut())
+        m_out += "\\strike";
+    if (hasBrush(format.foreground()))
+        writeWord("\\cf", colorIndex(format.foreground().color().rgb()));
+    if (hasBrush(format.background()))
+        writeWord("\\highlight", colorIndex(format.background().color().rgb()));
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        m_out += "\\super";
+    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        m_out += "\\sub";
+}
+
+void Writer::writeText(QStringView text)
+{
+    for (const QChar qc : text) {
+        const char16_t c = qc.unicode();
+        switch (c) {
+        case u'\\': m_out += "\\\\"; continue;
+        case u'{': m_out += "\\{"; continue;
+        case u'}': m_out += "\\}"; continue;
+        case u'\t': m_out += "\\tab "; continue;
+        case u'\r':
+        case u'\n':
+        case QChar::LineSeparator:
+        case QChar::ParagraphSeparator: m_out += "\\line "; continue;
+        case 0x00A0: m_out += "\\~"; continue;
+        case 0x00AD: m_out += "\\-"; continue;
+        case 0x2011: m_out += "\\_"; continue;
+        case QChar::ObjectReplacementCharacter: continue;
+        default: break;
+        }
+        if (c < 0x20)
+            continue;
+        if (c < 0x80) {
+            m_out += static_cast<char>(c);
+        } else if (const int byte = windows1252Byte(c); byte >= 0) {
+            m_out += "\\'";
+            m_out += QByteArray::number(byte, 16).rightJustified(2, '0');
+        } else {
+            writeWord("\\u", static_cast<int16_t>(c));
+            m_out += '?';
+        }
+    }
+}
+
+void Writer::writeWord(const char *word, int param)
+{
+    m_out += word;
+    m_out += QByteArray::number(param);
+}
+
+QFont Writer::resolvedFont(const QTextCharFormat &format) const
+{
+    return format.font().resolve(m_document.defaultFont());
+}
+
+int Writer::fontIndex(const QString &family)
+{
+    qsizetype index = m_fonts.indexOf(family);
+    if (index < 0) {
+        m_fonts.append(family);
+        index = m_fonts.size() - 1;
+    }
+    return static_cast<int>(index);
+}
+
+int Writer::colorIndex(QRgb color)
+{
+    const QRgb opaque = color | 0xFF000000u;
+    qsizetype index = m_colors.indexOf(opaque);
+    if (index < 0) {
+        m_colors.append(opaque);
+        index = m_colors.size() - 1;
+    }
+    return static_cast<int>(index + 1);
+}
+
+} // namespace Rtf
