@@ -53,14 +53,20 @@ bool ScriptedDialogs::chooseFont(QFont &font, QColor &colour, int flags)
     return true;
 }
 
-bool ScriptedDialogs::pageSetup(QPrinter &)
+bool ScriptedDialogs::pageSetup(QPrinter &printer)
 {
     ++pageSetupCalls;
-    return m_pageSetups.isEmpty() ? false : m_pageSetups.takeFirst();
+    const bool ok = m_pageSetups.isEmpty() ? false : m_pageSetups.takeFirst();
+    if (ok && onPageSetup)
+        onPageSetup(printer);
+    return ok;
 }
 
-bool ScriptedDialogs::printDialog(QPrinter &)
+bool ScriptedDialogs::printDialog(QPrinter &printer)
 {
     ++printCalls;
-    return m_prints.isEmpty() ? false : m_prints.takeFirst();
+    const bool ok = m_prints.isEmpty() ? false : m_prints.takeFirst();
+    if (ok && onPrint)
+        onPrint(printer);
+    return ok;
 }

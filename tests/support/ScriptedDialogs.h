@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 #include "components/Dialogs.h"
 
 // Records every dialog the program asks for and answers from queues; installs itself while it lives.
@@ -41,6 +43,9 @@ public:
     QList<int> fontFlags;
     int pageSetupCalls = 0;
     int printCalls = 0;
+    // Run on the printer when a page setup or print dialog is answered OK, as the user's choices.
+    std::function<void(QPrinter &)> onPageSetup;
+    std::function<void(QPrinter &)> onPrint;
 
     int messageBox(const QString &text, int style, const QString &caption) override;
     void showHelp(const QString &helpFile, int command, int context) override;

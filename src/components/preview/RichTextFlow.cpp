@@ -1,0 +1,210 @@
+#include "components/preview/RichTextFlow.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QPixmap>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextList>
+#include <QUrl>
+
+#include <memory>
+
+namespace Preview {
+
+namespace {
+
+bool breaksRun(QChar c, bool justified)
+{
+    return c == QLatin1Char('\t') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator
+        || c == QChar::SoftHyphen || c == QChar::ObjectReplacementCharacter || (justified && c == QLatin1Char(' '));
+}
+
+QString listMarker(const QTextBlock &block)
+{
+    const QTextList *list = block.textList();
+    switch (list->format().style()) {
+    case QTextListFormat::ListDisc:
+        return QString(QChar(0x2022));
+    case QTextListFormat::ListCircle:
+        return QString(QChar(0x25E6));
+    case QTextListFormat::ListSquare:
+        return QString(QChar(0x25AA));
+    default:
+        return list->itemText(block);
+    }
+}
+
+// Draws the laid-out lines of one document onto the pages.
+class Flow
+{
+public:
+    Flow(const QTextDocument &document, Column column, qreal startY, QColor colour, const FlowTarget &target)
+        : m_doc(document), m_column(column), m_shift(startY), m_end(startY), m_colour(colour), m_target(target)
+    {
+    }
+
+    qreal run()
+    {
+        for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
+            if (!block.isVisible())
+                continue;
+            const QPointF origin = m_doc.documentLayout()->blockBoundingRect(block).topLeft();
+            const QTextLayout *layout = block.layout();
+            for (int i = 0; i < layout->lineCount(); ++i)
+                placeLine(block, layout->lineAt(i), origin);
+        }
+        return m_end;
+    }
+
+private:
+    struct Placed {
+        const QTextBlock &block;
+        const QTextLine &line;
+        qreal left; // page x of the layout's left edge
+        qreal top;  // page y of the line's top
+    };
+
+    void placeLine(const QTextBlock &block, const QTextLine &line, QPointF origin)
+    {
+        const qreal top = origin.y() + line.y();
+        if (top + m_shift + line.height() > m_column.bottom && top + m_shift > m_column.top + 0.5) {
+            m_column = m_target.newPage();
+            m_shift = m_column.top - top;
+        }
+        const Placed placed{block, line, m_column.left + origin.x(), top + m_shift};
+        m_end = placed.top + line.height();
+        if (line.lineNumber() == 0 && block.textList())
+            drawListMarker(placed);
+        drawFragments(placed);
+    }
+
+    void drawFragments(const Placed &p)
+    {
+        const int blockPos = p.block.position();
+        const int lineStart = blockPos + p.line.textStart();
+        const int lineEnd = lineStart + p.line.textLength();
+        for (auto it = p.block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int from = qMax(fragment.position(), lineStart) - blockPos;
+            const int to = qMin(fragment.position() + fragment.length(), lineEnd) - blockPos;
+            if (from >= to)
+                continue;
+            if (fragment.charFormat().isImageFormat())
+                drawImages(p, fragment.charFormat().toImageFormat(), from, to);
+            else
+                drawTextRuns(p, fragment.charFormat(), from, to);
+        }
+    }
+
+    // Splits [from, to) at tabs and separators (and spaces of justified lines) so each run sits where
+    // the layout put it.
+    void drawTextRuns(const Placed &p, const QTextCharFormat &format, int from, int to)
+    {
+        const QString text = p.block.text();
+        const bool justified = p.block.blockFormat().alignment() & Qt::AlignJustify;
+        const int lineEnd = p.line.textStart() + p.line.textLength();
+        int runStart = -1;
+        for (int i = from; i < to; ++i) {
+            const QChar c = text.at(i);
+            if (!breaksRun(c, justified)) {
+                if (runStart < 0)
+                    runStart = i;
+                continue;
+            }
+            drawRun(p, format, runStart, i);
+            runStart = -1;
+            if (c == QChar::SoftHyphen && i == lineEnd - 1)
+                drawText(p, format, i, QStringLiteral("-"), p.line.cursorToX(i + 1));
+        }
+        drawRun(p, format, runStart, to);
+    }
+
+    void drawRun(const Placed &p, const QTextCharFormat &format, int start, int end)
+    {
+        if (start < 0)
+            return;
+        const QString text = p.block.text();
+        while (end > start && text.at(end - 1).isSpace())
+            --end;
+        if (end > start)
+            drawText(p, format, start, text.mid(start, end - start), p.line.cursorToX(end));
+    }
+
+    void drawText(const Placed &p, const QTextCharFormat &format, int start, const QString &text, qreal endX)
+    {
+        const qreal x = p.left + p.line.cursorToX(start);
+        const QRectF box(x, p.top, p.left + endX - x, p.line.height());
+        if (format.background().style() != Qt::NoBrush)
+            m_target.add(FillOp{box, format.background().color()});
+        m_target.add(TextOp{QPointF(x, p.top + p.line.ascent()), text, fontOf(format), colourOf(format), box});
+    }
+
+    void drawImages(const Placed &p, const QTextImageFormat &format, int from, int to)
+    {
+        const QImage image = imageNamed(format.name());
+        if (image.isNull())
+            return;
+        for (int i = from; i < to; ++i) {
+            const qreal x = p.left + p.line.cursorToX(i);
+            const qreal width = p.left + p.line.cursorToX(i + 1) - x;
+            const bool sized = format.width() > 0 && format.height() > 0;
+            const qreal height = width * (sized ? format.height() / format.width()
+                                                : qreal(image.height()) / image.width());
+            QRectF rect(x, p.top + p.line.ascent() - height, width, height);
+            const qreal fit = qMin(1.0, qMin(m_column.width / rect.width(), (m_column.bottom - m_column.top) / rect.height()));
+            rect.setSize(rect.size() * fit);
+            m_target.add(ImageOp{rect, image});
+        }
+    }
+
+    void drawListMarker(const Placed &p)
+    {
+        const QString marker = listMarker(p.block);
+        if (marker.isEmpty())
+            return;
+        const QTextCharFormat format = p.block.charFormat();
+        const QFontMetricsF metrics(fontOf(format), twipsDevice());
+        const qreal width = metrics.horizontalAdvance(marker);
+        const qreal x = qMax(m_column.left, p.left + p.line.x() - width - metrics.horizontalAdvance(QLatin1Char(' ')));
+        m_target.add(TextOp{QPointF(x, p.top + p.line.ascent()), marker, fontOf(format), colourOf(format),
+                            QRectF(x, p.top, width, p.line.height())});
+    }
+
+    QFont fontOf(const QTextCharFormat &format) const { return twipsFont(format.font().resolve(m_doc.defaultFont())); }
+
+    QColor colourOf(const QTextCharFormat &format) const
+    {
+        return format.foreground().style() == Qt::NoBrush ? m_colour : format.foreground().color();
+    }
+
+    QImage imageNamed(const QString &name) const
+    {
+        const QVariant resource = m_doc.resource(QTextDocument::ImageResource, QUrl(name));
+        if (resource.typeId() == QMetaType::QPixmap)
+            return resource.value<QPixmap>().toImage();
+        return resource.value<QImage>();
+    }
+
+    const QTextDocument &m_doc;
+    Column m_column;
+    qreal m_shift; // page y minus layout y on the current page
+    qreal m_end;
+    QColor m_colour;
+    const FlowTarget &m_target;
+};
+
+} // namespace
+
+qreal flowRichText(const QTextDocument &document, Column column, qreal startY, const QColor &defaultColour,
+                   const FlowTarget &target)
+{
+    const std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->documentLayout()->setPaintDevice(twipsDevice());
+    copy->setDocumentMargin(0);
+    copy->setTextWidth(column.width);
+    return Flow(*copy, column, startY, defaultColour, target).run();
+}
+
+} // namespace Preview
