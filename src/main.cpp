@@ -1,7 +1,15 @@
 #include <QApplication>
 
+#include "app/Startfrm.h"
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tessarel"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    Startfrm start;
+    QObject::connect(&start, &Startfrm::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
+    start.Form_Load();
+    start.show();
+    return QApplication::exec();
 }

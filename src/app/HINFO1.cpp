@@ -1,6 +1,8 @@
 #include "app/HINFO1.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QGuiApplication>
 
 #include "app/Clock.h"
@@ -10,6 +12,11 @@ namespace HINFO1 {
 namespace {
 int pointer = 0;
 constexpr int pauseSleepMs = 20;
+}
+
+void goToProgramFolder()
+{
+    QDir::setCurrent(ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : ProgramFolder);
 }
 
 void busyOn()

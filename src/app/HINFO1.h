@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 // Program-wide values and shared procedures.
@@ -17,6 +18,10 @@ inline qint16 SplashShown = 0;
 // The start screen's size in twips.
 inline qint16 StartScreenWidth = 0;
 inline qint16 StartScreenHeight = 0;
+
+// The program's folder, made current at start-up; empty means the executable's own folder.
+inline QString ProgramFolder;
+void goToProgramFolder();
 
 // Screen mouse pointer: 11 hourglass, 0 default.
 void busyOn();

@@ -3,25 +3,9 @@
 
 #include "app/Clock.h"
 #include "app/HINFO1.h"
+#include "support/SteppedClock.h"
 
 namespace {
-
-// A clock whose sleeps advance its own time.
-class SteppedClock : public Clock
-{
-public:
-    explicit SteppedClock(QDateTime start) : time(start) { Clock::install(this); }
-    ~SteppedClock() override { Clock::install(nullptr); }
-    QDateTime now() const override { return time; }
-    void sleep(int ms) override
-    {
-        slept += ms;
-        time = time.addMSecs(ms * stepFactor);
-    }
-    QDateTime time;
-    qint64 slept = 0;
-    int stepFactor = 1;
-};
 
 QDateTime at(int minute, int second, int ms)
 {

@@ -1,0 +1,154 @@
+#include "app/AreaWindow.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/AreaTabs.h"
+#include "app/HINFO1.h"
+#include "app/KeyPreview.h"
+#include "app/RightClickMenu.h"
+#include "components/Dialogs.h"
+
+AreaWindow::AreaWindow(int ownArea, const QString &caption, QWidget *startScreen)
+    : QDialog(startScreen), m_ownArea(ownArea)
+{
+    setWindowTitle(caption);
+    setModal(true);
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_menuBar = new QMenuBar(this);
+    m_layout->setMenuBar(m_menuBar);
+    mO = m_menuBar->addMenu(QStringLiteral("&Options"));
+    mO->setObjectName(QStringLiteral("mO"));
+    mH = m_menuBar->addMenu(QStringLiteral("&Help"));
+    mH->setObjectName(QStringLiteral("mH"));
+    // A menu without items still answers a click: open the help at the window's topic.
+    connect(mH, &QMenu::aboutToShow, this, [this] {
+        if (mH->isEmpty()) {
+            mH->hide();
+            mH_Click();
+        }
+    });
+
+    SSTab1 = AreaTabs::create(this);
+    m_layout->addWidget(SSTab1);
+    m_popup = new RightClickMenu(mO, this);
+    m_keys = new KeyPreview(this, [this](QKeyEvent *e) { return keyPressed(e); });
+    Form_Load(startScreen);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &AreaWindow::SSTab1_Click);
+}
+
+QWidget *AreaWindow::ownPage() const
+{
+    return SSTab1->widget(m_ownArea);
+}
+
+void AreaWindow::Form_Load(QWidget *startScreen)
+{
+    if (startScreen)
+        setGeometry(startScreen->geometry());
+    SSTab1->setCurrentIndex(m_ownArea);
+}
+
+void AreaWindow::SSTab1_Click()
+{
+    const int tab = SSTab1->currentIndex();
+    if (tab == m_ownArea || m_leaving)
+        return;
+    if (!confirmLeave()) {
+        const QSignalBlocker block(SSTab1);
+        SSTab1->setCurrentIndex(m_ownArea);
+        return;
+    }
+    HINFO1::PendingArea = static_cast<qint16>(tab);
+    m_leaving = true;
+    done(QDialog::Accepted);
+}
+
+void AreaWindow::closeArea()
+{
+    if (m_leaving || !confirmLeave())
+        return;
+    m_leaving = true;
+    done(QDialog::Rejected);
+}
+
+void AreaWindow::addAreaMenuItems(const QList<QPair<int, QString>> &items)
+{
+    for (const auto &[area, caption] : items) {
+        QAction *action = addMenuItem(mO, QStringLiteral("mOTab(%1)").arg(area), caption);
+        connect(action, &QAction::triggered, this, [this, tab = area] { SSTab1->setCurrentIndex(tab); });
+    }
+}
+
+QAction *AreaWindow::addMenuItem(QMenu *menu, const QString &name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+void AreaWindow::addSeparator(QMenu *menu, const QString &name)
+{
+    menu->addSeparator()->setObjectName(name);
+}
+
+void AreaWindow::popupOver(const QList<QWidget *> &widgets)
+{
+    for (QWidget *w : widgets)
+        m_popup->watch(w);
+}
+
+void AreaWindow::mH_Click()
+{
+    Dialogs::current().showHelp(helpFile(), 1, helpTopic());
+}
+
+bool AreaWindow::keyPressed(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        escapePressed();
+        return true;
+    }
+    if (event->key() == Qt::Key_F1) {
+        mH_Click();
+        return true;
+    }
+    return false;
+}
+
+void AreaWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    HINFO1::busyOff();
+}
+
+void AreaWindow::closeEvent(QCloseEvent *event)
+{
+    // The close box: the window's own prompt decides, nothing is pending afterwards.
+    if (!m_leaving && !confirmLeave()) {
+        event->ignore();
+        return;
+    }
+    m_leaving = true;
+    event->accept();
+    if (isVisible())
+        done(QDialog::Rejected);
+}
+
+void AreaWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton)
+        mO->popup(event->globalPosition().toPoint());
+    QDialog::mouseReleaseEvent(event);
+}
+
+void AreaWindow::reject()
+{
+    // Esc reaches the window through its key preview; other rejects close it as Exit does.
+    closeArea();
+}

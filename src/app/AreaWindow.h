@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDialog>
+
+class KeyPreview;
+class QMenu;
+class QMenuBar;
+class QTabWidget;
+class QVBoxLayout;
+class RightClickMenu;
+
+// An area window: opened modally over the start screen, laid exactly over it, carrying the area tab strip.
+// Picking another area sets PendingArea and closes the window; its Exit closes it with nothing pending.
+class AreaWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    AreaWindow(int ownArea, const QString &caption, QWidget *startScreen);
+
+    QTabWidget *SSTab1 = nullptr;
+    QMenu *mO = nullptr;
+    QMenu *mH = nullptr;
+
+    int ownArea() const { return m_ownArea; }
+    // The page of the window's own tab, which holds its contents.
+    QWidget *ownPage() const;
+
+    // Tab change on the area tab strip.
+    void SSTab1_Click();
+    // Leaves the window with PendingArea left as it is.
+    void closeArea();
+
+protected:
+    // Adds `mOTab`(i) items for the given areas, each selecting that tab.
+    void addAreaMenuItems(const QList<QPair<int, QString>> &items);
+    QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption);
+    void addSeparator(QMenu *menu, const QString &name);
+    // Registers controls over which a right-button release pops up the Options menu.
+    void popupOver(const QList<QWidget *> &widgets);
+
+    // Asked before the window leaves for another area or closes; false keeps it open.
+    virtual bool confirmLeave() { return true; }
+    // Esc pressed anywhere in the window (the key is swallowed).
+    virtual void escapePressed() { closeArea(); }
+    // Help topic of the window's current place.
+    virtual int helpTopic() const = 0;
+    virtual QString helpFile() const = 0;
+    void mH_Click();
+
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void reject() override;
+
+    QVBoxLayout *m_layout = nullptr;
+
+private:
+    bool keyPressed(QKeyEvent *event);
+    void Form_Load(QWidget *startScreen);
+
+    int m_ownArea;
+    bool m_leaving = false;
+    QMenuBar *m_menuBar = nullptr;
+    RightClickMenu *m_popup = nullptr;
+    KeyPreview *m_keys = nullptr;
+};

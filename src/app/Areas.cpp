@@ -1,0 +1,26 @@
+#include "app/Areas.h"
+
+#include <memory>
+
+#include "misc/Misc1.h"
+#include "reader/PrivRule1.h"
+#include "workarea/WorkArea1.h"
+
+void runAreaWindow(int area, QWidget *startScreen)
+{
+    std::unique_ptr<AreaWindow> window;
+    switch (area) {
+    case 1:
+        window = std::make_unique<PrivRule1>(startScreen);
+        break;
+    case 2:
+        window = std::make_unique<WorkArea1>(startScreen);
+        break;
+    case 3:
+        window = std::make_unique<Misc1>(startScreen);
+        break;
+    default:
+        return;
+    }
+    window->exec();
+}

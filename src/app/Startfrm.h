@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+class KeyPreview;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class RightClickMenu;
+
+// The start screen: the hub between the three areas, loaded for the whole run.
+class Startfrm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Startfrm(QWidget *parent = nullptr);
+
+    // Opens area 1, 2 or 3 modally over the start screen and returns when it has closed.
+    // Tests replace it; the default builds the area window and runs it.
+    std::function<void(int area)> showArea;
+    // Shows the splash modally; the default runs `Splash1`.
+    std::function<void()> showSplash;
+    // Shows the about box.
+    std::function<void()> showAbout;
+
+    QTabWidget *SSTab1 = nullptr;
+    QLabel *SSPanel1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label9 = nullptr;
+    QMenu *mO = nullptr;
+    QMenu *mH = nullptr;
+
+    void Form_Load();
+    void Form_Activate();
+    void SSTab1_Click();
+    void mOTab_Click(int index);
+    void mOE_Click();
+    void mHCont_Click();
+    void mHI_Click();
+    void mHA_Click();
+    void mHWeb_Click();
+
+    bool isUnloaded() const { return m_unloaded; }
+
+signals:
+    // The start screen has unloaded: the program ends.
+    void unloaded();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildHomePage();
+    void placeTitlePanel();
+    void recordSize();
+    void askExit();
+    void unload();
+    void runArea(int area);
+    bool keyPressed(QKeyEvent *event);
+
+    bool m_activatedOnce = false;
+    bool m_unloaded = false;
+    RightClickMenu *m_popup = nullptr;
+    KeyPreview *m_keys = nullptr;
+};
