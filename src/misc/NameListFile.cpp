@@ -1,14 +1,15 @@
 #include "misc/NameListFile.h"
 
+#include <utility>
+
 NameListFile::NameListFile(const QString &path) : m_file(path) {}
 
-NameListFile::Loaded NameListFile::load()
+LoadedFile<QStringList> NameListFile::load()
 {
-    Loaded loaded;
-    loaded.found = m_file.exists();
-    const QStringList fields = m_file.read();
+    LoadedFile<QStringList> loaded = m_file.load();
+    const QStringList fields = std::exchange(loaded.contents, {});
     for (const QString &field : fields.mid(0, MaxNames))
-        loaded.names.append(field.trimmed());
+        loaded.contents.append(field.trimmed());
     if (fields.size() > MaxNames) {
         loaded.partial = true;
         loaded.note = m_file.keepBeforeNextWrite(

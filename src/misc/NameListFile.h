@@ -13,18 +13,10 @@ public:
     static constexpr int MaxNames = 1000;
     static constexpr auto DefaultFileName = "TODONAME.FIL";
 
-    struct Loaded {
-        QStringList names; // trimmed, in file order, at most MaxNames
-        bool found = false;
-        // The file held more names than can be kept; `note` says so, and the file is copied aside
-        // before the next save replaces it.
-        bool partial = false;
-        QString note;
-    };
-
     explicit NameListFile(const QString &path = QString::fromLatin1(DefaultFileName));
 
-    Loaded load();
+    // The names trimmed, in file order, at most MaxNames; partial when the file held more.
+    LoadedFile<QStringList> load();
     // Writes the names exactly as given, surrounding blanks kept.
     WriteResult save(const QStringList &names);
 

@@ -2,13 +2,13 @@
 
 TodoGridFile::TodoGridFile(const QString &path) : m_file(path) {}
 
-TodoGridFile::Loaded TodoGridFile::load()
+LoadedFile<TodoGrid> TodoGridFile::load()
 {
-    Loaded loaded;
-    loaded.found = m_file.exists();
-    const QStringList fields = m_file.read();
-    loaded.grid = TodoGrid::fromFields(fields);
-    const auto count = fields.size();
+    const LoadedFile<QStringList> read = m_file.load();
+    LoadedFile<TodoGrid> loaded{TodoGrid::fromFields(read.contents), read.found, read.partial, read.note};
+    const auto count = read.contents.size();
+    if (read.partial)
+        return loaded;
     if (count > TodoGrid::CellCount)
         loaded.note = m_file.keepBeforeNextWrite(
             QStringLiteral("holds %1 fields; only the first %2 (%3 rows) can be kept")

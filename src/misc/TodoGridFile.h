@@ -12,19 +12,11 @@ class TodoGridFile
 public:
     static constexpr auto DefaultFileName = "TODOActv.FIL";
 
-    struct Loaded {
-        TodoGrid grid;
-        bool found = false;
-        // The file was not the 2500 lines this program writes: it held more (the surplus is not
-        // shown) or fewer (it was cut short; missing cells are empty). `note` says so, and the file is
-        // copied aside before the next save replaces it.
-        bool partial = false;
-        QString note;
-    };
-
     explicit TodoGridFile(const QString &path = QString::fromLatin1(DefaultFileName));
 
-    Loaded load();
+    // Partial when the file is not the 2500 lines this program writes: it held more (the surplus is
+    // not shown) or fewer (it was cut short; the missing cells are empty).
+    LoadedFile<TodoGrid> load();
     // Writes every cell as one quoted line, column 4 always empty.
     WriteResult save(const TodoGrid &grid);
 

@@ -9,10 +9,10 @@ TEST(NameListFile, KeepsBlanksOnWriteAndTrimsThemOnRead)
     ASSERT_TRUE(NameListFile().save({" Backup tapes ", "Audit  logs", "Train staff  "}));
     EXPECT_EQ(folder.read("TODONAME.FIL"), QByteArray("\" Backup tapes \"\r\n\"Audit  logs\"\r\n\"Train staff  \"\r\n"));
 
-    const NameListFile::Loaded loaded = NameListFile().load();
+    const auto loaded = NameListFile().load();
     EXPECT_TRUE(loaded.found);
     EXPECT_FALSE(loaded.partial);
-    EXPECT_EQ(loaded.names, QStringList({"Backup tapes", "Audit  logs", "Train staff"}));
+    EXPECT_EQ(loaded.contents, QStringList({"Backup tapes", "Audit  logs", "Train staff"}));
 }
 
 TEST(NameListFile, AListWhoseOnlyNameWasDeletedIsOneEmptyQuotedLine)
@@ -20,15 +20,15 @@ TEST(NameListFile, AListWhoseOnlyNameWasDeletedIsOneEmptyQuotedLine)
     TempFolder folder;
     ASSERT_TRUE(NameListFile().save({""}));
     EXPECT_EQ(folder.read("TODONAME.FIL"), QByteArray("\"\"\r\n"));
-    EXPECT_EQ(NameListFile().load().names, QStringList({""}));
+    EXPECT_EQ(NameListFile().load().contents, QStringList({""}));
 }
 
 TEST(NameListFile, AMissingFileIsAnEmptyList)
 {
     TempFolder folder;
-    const NameListFile::Loaded loaded = NameListFile().load();
+    const auto loaded = NameListFile().load();
     EXPECT_FALSE(loaded.found);
-    EXPECT_TRUE(loaded.names.isEmpty());
+    EXPECT_TRUE(loaded.contents.isEmpty());
 }
 
 TEST(NameListFile, MoreThan1000NamesAreCutAndTheFileIsKeptBeforeTheFirstSave)
@@ -40,13 +40,13 @@ TEST(NameListFile, MoreThan1000NamesAreCutAndTheFileIsKeptBeforeTheFirstSave)
     folder.write("TODONAME.FIL", original);
 
     NameListFile file;
-    const NameListFile::Loaded loaded = file.load();
+    const auto loaded = file.load();
     EXPECT_TRUE(loaded.partial);
     EXPECT_TRUE(loaded.note.contains("TODONAME.FIL.bak"));
-    ASSERT_EQ(loaded.names.size(), 1000);
-    EXPECT_EQ(loaded.names.last(), "name 1000");
+    ASSERT_EQ(loaded.contents.size(), 1000);
+    EXPECT_EQ(loaded.contents.last(), "name 1000");
 
-    ASSERT_TRUE(file.save(loaded.names));
+    ASSERT_TRUE(file.save(loaded.contents));
     EXPECT_EQ(folder.read("TODONAME.FIL.bak"), original);
     EXPECT_TRUE(folder.read("TODONAME.FIL").endsWith("\"name 1000\"\r\n"));
 }

@@ -53,24 +53,24 @@ TEST(TodoGridFile, ASavedGridReadsBackAndSavesAgainByteForByte)
                                  "\"Thu - Jan 7, 27\"\r\n\"  leading and trailing  \"\r\n"));
     EXPECT_TRUE(first.endsWith("\"\"\r\n\"Fri - Jan 1, 27\"\r\n"));
 
-    const TodoGridFile::Loaded loaded = TodoGridFile().load();
+    const auto loaded = TodoGridFile().load();
     EXPECT_TRUE(loaded.found);
     EXPECT_FALSE(loaded.partial);
     TodoGrid expected = filledGrid();
     expected.setCell(1, 4, "");
-    EXPECT_EQ(loaded.grid, expected);
+    EXPECT_EQ(loaded.contents, expected);
 
-    ASSERT_TRUE(TodoGridFile().save(loaded.grid));
+    ASSERT_TRUE(TodoGridFile().save(loaded.contents));
     EXPECT_EQ(folder.read("TODOActv.FIL"), first);
 }
 
 TEST(TodoGridFile, AMissingFileLoadsAnEmptyGrid)
 {
     TempFolder folder;
-    const TodoGridFile::Loaded loaded = TodoGridFile().load();
+    const auto loaded = TodoGridFile().load();
     EXPECT_FALSE(loaded.found);
     EXPECT_FALSE(loaded.partial);
-    EXPECT_EQ(loaded.grid, TodoGrid());
+    EXPECT_EQ(loaded.contents, TodoGrid());
 }
 
 TEST(TodoGridFile, AnOversizeFileShowsTheFirst500RowsAndIsKeptBeforeTheFirstSave)
@@ -84,14 +84,14 @@ TEST(TodoGridFile, AnOversizeFileShowsTheFirst500RowsAndIsKeptBeforeTheFirstSave
     folder.write("TODOActv.FIL", original);
 
     TodoGridFile file;
-    const TodoGridFile::Loaded loaded = file.load();
+    const auto loaded = file.load();
     EXPECT_TRUE(loaded.partial);
     EXPECT_TRUE(loaded.note.contains("TODOActv.FIL.bak"));
-    EXPECT_EQ(loaded.grid.cell(1, 1), "first");
-    EXPECT_EQ(loaded.grid.cell(500, 5), "last kept");
+    EXPECT_EQ(loaded.contents.cell(1, 1), "first");
+    EXPECT_EQ(loaded.contents.cell(500, 5), "last kept");
     EXPECT_FALSE(folder.exists("TODOActv.FIL.bak"));
 
-    ASSERT_TRUE(file.save(loaded.grid));
+    ASSERT_TRUE(file.save(loaded.contents));
     EXPECT_EQ(folder.read("TODOActv.FIL.bak"), original);
     EXPECT_EQ(folder.read("TODOActv.FIL"), quotedLines(fields.mid(0, 2500)));
 }
@@ -103,18 +103,18 @@ TEST(TodoGridFile, ACutShortFileFillsTheMissingCellsWithEmptyAndIsKept)
     folder.write("TODOActv.FIL", original);
 
     TodoGridFile file;
-    const TodoGridFile::Loaded loaded = file.load();
+    const auto loaded = file.load();
     EXPECT_TRUE(loaded.partial);
     EXPECT_TRUE(loaded.note.contains("ends after 8 of its 2500 fields"));
-    EXPECT_EQ(loaded.grid.cell(1, 5), "e");
-    EXPECT_EQ(loaded.grid.cell(2, 1), "row 2");
-    EXPECT_EQ(loaded.grid.cell(2, 2), "Mon - Dec 7, 26");
-    EXPECT_EQ(loaded.grid.cell(2, 3), "Tue");
-    EXPECT_EQ(loaded.grid.cell(2, 4), "");
-    EXPECT_EQ(loaded.grid.cell(2, 5), "");
-    EXPECT_EQ(loaded.grid.cell(3, 1), "");
+    EXPECT_EQ(loaded.contents.cell(1, 5), "e");
+    EXPECT_EQ(loaded.contents.cell(2, 1), "row 2");
+    EXPECT_EQ(loaded.contents.cell(2, 2), "Mon - Dec 7, 26");
+    EXPECT_EQ(loaded.contents.cell(2, 3), "Tue");
+    EXPECT_EQ(loaded.contents.cell(2, 4), "");
+    EXPECT_EQ(loaded.contents.cell(2, 5), "");
+    EXPECT_EQ(loaded.contents.cell(3, 1), "");
 
-    ASSERT_TRUE(file.save(loaded.grid));
+    ASSERT_TRUE(file.save(loaded.contents));
     EXPECT_EQ(folder.read("TODOActv.FIL.bak"), original);
     EXPECT_EQ(folder.read("TODOActv.FIL").count("\r\n"), 2500);
 }

@@ -87,12 +87,20 @@ bool QuotedLineFile::exists() const
     return QFileInfo::exists(m_path);
 }
 
-QStringList QuotedLineFile::read() const
+LoadedFile<QStringList> QuotedLineFile::load()
 {
+    LoadedFile<QStringList> loaded;
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parse(file.readAll());
+    loaded.found = file.exists();
+    if (!loaded.found)
+        return loaded;
+    if (!file.open(QIODevice::ReadOnly)) {
+        loaded.partial = true;
+        loaded.note = keepBeforeNextWrite(QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+        return loaded;
+    }
+    loaded.contents = parse(file.readAll());
+    return loaded;
 }
 
 QString QuotedLineFile::keptCopyPath() const

@@ -6,6 +6,16 @@
 
 #include "app/SafeWrite.h"
 
+// What a store read from its file.
+template <typename Contents> struct LoadedFile {
+    Contents contents;
+    bool found = false;
+    // The file held what cannot be kept or was cut short; `note` says so for the user, and the file is
+    // copied aside before the next save replaces it.
+    bool partial = false;
+    QString note;
+};
+
 // A text file of one double-quoted Windows-1252 string a line, each line ended by CR LF, always
 // rewritten whole.
 //
@@ -23,8 +33,9 @@ public:
     const QString &path() const { return m_path; }
     bool exists() const;
 
-    // The fields of the file; empty when it is missing or unreadable.
-    QStringList read() const;
+    // The fields of the file, none when it is missing. A file that exists but cannot be read is
+    // partial and kept before the next write (which therefore fails while it stays unreadable).
+    LoadedFile<QStringList> load();
 
     // Replaces the file with one quoted line per value.
     WriteResult write(const QStringList &values);

@@ -29,23 +29,29 @@ WriteResult RecordFile::create() const
     return writeWholeFile(m_path, {});
 }
 
-QByteArray RecordFile::contents() const
+std::optional<QByteArray> RecordFile::contents(QString *error) const
 {
-    create();
+    if (!QFileInfo::exists(m_path))
+        return QByteArray();
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
     return file.readAll();
 }
 
 QString RecordFile::read(int n) const
 {
-    return decodeRecord(contents(), n);
+    create();
+    return decodeRecord(contents().value_or(QByteArray()), n);
 }
 
 QStringList RecordFile::read(int first, int count) const
 {
-    const QByteArray file = contents();
+    create();
+    const QByteArray file = contents().value_or(QByteArray());
     QStringList texts;
     for (int n = first; n < first + count; ++n)
         texts.append(decodeRecord(file, n));
@@ -56,10 +62,13 @@ WriteResult RecordFile::write(int n, const QString &text) const
 {
     if (n < 1)
         return refuse(m_path, QStringLiteral("there is no record %1").arg(n));
-    QByteArray file = contents();
-    if (!encodeRecord(file, n, text))
+    QString error;
+    std::optional<QByteArray> file = contents(&error);
+    if (!file)
+        return refuse(m_path, QStringLiteral("its records cannot be read: %1").arg(error));
+    if (!encodeRecord(*file, n, text))
         return refuse(m_path, QStringLiteral("\"%1\" is longer than %2 characters").arg(text).arg(MaxTextLength));
-    return writeWholeFile(m_path, file);
+    return writeWholeFile(m_path, *file);
 }
 
 QString RecordFile::decodeRecord(const QByteArray &file, int n)

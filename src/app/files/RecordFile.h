@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "app/SafeWrite.h"
 
@@ -33,7 +34,7 @@ public:
     QStringList read(int first, int count) const;
 
     // Replaces record n. Records missing before it are added as zeros (they read as empty).
-    // Fails, writing nothing, for n < 1 or a text longer than 18 bytes.
+    // Fails, writing nothing, for n < 1, a text longer than 18 bytes, or a file that cannot be read.
     WriteResult write(int n, const QString &text) const;
 
     // The byte-level codec behind read and write.
@@ -41,7 +42,8 @@ public:
     static bool encodeRecord(QByteArray &file, int n, const QString &text);
 
 private:
-    QByteArray contents() const;
+    // The whole file, empty when missing; nothing when it exists but cannot be read.
+    std::optional<QByteArray> contents(QString *error = nullptr) const;
 
     QString m_path;
 };

@@ -1,4 +1,6 @@
 #include <QDir>
+#include <QFile>
+#include <QFileDevice>
 #include <gtest/gtest.h>
 
 #include "app/files/QuotedLineFile.h"
@@ -64,4 +66,21 @@ TEST(QuotedLineFile, WritesNothingWhenTheCopyCannotBeKept)
     EXPECT_TRUE(result.error.contains("list.fil was not replaced"));
     EXPECT_EQ(folder.read("list.fil"), QByteArray("\"as it was\"\r\n"));
     EXPECT_TRUE(file.keepPending());
+}
+
+TEST(QuotedLineFile, AFileThatCannotBeReadIsPartialAndNeverReplaced)
+{
+    TempFolder folder;
+    folder.write("list.fil", "\"as it was\"\r\n");
+    QFile::setPermissions(folder.file("list.fil"), QFileDevice::WriteOwner);
+    QuotedLineFile file(folder.file("list.fil"));
+    const LoadedFile<QStringList> loaded = file.load();
+    const WriteResult result = file.write({"new"});
+    QFile::setPermissions(folder.file("list.fil"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!loaded.partial)
+        GTEST_SKIP() << "running with permission to read any file";
+    EXPECT_TRUE(loaded.found);
+    EXPECT_TRUE(loaded.note.contains("list.fil cannot be read"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(folder.read("list.fil"), QByteArray("\"as it was\"\r\n"));
 }

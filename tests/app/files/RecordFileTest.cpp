@@ -1,4 +1,6 @@
 #include <QDir>
+#include <QFile>
+#include <QFileDevice>
 #include <gtest/gtest.h>
 
 #include "app/files/RecordBytes.h"
@@ -98,4 +100,19 @@ TEST(RecordFile, AWriteThatCannotReachTheDiskIsReported)
 
     QDir(folder.path()).mkdir("taken.fil");
     EXPECT_FALSE(RecordFile(folder.file("taken.fil")).write(1, "x").ok);
+}
+
+TEST(RecordFile, AFileThatCannotBeReadIsNotOverwritten)
+{
+    TempFolder folder;
+    const QByteArray before = recordBytes("Working") + recordBytes("Review");
+    folder.write("r.fil", before);
+    QFile::setPermissions(folder.file("r.fil"), QFileDevice::WriteOwner);
+    const WriteResult result = RecordFile(folder.file("r.fil")).write(2, "Pending");
+    QFile::setPermissions(folder.file("r.fil"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (result.ok && folder.read("r.fil") != before)
+        GTEST_SKIP() << "running with permission to read any file";
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains("cannot be read"));
+    EXPECT_EQ(folder.read("r.fil"), before);
 }
