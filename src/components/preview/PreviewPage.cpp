@@ -46,6 +46,7 @@ QFont twipsFont(const QFont &font)
     if (points <= 0)
         points = font.pixelSize() > 0 ? font.pixelSize() * 72 / screenDpi : 12;
     f.setPixelSize(qMax(1, qRound(points * twipsPerPoint)));
+    f.setResolveMask(QFont::AllPropertiesResolved); // a painter must not fill anything in from its own font
     return f;
 }
 

@@ -2,16 +2,26 @@
 
 #include <QPainter>
 
+#include "components/preview/PreviewDocument.h"
+
 PreviewPageView::PreviewPageView(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PreviewPageView::setPage(const Preview::Page *page)
+void PreviewPageView::setPage(const PreviewDocument *document, int index)
 {
-    m_page = page;
+    m_document = document;
+    m_index = index;
     update();
+}
+
+const Preview::Page *PreviewPageView::page() const
+{
+    if (!m_document || m_index < 0 || m_index >= m_document->pageCount())
+        return nullptr;
+    return &m_document->page(m_index);
 }
 
 void PreviewPageView::setGuideLines(bool on)
@@ -20,12 +30,12 @@ void PreviewPageView::setGuideLines(bool on)
     update();
 }
 
-QRectF PreviewPageView::paperRect() const
+QRectF PreviewPageView::paperRect(const Preview::Page &page) const
 {
     const QSizeF room = QSizeF(size()) - QSizeF(2 * desk, 2 * desk);
-    if (!m_page || m_page->size.isEmpty() || room.isEmpty())
+    if (page.size.isEmpty() || room.isEmpty())
         return {};
-    const QSizeF paper = m_page->size.scaled(room, Qt::KeepAspectRatio);
+    const QSizeF paper = page.size.scaled(room, Qt::KeepAspectRatio);
     return QRectF(QPointF((width() - paper.width()) / 2, (height() - paper.height()) / 2), paper);
 }
 
@@ -33,7 +43,8 @@ void PreviewPageView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Dark));
-    const QRectF paper = paperRect();
+    const Preview::Page *shown = page();
+    const QRectF paper = shown ? paperRect(*shown) : QRectF();
     if (paper.isEmpty())
         return;
     painter.fillRect(paper.translated(3, 3), QColor(0, 0, 0, 90));
@@ -41,17 +52,17 @@ void PreviewPageView::paintEvent(QPaintEvent *)
     painter.save();
     painter.setClipRect(paper);
     painter.translate(paper.topLeft());
-    painter.scale(paper.width() / m_page->size.width(), paper.height() / m_page->size.height());
-    Preview::paintPage(painter, *m_page);
+    painter.scale(paper.width() / shown->size.width(), paper.height() / shown->size.height());
+    Preview::paintPage(painter, *shown);
     painter.restore();
     if (m_guideLines)
-        paintGuideLines(painter, paper);
+        paintGuideLines(painter, *shown, paper);
 }
 
-void PreviewPageView::paintGuideLines(QPainter &painter, const QRectF &paper) const
+void PreviewPageView::paintGuideLines(QPainter &painter, const Preview::Page &page, const QRectF &paper) const
 {
-    const qreal scale = paper.width() / m_page->size.width();
-    const QMarginsF &m = m_page->margins;
+    const qreal scale = paper.width() / page.size.width();
+    const QMarginsF &m = page.margins;
     const qreal left = paper.left() + m.left() * scale;
     const qreal right = paper.right() - m.right() * scale;
     const qreal top = paper.top() + m.top() * scale;

@@ -102,7 +102,7 @@ void PrintPreview::setCurrentPage(int page)
     const int wanted = count == 0 ? 0 : qBound(1, page, count);
     const bool changed = wanted != m_current;
     m_current = wanted;
-    m_view->setPage(m_current > 0 ? &m_document->page(m_current - 1) : nullptr);
+    m_view->setPage(m_document, m_current - 1);
     refreshNavigation();
     fitPage();
     m_scroll->verticalScrollBar()->setValue(0);
@@ -110,9 +110,14 @@ void PrintPreview::setCurrentPage(int page)
         emit currentPageChanged(m_current);
 }
 
+// A document being drawn shows as it grows; a finished one shows the same page again when it still has
+// it, the last page otherwise.
 void PrintPreview::showDocument()
 {
-    setCurrentPage(qMax(1, m_current));
+    if (m_document->isOpen())
+        m_view->update();
+    else
+        setCurrentPage(qMax(1, m_current));
 }
 
 void PrintPreview::refreshNavigation()
@@ -130,7 +135,7 @@ void PrintPreview::refreshNavigation()
 void PrintPreview::fitPage()
 {
     const QSize room = m_scroll->viewport()->size();
-    if (m_zoom != PageWidth || m_current == 0) {
+    if (m_zoom != PageWidth || m_current == 0 || m_current > m_document->pageCount()) {
         m_view->resize(room);
         return;
     }

@@ -172,7 +172,8 @@ private:
                             QRectF(x, p.top, width, p.line.height())});
     }
 
-    QFont fontOf(const QTextCharFormat &format) const { return twipsFont(format.font().resolve(m_doc.defaultFont())); }
+    // Formats in a document come with the document's default font and size adjustments already applied.
+    static QFont fontOf(const QTextCharFormat &format) { return twipsFont(format.font()); }
 
     QColor colourOf(const QTextCharFormat &format) const
     {

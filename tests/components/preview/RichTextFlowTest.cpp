@@ -1,3 +1,4 @@
+#include <QFontMetricsF>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTextBlock>
@@ -132,6 +133,23 @@ TEST(PreviewRichText, KeepsCharacterAndParagraphFormatting)
 
     EXPECT_NEAR(find(QStringLiteral("middle")).box.center().x(), doc.pageWidth() / 2, 20);
     EXPECT_NEAR(find(QStringLiteral("edge")).box.right(), doc.pageWidth() - doc.marginRight(), 20);
+}
+
+TEST(PreviewRichText, UnstyledTextTakesTheBlocksDefaultFontAndHeadingsTheirOwnSize)
+{
+    PreviewDocument doc;
+    QTextDocument block;
+    block.setDefaultFont(QFont(QStringLiteral("Courier New"), 14));
+    block.setHtml(QStringLiteral("<h2>Heading</h2><p>body</p>"));
+    doc.appendRichText(block);
+    const QList<TextOp> ops = textOps(doc.page(0));
+    ASSERT_EQ(ops.size(), 2);
+    EXPECT_EQ(ops.at(1).font.pixelSize(), 280);
+    EXPECT_EQ(ops.at(1).font.family(), QStringLiteral("Courier New"));
+    EXPECT_GT(ops.at(0).font.pixelSize(), 280);
+    EXPECT_TRUE(ops.at(0).font.bold());
+    // The line is as tall as the heading's font needs.
+    EXPECT_GE(ops.at(0).box.height(), QFontMetricsF(ops.at(0).font, Preview::twipsDevice()).height() - 1);
 }
 
 TEST(PreviewRichText, TabsJustificationListsAndImagesSitWhereTheLayoutPutsThem)
