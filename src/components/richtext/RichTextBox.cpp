@@ -1,0 +1,215 @@
+#include "components/richtext/RichTextBox.h"
+
+#include <QFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <algorithm>
+
+#include "components/richtext/PlainText.h"
+#include "components/richtext/RichTextMime.h"
+#include "components/rtf/Rtf.h"
+
+RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
+{
+    connect(this, &QTextEdit::textChanged, this, &RichTextBox::Change);
+    watchDocument();
+    applySelectionPalette();
+}
+
+// ---- files and formatted content
+
+bool RichTextBox::LoadFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    QString reason;
+    if (!replaceWithRtf(bytes, &reason)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, reason);
+        return false;
+    }
+    return true;
+}
+
+WriteResult RichTextBox::SaveFile(const QString &path) const
+{
+    return writeWholeFile(path, TextRTF());
+}
+
+bool RichTextBox::replaceWithRtf(const QByteArray &rtf, QString *error)
+{
+    QTextDocument *doc = document();
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    const Rtf::ReadResult result = Rtf::read(rtf, *doc);
+    doc->setUndoRedoEnabled(undo);
+    if (!result.ok) {
+        if (error)
+            *error = result.error;
+        return false;
+    }
+    setTextCursor(QTextCursor(doc));
+    return true;
+}
+
+QByteArray RichTextBox::TextRTF() const
+{
+    return Rtf::write(*document());
+}
+
+bool RichTextBox::setTextRTF(const QByteArray &rtf)
+{
+    return replaceWithRtf(rtf, nullptr);
+}
+
+// Written from a document of its own, so that text without a font of its own keeps the box's base font.
+QByteArray RichTextBox::SelRTF() const
+{
+    QTextDocument selection;
+    selection.setUndoRedoEnabled(false);
+    selection.setDefaultFont(document()->defaultFont());
+    QTextCursor(&selection).insertFragment(textCursor().selection());
+    return Rtf::write(selection);
+}
+
+bool RichTextBox::setSelRTF(const QByteArray &rtf)
+{
+    const auto fragment = RichTextMime::fragmentFromRtf(rtf);
+    if (!fragment)
+        return false;
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    cursor.insertFragment(*fragment);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    return true;
+}
+
+// ---- plain text and selection
+
+int RichTextBox::length() const
+{
+    return document()->characterCount() - 1;
+}
+
+int RichTextBox::clampPosition(int position) const
+{
+    return std::clamp(position, 0, length());
+}
+
+QString RichTextBox::Text() const
+{
+    return finder().text();
+}
+
+void RichTextBox::setText(const QString &text)
+{
+    QTextCursor caret = textCursor();
+    caret.clearSelection();
+    caret.setCharFormat(QTextCharFormat());
+    setTextCursor(caret);
+    setPlainText(PlainText::normaliseLineBreaks(text));
+}
+
+int RichTextBox::SelStart() const
+{
+    return textCursor().selectionStart();
+}
+
+void RichTextBox::setSelStart(int start)
+{
+    select(clampPosition(start), 0);
+}
+
+int RichTextBox::SelLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void RichTextBox::setSelLength(int selLength)
+{
+    const int start = SelStart();
+    select(start, clampPosition(start + std::max(selLength, 0)) - start);
+}
+
+QString RichTextBox::SelText() const
+{
+    return PlainText::selectedText(textCursor());
+}
+
+void RichTextBox::setSelText(const QString &text)
+{
+    QTextCursor cursor = textCursor();
+    cursor.insertText(PlainText::normaliseLineBreaks(text));
+    setTextCursor(cursor);
+}
+
+void RichTextBox::select(int start, int selLength)
+{
+    QTextCursor cursor(document());
+    cursor.setPosition(start);
+    cursor.setPosition(start + selLength, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+// ---- find
+
+int RichTextBox::Find(const QString &text, int start, int end, int options)
+{
+    const int found = finder().find(text, start, end, (options & FindWholeWord) != 0);
+    if (found >= 0)
+        select(found, int(text.size()));
+    return found;
+}
+
+const TextFinder &RichTextBox::finder() const
+{
+    if (document() != m_watched)
+        const_cast<RichTextBox *>(this)->watchDocument();
+    if (m_textStale) {
+        m_finder.setText(document()->toPlainText());
+        m_textStale = false;
+    }
+    return m_finder;
+}
+
+void RichTextBox::watchDocument()
+{
+    if (m_watched)
+        disconnect(m_watched, &QTextDocument::contentsChange, this, nullptr);
+    m_watched = document();
+    m_textStale = true;
+    connect(m_watched, &QTextDocument::contentsChange, this, &RichTextBox::noteContentsChange);
+}
+
+// A change of format alone keeps the cached text; anything else drops it.
+void RichTextBox::noteContentsChange(int position, int removed, int added)
+{
+    if (m_textStale)
+        return;
+    const QString &cached = m_finder.text();
+    if (removed != added || position + added > cached.size() + 1) {
+        m_textStale = true;
+        return;
+    }
+    const int end = std::min(position + added, int(cached.size()));
+    QTextCursor range(document());
+    range.setPosition(position);
+    range.setPosition(end, QTextCursor::KeepAnchor);
+    if (PlainText::selectedText(range) != QStringView(cached).mid(position, end - position))
+        m_textStale = true;
+}

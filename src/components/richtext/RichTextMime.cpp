@@ -1,0 +1,61 @@
+#include "components/richtext/RichTextMime.h"
+
+#include <QMimeData>
+#include <QStringList>
+#include <QTextDocument>
+
+#include "components/richtext/PlainText.h"
+#include "components/rtf/Rtf.h"
+
+namespace RichTextMime {
+namespace {
+
+const QStringList &rtfFormats()
+{
+    static const QStringList formats{QStringLiteral("text/rtf"), QStringLiteral("application/rtf"),
+                                     QStringLiteral("text/richtext")};
+    return formats;
+}
+
+} // namespace
+
+void addRtf(QMimeData &mime, const QByteArray &rtf)
+{
+    mime.setData(rtfFormats().first(), rtf);
+    mime.setData(rtfFormats().at(1), rtf);
+}
+
+bool hasRtf(const QMimeData &mime)
+{
+    for (const QString &format : rtfFormats()) {
+        if (mime.hasFormat(format))
+            return true;
+    }
+    return false;
+}
+
+std::optional<QTextDocumentFragment> fragmentFromRtf(const QByteArray &rtf)
+{
+    QTextDocument document;
+    document.setUndoRedoEnabled(false);
+    if (!Rtf::read(rtf, document).ok)
+        return std::nullopt;
+    return QTextDocumentFragment(&document);
+}
+
+std::optional<QTextDocumentFragment> fragment(const QMimeData &mime, const QTextDocument *resources)
+{
+    for (const QString &format : rtfFormats()) {
+        if (mime.hasFormat(format)) {
+            if (auto rtf = fragmentFromRtf(mime.data(format)))
+                return rtf;
+        }
+    }
+    if (mime.hasHtml())
+        return QTextDocumentFragment::fromHtml(mime.html(), resources);
+    if (mime.hasText() && !mime.text().isEmpty())
+        return QTextDocumentFragment::fromPlainText(PlainText::normaliseLineBreaks(mime.text()));
+    return std::nullopt;
+}
+
+} // namespace RichTextMime
