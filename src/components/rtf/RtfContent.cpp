@@ -4,10 +4,23 @@
 
 #include <QTextCursor>
 
+#include <algorithm>
+
 namespace Rtf {
+
+namespace {
+// Control characters other than the tab have no place in the text.
+bool isDropped(QChar c) { return c.unicode() < 0x20 && c != u'\t'; }
+} // namespace
 
 void Content::appendText(QStringView text, int charFormat)
 {
+    if (std::any_of(text.begin(), text.end(), isDropped)) {
+        QString kept = text.toString();
+        kept.removeIf(isDropped);
+        appendText(kept, charFormat);
+        return;
+    }
     if (text.isEmpty())
         return;
     if (!blockIsEmpty() && m_runs.back().format == charFormat) {
@@ -30,6 +43,8 @@ void Content::insertInto(QTextCursor &cursor, const Formats &formats, int lastBl
     std::vector<Block> blocks = m_blocks;
     blocks.push_back({m_runs.size(), lastBlockFormat, lastCharFormat});
 
+    // One edit block: the cursor then skips laying out its line after every insertion.
+    cursor.beginEditBlock();
     std::size_t run = 0;
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const Block &block = blocks[b];
@@ -46,6 +61,7 @@ void Content::insertInto(QTextCursor &cursor, const Formats &formats, int lastBl
             cursor.insertText(m_text.mid(r.start, r.length), formats.charFormatAt(r.format));
         }
     }
+    cursor.endEditBlock();
 }
 
 } // namespace Rtf

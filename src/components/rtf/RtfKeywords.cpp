@@ -58,7 +58,7 @@ constexpr Entry Entries[] = {
     {"cb", {Keyword::Background}}, {"chcbpat", {Keyword::Background}},
     {"super", {Keyword::Superscript}}, {"sub", {Keyword::Subscript}}, {"nosupersub", {Keyword::Baseline}},
     {"v", {Keyword::Hidden}},
-    {"pard", {Keyword::Pard}}, {"ql", {Keyword::Align, ParaState::Left}},
+    {"pard", {Keyword::Pard}}, {"intbl", {Keyword::InTable}}, {"ql", {Keyword::Align, ParaState::Left}},
     {"qc", {Keyword::Align, ParaState::Centre}}, {"qr", {Keyword::Align, ParaState::Right}},
     {"qj", {Keyword::Align, ParaState::Justify}}, {"qd", {Keyword::Align, ParaState::Justify}},
     {"li", {Keyword::LeftIndent}}, {"lin", {Keyword::LeftIndent}}, {"ri", {Keyword::RightIndent}},

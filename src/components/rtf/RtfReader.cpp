@@ -16,20 +16,27 @@ int length(const Token &token, int low) { return std::clamp(token.param, low, Ma
 
 } // namespace
 
+namespace {
+std::string_view withoutByteOrderMark(std::string_view data)
+{
+    return data.substr(0, 3) == "\xEF\xBB\xBF" ? data.substr(3) : data;
+}
+} // namespace
+
 bool looksLikeRtf(std::string_view data)
 {
-    if (data.substr(0, 3) == "\xEF\xBB\xBF")
-        data.remove_prefix(3);
+    data = withoutByteOrderMark(data);
     const std::size_t start = data.find_first_not_of(" \t\r\n\f\v");
     return start != std::string_view::npos && data.substr(start, 5) == "{\\rtf";
 }
 
-Reader::Reader(std::string_view data) : m_data(data), m_tokenizer(data) {}
+Reader::Reader(std::string_view data) : m_data(withoutByteOrderMark(data)), m_tokenizer(m_data) {}
 
 bool Reader::read()
 {
     if (!looksLikeRtf(m_data))
         return false;
+    m_tokenizer = Tokenizer(m_data.substr(m_data.find('{')));
     for (Token token = m_tokenizer.next(); token.kind != Token::End; token = m_tokenizer.next()) {
         switch (token.kind) {
         case Token::GroupOpen: openGroup(); break;
@@ -65,8 +72,6 @@ void Reader::openGroup()
         return;
     }
     m_stack.push_back(m_state);
-    if (m_state.destination == Destination::FontTable)
-        m_fonts.beginEntry(-1);
 }
 
 void Reader::closeGroup()
@@ -188,10 +193,18 @@ void Reader::structureWord(const Keyword &keyword, const Token &token)
     case Keyword::Character: emitChar(char16_t(keyword.value)); break;
     case Keyword::Tab: emitChar(u'\t'); break;
     case Keyword::Line: emitChar(QChar::LineSeparator); break;
-    case Keyword::Par: endBlock(); break;
+    case Keyword::Par:
+        // Inside a table cell a paragraph end becomes a line break, unless the cell ends there,
+        // so that a row stays one paragraph.
+        if (m_state.inTable)
+            m_pendingCellBreak = true;
+        else
+            endBlock();
+        break;
     case Keyword::Cell:
+        m_pendingCellBreak = false;
         if (m_pendingCellTab)
-            appendTab(); // the cell before was empty
+            appendText(u'\t'); // the cell before was empty
         m_pendingCellTab = true;
         break;
     case Keyword::Row: endBlock(); break;
@@ -242,7 +255,13 @@ void Reader::paraWord(const Keyword &keyword, const Token &token)
 {
     ParaState &para = m_state.para;
     switch (keyword.kind) {
-    case Keyword::Pard: para = ParaState{}; break;
+    case Keyword::Pard:
+        para = ParaState{};
+        m_state.inTable = false;
+        if (std::exchange(m_pendingCellBreak, false))
+            endBlock();
+        break;
+    case Keyword::InTable: m_state.inTable = true; break;
     case Keyword::Align: para.align = ParaState::Align(keyword.value); break;
     case Keyword::LeftIndent: para.leftIndent = length(token, -MaxLength); break;
     case Keyword::RightIndent: para.rightIndent = length(token, -MaxLength); break;
@@ -333,24 +352,22 @@ void Reader::emitChar(char16_t c)
     if (m_state.destination != Destination::Text || m_state.chars.hidden)
         return;
     beginText();
-    flushText();
-    m_content.appendText(QStringView(&c, 1), m_formats.charFormat(m_state.chars));
+    appendText(c);
 }
 
-// Text follows a cell end: the cells are kept apart by a tab.
+// Text follows a cell end (a tab keeps the cells apart) or a paragraph end inside a cell.
 void Reader::beginText()
 {
-    if (!m_pendingCellTab)
-        return;
-    m_pendingCellTab = false;
-    appendTab();
+    if (std::exchange(m_pendingCellTab, false))
+        appendText(u'\t');
+    if (std::exchange(m_pendingCellBreak, false))
+        appendText(QChar::LineSeparator);
 }
 
-void Reader::appendTab()
+void Reader::appendText(char16_t c)
 {
     flushText();
-    const char16_t tab = u'\t';
-    m_content.appendText(QStringView(&tab, 1), m_formats.charFormat(m_state.chars));
+    m_content.appendText(QStringView(&c, 1), m_formats.charFormat(m_state.chars));
 }
 
 void Reader::flushText()
@@ -370,6 +387,7 @@ void Reader::endBlock()
         return;
     flushText();
     m_pendingCellTab = false;
+    m_pendingCellBreak = false;
     m_content.endBlock(m_formats.blockFormat(m_state.para), m_formats.charFormat(m_state.chars));
 }
 

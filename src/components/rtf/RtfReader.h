@@ -43,6 +43,7 @@ private:
         Destination destination = Destination::Text;
         Destination uprOuter = Destination::Text;
         int unicodeSkip = 1;
+        bool inTable = false;
     };
 
     void openGroup();
@@ -60,7 +61,7 @@ private:
 
     void emitChar(char16_t c);
     void beginText();
-    void appendTab();
+    void appendText(char16_t c);
     void flushText();
     void endBlock();
     int currentCodePage() const;
@@ -73,6 +74,7 @@ private:
     bool m_started = false;
     bool m_ignorableNext = false;
     bool m_pendingCellTab = false;
+    bool m_pendingCellBreak = false;
     int m_fallbackToSkip = 0;
     int m_codePage = DefaultCodePage;
     int m_defaultFont = -1;

@@ -158,7 +158,6 @@ void Writer::writeText(QStringView text)
         case 0x00A0: m_out += "\\~"; continue;
         case 0x00AD: m_out += "\\-"; continue;
         case 0x2011: m_out += "\\_"; continue;
-        case QChar::ObjectReplacementCharacter: continue;
         default: break;
         }
         if (c < 0x20)

@@ -1,0 +1,170 @@
+#include "RtfTestSupport.h"
+#include "components/rtf/Rtf.h"
+
+#include <QTextDocumentFragment>
+#include <gtest/gtest.h>
+
+using namespace RtfTest;
+
+namespace {
+
+// Everything the writer keeps, block by block and run by run, as comparable text.
+QStringList describe(const QTextDocument &document)
+{
+    QStringList lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat b = block.blockFormat();
+        lines << QStringLiteral("block align=%1 margins=%2,%3,%4,%5,%6")
+                     .arg(int(b.alignment() & Qt::AlignHorizontal_Mask))
+                     .arg(b.leftMargin()).arg(b.rightMargin()).arg(b.textIndent())
+                     .arg(b.topMargin()).arg(b.bottomMargin());
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            const QFont font = f.font().resolve(document.defaultFont());
+            lines << QStringLiteral("  [%1] %2 %3pt b%4 i%5 u%6 s%7 fg=%8 bg=%9 va=%10")
+                         .arg(it.fragment().text(), font.family()).arg(font.pointSizeF())
+                         .arg(font.bold()).arg(font.italic()).arg(font.underline()).arg(font.strikeOut())
+                         .arg(f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color().name() : "-")
+                         .arg(f.hasProperty(QTextFormat::BackgroundBrush) ? f.background().color().name() : "-")
+                         .arg(int(f.verticalAlignment()));
+        }
+    }
+    return lines;
+}
+
+QTextCharFormat charFormat(const QString &family, double points)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    format.setFontPointSize(points);
+    return format;
+}
+
+// A document with every kept property, non-ASCII text, tabs, line breaks and markup characters.
+void buildSample(QTextDocument &document)
+{
+    QTextCursor cursor(&document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.setBlockFormat(centred);
+    QTextCharFormat title = charFormat("Liberation Sans", 18);
+    title.setFontWeight(QFont::Bold);
+    cursor.setBlockCharFormat(title);
+    cursor.insertText("Risk Analysis {164.308} \\ done", title);
+
+    QTextBlockFormat indented;
+    indented.setAlignment(Qt::AlignJustify);
+    indented.setLeftMargin(48);
+    indented.setRightMargin(24);
+    indented.setTextIndent(-12);
+    indented.setTopMargin(8);
+    indented.setBottomMargin(4);
+    const QTextCharFormat body = charFormat("Liberation Serif", 11.5);
+    cursor.insertBlock(indented, body);
+    cursor.insertText("Plain ", body);
+    QTextCharFormat mixed = body;
+    mixed.setFontItalic(true);
+    mixed.setFontUnderline(true);
+    cursor.insertText("italic underlined", mixed);
+    mixed = body;
+    mixed.setFontStrikeOut(true);
+    mixed.setForeground(QColor(192, 0, 0));
+    cursor.insertText(" struck red", mixed);
+    mixed = body;
+    mixed.setBackground(QColor(255, 255, 0));
+    cursor.insertText(" on yellow", mixed);
+    mixed = body;
+    mixed.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    cursor.insertText("2", mixed);
+
+    QTextBlockFormat right;
+    right.setAlignment(Qt::AlignRight);
+    const QTextCharFormat mono = charFormat("Liberation Mono", 9);
+    cursor.insertBlock(right, mono);
+    cursor.insertText(QString::fromUtf8("café – €5 “q” Ωmega 中文 \U0001F60A a\tb") + QChar::LineSeparator +
+                          QString::fromUtf8("next\u00A0line"),
+                      mono);
+    cursor.insertBlock(QTextBlockFormat(), body); // an empty last paragraph
+}
+
+TEST(RtfRoundTrip, DocumentReadsBackWithTheSameTextAndFormat)
+{
+    QTextDocument original;
+    buildSample(original);
+    QTextDocument copy;
+    ASSERT_TRUE(Rtf::read(Rtf::write(original), copy).ok);
+    EXPECT_EQ(describe(copy), describe(original));
+    EXPECT_EQ(copy.toRawText(), original.toRawText());
+}
+
+TEST(RtfRoundTrip, WritingWhatWasReadGivesTheSameRtf)
+{
+    QTextDocument original;
+    buildSample(original);
+    const QByteArray once = Rtf::write(original);
+    QTextDocument copy;
+    ASSERT_TRUE(Rtf::read(once, copy).ok);
+    EXPECT_EQ(Rtf::write(copy), once);
+}
+
+TEST(RtfRoundTrip, WrittenRtfIsSevenBitWithTables)
+{
+    QTextDocument original;
+    buildSample(original);
+    const QByteArray rtf = Rtf::write(original);
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+    EXPECT_TRUE(rtf.contains("{\\fonttbl"));
+    EXPECT_TRUE(rtf.contains("{\\colortbl;"));
+    EXPECT_TRUE(rtf.contains("caf\\'e9"));
+    EXPECT_TRUE(rtf.contains("\\u20013?"));
+    EXPECT_FALSE(std::any_of(rtf.begin(), rtf.end(), [](char c) { return static_cast<unsigned char>(c) > 0x7F; }));
+}
+
+TEST(RtfRoundTrip, SelectionPastedIntoAnotherDocumentKeepsItsFormat)
+{
+    QTextDocument source;
+    buildSample(source);
+    QTextCursor selection(&source);
+    selection.setPosition(find(source, "italic"));
+    selection.setPosition(find(source, " on yellow"), QTextCursor::KeepAnchor);
+
+    QTextDocument target;
+    target.setPlainText("[]");
+    QTextCursor cursor(&target);
+    cursor.setPosition(1);
+    ASSERT_TRUE(Rtf::insert(Rtf::write(selection.selection()), cursor).ok);
+    EXPECT_EQ(target.toPlainText(), "[italic underlined struck red]");
+    const QTextCharFormat italic = formatAt(target, 1);
+    EXPECT_TRUE(italic.fontItalic());
+    EXPECT_TRUE(italic.fontUnderline());
+    EXPECT_EQ(familyOf(italic), "Liberation Serif");
+    EXPECT_DOUBLE_EQ(italic.fontPointSize(), 11.5);
+    const QTextCharFormat red = formatAt(target, find(target, "red"));
+    EXPECT_TRUE(red.fontStrikeOut());
+    EXPECT_EQ(red.foreground().color(), QColor(192, 0, 0));
+}
+
+TEST(RtfRoundTrip, SelectionWithoutOwnFontTakesTheBaseFont)
+{
+    QTextDocument source;
+    source.setDefaultFont(QFont("Liberation Mono", 14));
+    source.setPlainText("plain words");
+    QTextCursor all(&source);
+    all.select(QTextCursor::Document);
+    QTextDocument copy;
+    ASSERT_TRUE(Rtf::read(Rtf::write(all.selection(), source.defaultFont()), copy).ok);
+    EXPECT_EQ(familyOf(formatAt(copy, 0)), "Liberation Mono");
+    EXPECT_DOUBLE_EQ(formatAt(copy, 0).fontPointSize(), 14);
+}
+
+TEST(RtfRoundTrip, EmptyDocument)
+{
+    QTextDocument empty;
+    QTextDocument copy;
+    copy.setPlainText("old");
+    ASSERT_TRUE(Rtf::read(Rtf::write(empty), copy).ok);
+    EXPECT_TRUE(copy.isEmpty());
+    EXPECT_EQ(copy.blockCount(), 1);
+}
+
+} // namespace
