@@ -185,3 +185,36 @@ TEST(RtfFixture, FuzzSeedCorpusReadsAndRewrites)
 }
 
 } // namespace
+
+namespace {
+
+// libreoffice-resaved.rtf is libreoffice-resaved-source.rtf (written by Rtf::write) opened and saved
+// again by LibreOffice Writer: both must read with the same text and formatting.
+TEST(RtfFixture, LibreOfficeKeepsWhatTheWriterWrote)
+{
+    QTextDocument ours;
+    QTextDocument resaved;
+    loadFixture("libreoffice-resaved-source.rtf", ours);
+    loadFixture("libreoffice-resaved.rtf", resaved);
+    EXPECT_EQ(blockTexts(resaved).mid(0, 3), blockTexts(ours));
+    for (const QString word : {"Centred", "Plain", "italic", "struck", "on yellow", "caf", "next"}) {
+        const QTextCharFormat a = formatAt(ours, find(ours, word));
+        const QTextCharFormat b = formatAt(resaved, find(resaved, word));
+        EXPECT_EQ(familyOf(b), familyOf(a)) << qPrintable(word);
+        EXPECT_DOUBLE_EQ(b.fontPointSize(), a.fontPointSize()) << qPrintable(word);
+        EXPECT_EQ(b.fontWeight(), a.fontWeight()) << qPrintable(word);
+        EXPECT_EQ(b.fontItalic(), a.fontItalic()) << qPrintable(word);
+        EXPECT_EQ(b.fontUnderline(), a.fontUnderline()) << qPrintable(word);
+        EXPECT_EQ(b.fontStrikeOut(), a.fontStrikeOut()) << qPrintable(word);
+        EXPECT_EQ(b.foreground().color(), a.foreground().color()) << qPrintable(word);
+        EXPECT_EQ(b.background().color(), a.background().color()) << qPrintable(word);
+        const QTextBlockFormat pa = ours.findBlock(find(ours, word)).blockFormat();
+        const QTextBlockFormat pb = resaved.findBlock(find(resaved, word)).blockFormat();
+        EXPECT_EQ(pb.alignment() & Qt::AlignHorizontal_Mask, pa.alignment() & Qt::AlignHorizontal_Mask);
+        EXPECT_NEAR(pb.leftMargin(), pa.leftMargin(), 0.1) << qPrintable(word);
+        EXPECT_NEAR(pb.textIndent(), pa.textIndent(), 0.1) << qPrintable(word);
+        EXPECT_NEAR(pb.topMargin(), pa.topMargin(), 0.1) << qPrintable(word);
+    }
+}
+
+} // namespace
