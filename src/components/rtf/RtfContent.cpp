@@ -1,8 +1,11 @@
 #include "components/rtf/RtfContent.h"
 
 #include "components/rtf/RtfFormats.h"
+#include "components/rtf/RtfPicture.h"
 
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -31,6 +34,14 @@ void Content::appendText(QStringView text, int charFormat)
     m_text += text;
 }
 
+void Content::appendPicture(const Picture &picture, int imageFormat)
+{
+    m_pictures.emplace_back(picture.name, picture.image);
+    const QChar object = QChar::ObjectReplacementCharacter;
+    m_runs.push_back({m_text.size(), 1, imageFormat});
+    m_text += object;
+}
+
 void Content::endBlock(int blockFormat, int charFormat)
 {
     m_blocks.push_back({m_runs.size(), blockFormat, charFormat});
@@ -45,6 +56,8 @@ void Content::insertInto(QTextCursor &cursor, const Formats &formats, int lastBl
 
     // One edit block: the cursor then skips laying out its line after every insertion.
     cursor.beginEditBlock();
+    for (const auto &[name, image] : m_pictures)
+        cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
     std::size_t run = 0;
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const Block &block = blocks[b];

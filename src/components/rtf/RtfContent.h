@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringView>
 
@@ -10,6 +11,7 @@ class QTextCursor;
 namespace Rtf {
 
 class Formats;
+struct Picture;
 
 // The text read from RTF: paragraphs of runs of equal format, kept until the whole input has
 // been read so that a failed read never touches the document.
@@ -17,6 +19,7 @@ class Content
 {
 public:
     void appendText(QStringView text, int charFormat);
+    void appendPicture(const Picture &picture, int imageFormat);
     void endBlock(int blockFormat, int charFormat);
     bool blockIsEmpty() const { return m_runs.size() == m_blockStartRun; }
     qsizetype textLength() const { return m_text.size(); }
@@ -41,6 +44,7 @@ private:
     QString m_text;
     std::vector<Run> m_runs;
     std::vector<Block> m_blocks;
+    std::vector<std::pair<QString, QImage>> m_pictures;
     std::size_t m_blockStartRun = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "components/rtf/RtfFormats.h"
 
 #include <QFont>
+#include <QTextImageFormat>
 
 namespace Rtf {
 
@@ -26,6 +27,17 @@ int Formats::blockFormat(const ParaState &state)
         found = m_blockIds.emplace(state, static_cast<int>(m_blockFormats.size() - 1)).first;
     }
     return found->second;
+}
+
+int Formats::imageFormat(const Picture &picture, const CharState &state)
+{
+    QTextImageFormat format;
+    format.merge(toCharFormat(state));
+    format.setName(picture.name);
+    format.setWidth(picture.width);
+    format.setHeight(picture.height);
+    m_charFormats.push_back(format);
+    return static_cast<int>(m_charFormats.size() - 1);
 }
 
 void Formats::tablesChanged()

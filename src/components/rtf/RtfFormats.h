@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/rtf/RtfPicture.h"
 #include "components/rtf/RtfState.h"
 #include "components/rtf/RtfTables.h"
 
@@ -19,6 +20,8 @@ public:
 
     int charFormat(const CharState &state);
     int blockFormat(const ParaState &state);
+    // A picture's own format (never shared): its resource name and size in the run's format.
+    int imageFormat(const Picture &picture, const CharState &state);
     const QTextCharFormat &charFormatAt(int id) const { return m_charFormats[std::size_t(id)]; }
     const QTextBlockFormat &blockFormatAt(int id) const { return m_blockFormats[std::size_t(id)]; }
     // The font or colour table changed: states map anew from here on.

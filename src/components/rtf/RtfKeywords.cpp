@@ -38,6 +38,7 @@ struct Entry {
 
 constexpr Entry Entries[] = {
     {"fonttbl", {Keyword::FontTable}}, {"colortbl", {Keyword::ColorTable}}, {"pict", {Keyword::Picture}},
+    {"shppict", {Keyword::ShapePicture}},
     {"upr", {Keyword::Upr}}, {"ud", {Keyword::Ud}},
     {"emdash", {Keyword::Character, 0x2014}}, {"endash", {Keyword::Character, 0x2013}},
     {"emspace", {Keyword::Character, 0x2003}}, {"enspace", {Keyword::Character, 0x2002}},

@@ -7,7 +7,7 @@ namespace Rtf {
 // What a control word does; `value` refines it (the character, the alignment, the code page).
 struct Keyword {
     enum Kind {
-        SkipDestination, FontTable, ColorTable, Picture, Upr, Ud,
+        SkipDestination, FontTable, ColorTable, Picture, ShapePicture, Upr, Ud,
         Character, Tab, Line, Par, Cell, Row, Break,
         Unicode, UnicodeSkip,
         Plain, Font, FontSize, Bold, Italic, Underline, UnderlineOff, Strike, Foreground, Background,

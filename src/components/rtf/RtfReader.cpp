@@ -94,6 +94,8 @@ void Reader::closeGroup()
     m_stack.pop_back();
     if (closing == Destination::FontTable)
         m_fonts.endEntry(m_decoder, m_codePage);
+    if (closing == Destination::Picture && m_state.destination != Destination::Picture)
+        endPicture();
     if ((closing == Destination::FontTable || closing == Destination::ColorTable) &&
         m_state.destination != closing)
         m_formats.tablesChanged();
@@ -111,6 +113,10 @@ void Reader::controlWord(const Token &token)
         m_state.destination = Destination::Skip;
         return;
     }
+    if (m_state.destination == Destination::Picture) {
+        m_picture.word(token.word, token.param);
+        return;
+    }
     if (!keyword)
         return;
     switch (m_state.destination) {
@@ -126,6 +132,7 @@ void Reader::controlWord(const Token &token)
     case Destination::ColorTable:
         tableWord(*keyword, token);
         break;
+    case Destination::Picture:
     case Destination::Skip:
     case Destination::UprAlternative:
         break;
@@ -153,9 +160,18 @@ bool Reader::destinationWord(const Keyword *keyword, const Token &)
         }
         return true;
     case Keyword::SkipDestination:
-    case Keyword::Picture:
         destination = Destination::Skip;
         return true;
+    case Keyword::Picture:
+        if (destination == Destination::Text && !m_state.chars.hidden) {
+            destination = Destination::Picture;
+            m_picture.begin();
+        } else {
+            destination = Destination::Skip;
+        }
+        return true;
+    case Keyword::ShapePicture:
+        return true; // {\*\shppict {\pict ...}}: the picture is read where it stands
     case Keyword::FontTable:
         if (destination != Destination::Skip)
             destination = Destination::FontTable;
@@ -323,6 +339,7 @@ void Reader::text(std::string_view bytes)
         break;
     case Destination::FontTable: m_fonts.addText(bytes, m_decoder, m_codePage); break;
     case Destination::ColorTable: m_colors.addText(bytes); break;
+    case Destination::Picture: m_picture.hexText(bytes); break;
     case Destination::Skip:
     case Destination::UprAlternative: break;
     }
@@ -389,6 +406,15 @@ void Reader::endBlock()
     m_pendingCellTab = false;
     m_pendingCellBreak = false;
     m_content.endBlock(m_formats.blockFormat(m_state.para), m_formats.charFormat(m_state.chars));
+}
+
+void Reader::endPicture()
+{
+    if (std::optional<Picture> picture = m_picture.finish()) {
+        beginText();
+        flushText();
+        m_content.appendPicture(*picture, m_formats.imageFormat(*picture, m_state.chars));
+    }
 }
 
 int Reader::currentCodePage() const

@@ -4,6 +4,7 @@
 #include "components/rtf/RtfContent.h"
 #include "components/rtf/RtfFormats.h"
 #include "components/rtf/RtfKeywords.h"
+#include "components/rtf/RtfPicture.h"
 #include "components/rtf/RtfState.h"
 #include "components/rtf/RtfTables.h"
 #include "components/rtf/RtfTokenizer.h"
@@ -36,7 +37,7 @@ public:
     void insertInto(QTextCursor &cursor, bool formatFirstBlock);
 
 private:
-    enum class Destination { Text, Skip, FontTable, ColorTable, UprAlternative };
+    enum class Destination { Text, Skip, FontTable, ColorTable, UprAlternative, Picture };
     struct Group {
         CharState chars;
         ParaState para;
@@ -65,6 +66,7 @@ private:
     void flushText();
     void endBlock();
     int currentCodePage() const;
+    void endPicture();
 
     std::string_view m_data;
     Tokenizer m_tokenizer;
@@ -84,6 +86,7 @@ private:
     FontTable m_fonts;
     ColorTable m_colors;
     CodePageDecoder m_decoder;
+    PictureReader m_picture;
     Formats m_formats{m_fonts, m_colors};
     Content m_content;
 };

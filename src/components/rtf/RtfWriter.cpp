@@ -2,7 +2,11 @@
 
 #include "components/rtf/RtfCodePage.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QTextBlock>
+#include <QTextImageFormat>
+#include <QUrl>
 #include <QTextDocument>
 
 #include <cmath>
@@ -91,6 +95,11 @@ void Writer::writeBlock(const QTextBlock &block)
     m_out += ' ';
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
+        if (fragment.charFormat().isImageFormat()) {
+            for (qsizetype i = 0; i < fragment.length(); ++i)
+                writePicture(fragment.charFormat().toImageFormat());
+            continue;
+        }
         m_out += '{';
         writeCharProperties(fragment.charFormat());
         m_out += ' ';
@@ -117,6 +126,29 @@ void Writer::writeBlockProperties(const QTextBlock &block)
         if (const int twips = toTwips(pixels))
             writeWord(word, twips);
     }
+}
+
+// A picture as PNG, at the size it is shown.
+void Writer::writePicture(const QTextImageFormat &format)
+{
+    const QImage image =
+        qvariant_cast<QImage>(m_document.resource(QTextDocument::ImageResource, QUrl(format.name())));
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return;
+    const double width = format.width() > 0 ? format.width() : image.width();
+    const double height = format.height() > 0 ? format.height() : image.height();
+    writeWord("{\\pict\\pngblip\\picw", image.width());
+    writeWord("\\pich", image.height());
+    writeWord("\\picwgoal", toTwips(width));
+    writeWord("\\pichgoal", toTwips(height));
+    const QByteArray hex = png.toHex();
+    for (qsizetype i = 0; i < hex.size(); i += 128) {
+        m_out += "\r\n";
+        m_out += hex.mid(i, 128);
+    }
+    m_out += '}';
 }
 
 void Writer::writeCharProperties(const QTextCharFormat &format)

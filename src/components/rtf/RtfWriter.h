@@ -9,6 +9,7 @@
 
 class QTextBlock;
 class QTextCharFormat;
+class QTextImageFormat;
 class QTextDocument;
 
 namespace Rtf {
@@ -28,6 +29,7 @@ private:
     void writeBlock(const QTextBlock &block);
     void writeBlockProperties(const QTextBlock &block);
     void writeCharProperties(const QTextCharFormat &format);
+    void writePicture(const QTextImageFormat &format);
     void writeText(QStringView text);
     void writeWord(const char *word, int param);
 

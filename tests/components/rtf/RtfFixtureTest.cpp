@@ -2,6 +2,9 @@
 #include "components/rtf/Rtf.h"
 
 #include <QDir>
+#include <QImage>
+#include <QTextImageFormat>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace RtfTest;
@@ -9,6 +12,14 @@ using namespace RtfTest;
 namespace {
 
 const QString LS = QString(QChar::LineSeparator);
+
+// The picture at `position`: its format, and the image it shows.
+std::pair<QTextImageFormat, QImage> pictureAt(const QTextDocument &document, int position)
+{
+    const QTextImageFormat format = formatAt(document, position).toImageFormat();
+    const QVariant image = document.resource(QTextDocument::ImageResource, QUrl(format.name()));
+    return {format, qvariant_cast<QImage>(image)};
+}
 
 QTextDocument *loadFixture(const QString &name, QTextDocument &document)
 {
@@ -40,7 +51,7 @@ TEST(RtfFixture, LibreOfficeTextTableAndLists)
         QString::fromUtf8("•\tSecond bullet"),
         " 1.\tStep one", // LibreOffice writes the space
         " 2.\tStep two",
-        "Image:  after image.",
+        "Image: " + QString(QChar::ObjectReplacementCharacter) + " after image.",
         "Last paragraph.",
         ""};
     EXPECT_EQ(blockTexts(document), expected);
@@ -74,6 +85,14 @@ TEST(RtfFixture, LibreOfficeFormatting)
     EXPECT_DOUBLE_EQ(document.findBlock(find(document, "Justified")).blockFormat().leftMargin(), 96);
     EXPECT_EQ(formatAt(document, find(document, "Yellow")).background().color(), QColor(255, 255, 0));
     EXPECT_EQ(formatAt(document, find(document, "blue text")).foreground().color(), QColor(0, 0, 255));
+
+    // The PNG of the shape picture (not its metafile twin), at its shown size: 240 twips at 200 %.
+    const auto [format, image] = pictureAt(document, find(document, QString(QChar::ObjectReplacementCharacter)));
+    EXPECT_DOUBLE_EQ(format.width(), 32);
+    EXPECT_DOUBLE_EQ(format.height(), 16);
+    EXPECT_EQ(image.size(), QSize(16, 8));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(15, 7), QColor(0, 0, 255));
 }
 
 // Written by pandoc -s from pandoc-formatted.md.
@@ -92,7 +111,7 @@ TEST(RtfFixture, PandocTextAndFormatting)
         "Backup\t164.308",
         "Recovery\t164.310",
         "",
-        "",
+        QString(QChar::ObjectReplacementCharacter),
         "Last paragraph.",
         ""};
     EXPECT_EQ(blockTexts(document), expected);
@@ -104,6 +123,9 @@ TEST(RtfFixture, PandocTextAndFormatting)
     EXPECT_EQ(familyOf(formatAt(document, find(document, "code"))), "Courier");
     EXPECT_TRUE(formatAt(document, find(document, "italic")).fontItalic());
     EXPECT_DOUBLE_EQ(document.findBlock(find(document, "First item")).blockFormat().leftMargin(), 24);
+    const auto [format, image] = pictureAt(document, find(document, QString(QChar::ObjectReplacementCharacter)));
+    EXPECT_NEAR(format.width(), 320 / 15.0, 1e-9);
+    EXPECT_EQ(image.size(), QSize(16, 8));
 }
 
 // Each broken file either fails and leaves the document as it was, or gives its readable text.

@@ -1,7 +1,10 @@
 #include "RtfTestSupport.h"
 #include "components/rtf/Rtf.h"
 
+#include <QImage>
 #include <QTextDocumentFragment>
+#include <QTextImageFormat>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace RtfTest;
@@ -155,6 +158,34 @@ TEST(RtfRoundTrip, SelectionWithoutOwnFontTakesTheBaseFont)
     ASSERT_TRUE(Rtf::read(Rtf::write(all.selection(), source.defaultFont()), copy).ok);
     EXPECT_EQ(familyOf(formatAt(copy, 0)), "Liberation Mono");
     EXPECT_DOUBLE_EQ(formatAt(copy, 0).fontPointSize(), 14);
+}
+
+TEST(RtfRoundTrip, PictureKeepsItsPixelsAndShownSize)
+{
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    image.setPixelColor(2, 1, Qt::red);
+    QTextDocument original;
+    original.addResource(QTextDocument::ImageResource, QUrl("picture"), image);
+    QTextCursor cursor(&original);
+    cursor.insertText("before ");
+    QTextImageFormat shown;
+    shown.setName("picture");
+    shown.setWidth(30);
+    shown.setHeight(20);
+    cursor.insertImage(shown);
+    cursor.insertText(" after");
+
+    QTextDocument copy;
+    ASSERT_TRUE(Rtf::read(Rtf::write(original), copy).ok);
+    EXPECT_EQ(copy.toRawText(), original.toRawText());
+    const QTextImageFormat format = formatAt(copy, 7).toImageFormat();
+    EXPECT_DOUBLE_EQ(format.width(), 30);
+    EXPECT_DOUBLE_EQ(format.height(), 20);
+    const QImage read = qvariant_cast<QImage>(copy.resource(QTextDocument::ImageResource, QUrl(format.name())));
+    EXPECT_EQ(read.size(), QSize(3, 2));
+    EXPECT_EQ(read.pixelColor(2, 1), QColor(Qt::red));
+    EXPECT_EQ(read.pixelColor(0, 0), QColor(Qt::green));
 }
 
 TEST(RtfRoundTrip, EmptyDocument)

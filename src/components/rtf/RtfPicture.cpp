@@ -1,0 +1,75 @@
+#include "components/rtf/RtfPicture.h"
+
+#include <QCryptographicHash>
+
+#include <algorithm>
+
+namespace Rtf {
+
+namespace {
+
+constexpr qsizetype MaxPictureBytes = 16 * 1024 * 1024;
+constexpr int MaxGoal = 31680 * 4; // twips
+constexpr int MaxScale = 1000;     // percent
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+void PictureReader::begin() { *this = PictureReader(); }
+
+void PictureReader::word(std::string_view word, int param)
+{
+    if (word == "pngblip" || word == "jpegblip")
+        m_decodable = true;
+    else if (word == "picwgoal")
+        m_goalWidth = std::clamp(param, 0, MaxGoal);
+    else if (word == "pichgoal")
+        m_goalHeight = std::clamp(param, 0, MaxGoal);
+    else if (word == "picscalex")
+        m_scaleX = std::clamp(param, 1, MaxScale);
+    else if (word == "picscaley")
+        m_scaleY = std::clamp(param, 1, MaxScale);
+}
+
+void PictureReader::hexText(std::string_view text)
+{
+    if (!m_decodable)
+        return;
+    for (const char c : text) {
+        const int value = hexValue(c);
+        if (value < 0 || m_data.size() >= MaxPictureBytes)
+            continue;
+        if (m_pendingNibble) {
+            m_data.append(static_cast<char>((hexValue(m_pendingNibble) << 4) | value));
+            m_pendingNibble = 0;
+        } else {
+            m_pendingNibble = c;
+        }
+    }
+}
+
+std::optional<Picture> PictureReader::finish()
+{
+    if (!m_decodable || m_data.isEmpty())
+        return std::nullopt;
+    QImage image;
+    if (!image.loadFromData(m_data) || image.isNull())
+        return std::nullopt;
+    const QByteArray hash = QCryptographicHash::hash(m_data, QCryptographicHash::Sha1).toHex().left(16);
+    const double width = (m_goalWidth > 0 ? m_goalWidth / 15.0 : image.width()) * m_scaleX / 100.0;
+    const double height = (m_goalHeight > 0 ? m_goalHeight / 15.0 : image.height()) * m_scaleY / 100.0;
+    m_data.clear();
+    return Picture{image, QStringLiteral("rtf-picture-%1").arg(QLatin1String(hash)), width, height};
+}
+
+} // namespace Rtf
