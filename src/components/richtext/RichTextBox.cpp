@@ -14,6 +14,9 @@
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 {
     connect(this, &QTextEdit::textChanged, this, &RichTextBox::Change);
+    m_showPending.setSingleShot(true);
+    m_showPending.setInterval(0);
+    connect(&m_showPending, &QTimer::timeout, this, &RichTextBox::showPendingSelection);
     watchDocument();
     applySelectionPalette();
 }
@@ -98,7 +101,7 @@ bool RichTextBox::setSelRTF(const QByteArray &rtf)
     return true;
 }
 
-// ---- plain text and selection
+// ---- plain text
 
 int RichTextBox::length() const
 {
@@ -124,55 +127,13 @@ void RichTextBox::setText(const QString &text)
     setPlainText(PlainText::normaliseLineBreaks(text));
 }
 
-int RichTextBox::SelStart() const
-{
-    return textCursor().selectionStart();
-}
-
-void RichTextBox::setSelStart(int start)
-{
-    select(clampPosition(start), 0);
-}
-
-int RichTextBox::SelLength() const
-{
-    const QTextCursor cursor = textCursor();
-    return cursor.selectionEnd() - cursor.selectionStart();
-}
-
-void RichTextBox::setSelLength(int selLength)
-{
-    const int start = SelStart();
-    select(start, clampPosition(start + std::max(selLength, 0)) - start);
-}
-
-QString RichTextBox::SelText() const
-{
-    return PlainText::selectedText(textCursor());
-}
-
-void RichTextBox::setSelText(const QString &text)
-{
-    QTextCursor cursor = textCursor();
-    cursor.insertText(PlainText::normaliseLineBreaks(text));
-    setTextCursor(cursor);
-}
-
-void RichTextBox::select(int start, int selLength)
-{
-    QTextCursor cursor(document());
-    cursor.setPosition(start);
-    cursor.setPosition(start + selLength, QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
-}
-
 // ---- find
 
 int RichTextBox::Find(const QString &text, int start, int end, int options)
 {
     const int found = finder().find(text, start, end, (options & FindWholeWord) != 0);
     if (found >= 0)
-        select(found, int(text.size()));
+        selectLater(found, int(text.size()));
     return found;
 }
 
@@ -199,6 +160,7 @@ void RichTextBox::watchDocument()
 // A change of format alone keeps the cached text; anything else drops it.
 void RichTextBox::noteContentsChange(int position, int removed, int added)
 {
+    movePendingSelection(position, removed, added);
     if (m_textStale)
         return;
     const QString &cached = m_finder.text();

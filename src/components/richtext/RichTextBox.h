@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 #include <QTextEdit>
+#include <QTimer>
+#include <optional>
 
 #include "app/SafeWrite.h"
 #include "components/richtext/TextFinder.h"
@@ -13,6 +15,9 @@ class QTextDocumentFragment;
 //
 // Positions and lengths count characters from 0. A paragraph break counts as one character, so
 // positions agree between Text(), the selection and Find().
+//
+// Find hands its match to the editor once control returns to the event loop, or at once when a member of
+// this class needs it; QTextEdit's own functions, called in between, still see the previous cursor.
 //
 // Reading a format attribute of a selection that mixes formats gives the attribute of the selection's
 // first character. Without a selection, reading and setting concern the text typed next at the caret.
@@ -43,6 +48,10 @@ public:
     bool setTextRTF(const QByteArray &rtf);
     QByteArray SelRTF() const;
     bool setSelRTF(const QByteArray &rtf);
+
+    // The editor's cursor, with the match of the last Find.
+    QTextCursor textCursor() const;
+    void setTextCursor(const QTextCursor &cursor);
 
     // Setting SelStart places the caret (no selection); SelLength then selects from SelStart on.
     // Setting SelText replaces the selection and leaves the caret after the new text.
@@ -113,6 +122,8 @@ signals:
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 
 protected:
+    bool event(QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -130,6 +141,10 @@ private:
     int length() const;
     int clampPosition(int position) const;
     void select(int start, int length);
+    void selectLater(int start, int length);
+    void showPendingSelection() const;
+    void movePendingSelection(int position, int removed, int added);
+    void mergeFormat(const QTextCharFormat &format);
     const TextFinder &finder() const;
     void watchDocument();
     void noteContentsChange(int position, int removed, int added);
@@ -143,6 +158,17 @@ private:
     int roomForInput() const;
     int typedLength(const QKeyEvent &event) const;
     void insertLimited(const QTextDocumentFragment &fragment);
+
+    // A selection not yet handed to the editor, and the editor's cursor when it was made.
+    struct PendingSelection
+    {
+        int anchor = 0;
+        int position = 0;
+        int editorAnchor = 0;
+        int editorPosition = 0;
+    };
+    mutable std::optional<PendingSelection> m_pending;
+    QTimer m_showPending;
 
     mutable TextFinder m_finder;
     mutable bool m_textStale = true;

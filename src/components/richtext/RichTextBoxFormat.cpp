@@ -17,6 +17,12 @@ QFont RichTextBox::selectionFont() const
     return SelectionFormat::font(selectionFormat(), document()->defaultFont());
 }
 
+void RichTextBox::mergeFormat(const QTextCharFormat &format)
+{
+    showPendingSelection();
+    mergeCurrentCharFormat(format);
+}
+
 QString RichTextBox::SelFontName() const
 {
     return selectionFont().family();
@@ -26,7 +32,7 @@ void RichTextBox::setSelFontName(const QString &name)
 {
     QTextCharFormat format;
     format.setFontFamilies(QStringList{name});
-    mergeCurrentCharFormat(format);
+    mergeFormat(format);
 }
 
 qreal RichTextBox::SelFontSize() const
@@ -40,7 +46,7 @@ void RichTextBox::setSelFontSize(qreal points)
         return;
     QTextCharFormat format;
     format.setFontPointSize(points);
-    mergeCurrentCharFormat(format);
+    mergeFormat(format);
 }
 
 bool RichTextBox::SelBold() const
@@ -52,7 +58,7 @@ void RichTextBox::setSelBold(bool on)
 {
     QTextCharFormat format;
     format.setFontWeight(on ? QFont::Bold : QFont::Normal);
-    mergeCurrentCharFormat(format);
+    mergeFormat(format);
 }
 
 bool RichTextBox::SelItalic() const
@@ -64,7 +70,7 @@ void RichTextBox::setSelItalic(bool on)
 {
     QTextCharFormat format;
     format.setFontItalic(on);
-    mergeCurrentCharFormat(format);
+    mergeFormat(format);
 }
 
 bool RichTextBox::SelUnderline() const
@@ -76,7 +82,7 @@ void RichTextBox::setSelUnderline(bool on)
 {
     QTextCharFormat format;
     format.setFontUnderline(on);
-    mergeCurrentCharFormat(format);
+    mergeFormat(format);
 }
 
 bool RichTextBox::SelStrikeThru() const
@@ -88,7 +94,7 @@ void RichTextBox::setSelStrikeThru(bool on)
 {
     QTextCharFormat format;
     format.setFontStrikeOut(on);
-    mergeCurrentCharFormat(format);
+    mergeFormat(format);
 }
 
 QColor RichTextBox::SelColor() const
@@ -100,19 +106,21 @@ void RichTextBox::setSelColor(const QColor &colour)
 {
     QTextCharFormat format;
     format.setForeground(colour);
-    mergeCurrentCharFormat(format);
+    mergeFormat(format);
 }
 
 int RichTextBox::SelAlignment() const
 {
-    const QTextBlock first = document()->findBlock(textCursor().selectionStart());
+    const QTextBlock first = document()->findBlock(SelStart());
     return SelectionFormat::alignmentCode(first.blockFormat().alignment());
 }
 
 void RichTextBox::setSelAlignment(int code)
 {
-    if (const auto alignment = SelectionFormat::alignmentForCode(code))
+    if (const auto alignment = SelectionFormat::alignmentForCode(code)) {
+        showPendingSelection();
         setAlignment(*alignment);
+    }
 }
 
 // Without the focus the selection is painted with the Inactive colours: none at all to hide it,

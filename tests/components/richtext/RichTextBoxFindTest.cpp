@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -117,6 +118,50 @@ TEST(RichTextBoxFind, SteppingPastTheLastMatchOneCharacterAtATime)
     EXPECT_EQ(matches, 1);
     EXPECT_TRUE(box.SelBold());
     EXPECT_EQ(box.SelText(), QStringLiteral("rule"));
+}
+
+TEST(RichTextBoxFind, TheEditorShowsTheMatchOnceTheEventLoopRuns)
+{
+    RichTextBox box;
+    box.setText(QStringLiteral("one rule, two rules, three rule"));
+    QSignalSpy moved(&box, &QTextEdit::cursorPositionChanged);
+    ASSERT_EQ(box.Find(QStringLiteral("rule"), 0, -1, WholeWord), 4);
+    ASSERT_EQ(box.Find(QStringLiteral("rule"), 5, -1, WholeWord), 27);
+    EXPECT_EQ(box.textCursor().selectedText(), QStringLiteral("rule"));
+    EXPECT_EQ(box.textCursor().selectionStart(), 27);
+
+    box.Find(QStringLiteral("one"), 0, -1, WholeWord);
+    QTextEdit &editor = box;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(editor.textCursor().selectionStart(), 0);
+    EXPECT_EQ(editor.textCursor().selectedText(), QStringLiteral("one"));
+    EXPECT_GE(moved.count(), 1);
+}
+
+TEST(RichTextBoxFind, ANewerMoveThroughTheEditorWins)
+{
+    RichTextBox box;
+    box.setText(QStringLiteral("one rule"));
+    box.Find(QStringLiteral("rule"), 0, -1, WholeWord);
+    box.selectAll();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(box.SelText(), QStringLiteral("one rule"));
+}
+
+TEST(RichTextBoxFind, TheMatchFollowsEditsBeforeItIsShown)
+{
+    RichTextBox box;
+    box.setText(QStringLiteral("one rule here"));
+    box.Find(QStringLiteral("rule"), 0, -1, WholeWord);
+    QTextCursor(box.document()).insertText(QStringLiteral("Number "));
+    EXPECT_EQ(box.SelStart(), 11);
+    EXPECT_EQ(box.SelText(), QStringLiteral("rule"));
+    box.setSelBold(true);
+    EXPECT_EQ(box.SelText(), QStringLiteral("rule"));
+    box.setSelStart(12);
+    EXPECT_TRUE(box.SelBold());
+    box.setSelStart(9);
+    EXPECT_FALSE(box.SelBold());
 }
 
 } // namespace
