@@ -1,5 +1,7 @@
 #include "components/rtf/RtfPicture.h"
 
+#include "components/rtf/RtfTokenizer.h"
+
 #include <QCryptographicHash>
 
 #include <algorithm>
@@ -11,17 +13,6 @@ namespace {
 constexpr qsizetype MaxPictureBytes = 16 * 1024 * 1024;
 constexpr int MaxGoal = 31680 * 4; // twips
 constexpr int MaxScale = 1000;     // percent
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 } // namespace
 
@@ -46,11 +37,11 @@ void PictureReader::hexText(std::string_view text)
     if (!m_decodable)
         return;
     for (const char c : text) {
-        const int value = hexValue(c);
+        const int value = hexDigitValue(c);
         if (value < 0 || m_data.size() >= MaxPictureBytes)
             continue;
         if (m_pendingNibble) {
-            m_data.append(static_cast<char>((hexValue(m_pendingNibble) << 4) | value));
+            m_data.append(static_cast<char>((hexDigitValue(m_pendingNibble) << 4) | value));
             m_pendingNibble = 0;
         } else {
             m_pendingNibble = c;

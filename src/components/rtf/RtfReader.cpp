@@ -1,5 +1,7 @@
 #include "components/rtf/RtfReader.h"
 
+#include "components/rtf/RtfProperties.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -7,12 +9,7 @@ namespace Rtf {
 
 namespace {
 
-constexpr int MaxLength = 31680; // twips: 22 inches
-constexpr int MaxHalfPoints = 3276;
 constexpr int MaxUnicodeSkip = 16;
-
-bool flag(const Token &token) { return !token.hasParam || token.param != 0; }
-int length(const Token &token, int low) { return std::clamp(token.param, low, MaxLength); }
 
 } // namespace
 
@@ -122,11 +119,10 @@ void Reader::controlWord(const Token &token)
     switch (m_state.destination) {
     case Destination::Text:
         if (keyword->kind < Keyword::Unicode)
-            structureWord(*keyword, token);
-        else if (keyword->kind < Keyword::Pard)
-            charWord(*keyword, token);
-        else
-            paraWord(*keyword, token);
+            structureWord(*keyword);
+        else if (!applyCharProperty(m_state.chars, *keyword, token, m_defaultFont))
+            applyParaProperty(m_state.para, *keyword, token);
+        documentWord(*keyword, token);
         break;
     case Destination::FontTable:
     case Destination::ColorTable:
@@ -203,7 +199,7 @@ void Reader::tableWord(const Keyword &keyword, const Token &token)
     }
 }
 
-void Reader::structureWord(const Keyword &keyword, const Token &token)
+void Reader::structureWord(const Keyword &keyword)
 {
     switch (keyword.kind) {
     case Keyword::Character: emitChar(char16_t(keyword.value)); break;
@@ -228,15 +224,13 @@ void Reader::structureWord(const Keyword &keyword, const Token &token)
         if (!m_content.blockIsEmpty())
             endBlock();
         break;
-    default:
-        (void)token;
-        break;
+    default: break;
     }
 }
 
-void Reader::charWord(const Keyword &keyword, const Token &token)
+// Words of the document and of the reader's own state: Unicode characters, code pages, tables.
+void Reader::documentWord(const Keyword &keyword, const Token &token)
 {
-    CharState &chars = m_state.chars;
     switch (keyword.kind) {
     case Keyword::Unicode: {
         const int unit = token.param < 0 ? token.param + 65536 : token.param;
@@ -246,44 +240,12 @@ void Reader::charWord(const Keyword &keyword, const Token &token)
         break;
     }
     case Keyword::UnicodeSkip: m_state.unicodeSkip = std::clamp(token.param, 0, MaxUnicodeSkip); break;
-    case Keyword::Plain:
-        chars = CharState{};
-        chars.font = m_defaultFont;
-        break;
-    case Keyword::Font: chars.font = token.param; break;
-    case Keyword::FontSize: chars.halfPoints = token.param > 0 ? std::min(token.param, MaxHalfPoints) : 24; break;
-    case Keyword::Bold: chars.bold = flag(token); break;
-    case Keyword::Italic: chars.italic = flag(token); break;
-    case Keyword::Underline: chars.underline = flag(token); break;
-    case Keyword::UnderlineOff: chars.underline = false; break;
-    case Keyword::Strike: chars.strike = flag(token); break;
-    case Keyword::Hidden: chars.hidden = flag(token); break;
-    case Keyword::Foreground: chars.foreground = std::max(token.param, 0); break;
-    case Keyword::Background: chars.background = std::max(token.param, 0); break;
-    case Keyword::Superscript: chars.verticalAlign = CharState::Superscript; break;
-    case Keyword::Subscript: chars.verticalAlign = CharState::Subscript; break;
-    case Keyword::Baseline: chars.verticalAlign = CharState::Baseline; break;
-    default: break;
-    }
-}
-
-void Reader::paraWord(const Keyword &keyword, const Token &token)
-{
-    ParaState &para = m_state.para;
-    switch (keyword.kind) {
     case Keyword::Pard:
-        para = ParaState{};
         m_state.inTable = false;
         if (std::exchange(m_pendingCellBreak, false))
             endBlock();
         break;
     case Keyword::InTable: m_state.inTable = true; break;
-    case Keyword::Align: para.align = ParaState::Align(keyword.value); break;
-    case Keyword::LeftIndent: para.leftIndent = length(token, -MaxLength); break;
-    case Keyword::RightIndent: para.rightIndent = length(token, -MaxLength); break;
-    case Keyword::FirstIndent: para.firstLineIndent = length(token, -MaxLength); break;
-    case Keyword::SpaceBefore: para.spaceBefore = length(token, 0); break;
-    case Keyword::SpaceAfter: para.spaceAfter = length(token, 0); break;
     case Keyword::DefaultFont:
         m_defaultFont = token.param;
         if (m_state.chars.font < 0)

@@ -56,9 +56,8 @@ private:
 
     bool destinationWord(const Keyword *keyword, const Token &token);
     void tableWord(const Keyword &keyword, const Token &token);
-    void charWord(const Keyword &keyword, const Token &token);
-    void paraWord(const Keyword &keyword, const Token &token);
-    void structureWord(const Keyword &keyword, const Token &token);
+    void structureWord(const Keyword &keyword);
+    void documentWord(const Keyword &keyword, const Token &token);
 
     void emitChar(char16_t c);
     void beginText();

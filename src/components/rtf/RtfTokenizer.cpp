@@ -21,17 +21,6 @@ Token tokenOf(Token::Kind kind)
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-int hexValue(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Bytes that end a text run: markup, and line ends and NULs, which RTF text ignores.
 bool endsText(char c) { return c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n' || c == '\0'; }
 
@@ -83,8 +72,8 @@ std::optional<Token> Tokenizer::readControl()
     if (!isLetter(first)) {
         ++m_pos;
         if (first == '\'') {
-            const int high = m_pos < m_data.size() ? hexValue(m_data[m_pos]) : -1;
-            const int low = m_pos + 1 < m_data.size() ? hexValue(m_data[m_pos + 1]) : -1;
+            const int high = m_pos < m_data.size() ? hexDigitValue(m_data[m_pos]) : -1;
+            const int low = m_pos + 1 < m_data.size() ? hexDigitValue(m_data[m_pos + 1]) : -1;
             if (high < 0 || low < 0)
                 return std::nullopt; // a broken escape is dropped
             m_pos += 2;

@@ -17,6 +17,18 @@ struct Token {
     unsigned char byte = 0; // HexByte: the value of \'hh
 };
 
+// The value of a hexadecimal digit, or -1.
+inline int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 // Splits RTF bytes into tokens without copying. Never reads past the end; \binN skips N bytes
 // (or what is left) so that binary data is not taken for RTF.
 class Tokenizer
