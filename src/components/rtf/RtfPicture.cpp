@@ -2,7 +2,9 @@
 
 #include "components/rtf/RtfTokenizer.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
+#include <QImageReader>
 
 #include <algorithm>
 
@@ -16,7 +18,10 @@ constexpr int MaxScale = 1000;     // percent
 
 } // namespace
 
-void PictureReader::begin() { *this = PictureReader(); }
+void PictureReader::begin()
+{
+    *this = PictureReader(m_pixelBudget);
+}
 
 void PictureReader::word(std::string_view word, int param)
 {
@@ -53,9 +58,17 @@ std::optional<Picture> PictureReader::finish()
 {
     if (!m_decodable || m_data.isEmpty())
         return std::nullopt;
-    QImage image;
-    if (!image.loadFromData(m_data) || image.isNull())
+    // The header gives the size: pictures beyond what the document may hold are not decoded.
+    QBuffer buffer(&m_data);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (size.isEmpty() || pixels > m_pixelBudget)
         return std::nullopt;
+    const QImage image = reader.read();
+    if (image.isNull())
+        return std::nullopt;
+    m_pixelBudget -= pixels;
     const QByteArray hash = QCryptographicHash::hash(m_data, QCryptographicHash::Sha1).toHex().left(16);
     const double width = (m_goalWidth > 0 ? m_goalWidth / 15.0 : image.width()) * m_scaleX / 100.0;
     const double height = (m_goalHeight > 0 ? m_goalHeight / 15.0 : image.height()) * m_scaleY / 100.0;

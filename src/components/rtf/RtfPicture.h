@@ -17,10 +17,15 @@ struct Picture {
 };
 
 // Collects a \pict destination: its blip type, goal size and scale, and the hex picture data.
-// PNG and JPEG pictures are decoded; other kinds (metafiles, device-dependent bitmaps) are dropped.
+// PNG and JPEG pictures are decoded, up to 64 million pixels in all; other kinds (metafiles,
+// device-dependent bitmaps) and pictures beyond that are dropped.
 class PictureReader
 {
 public:
+    static constexpr qint64 DefaultPixelBudget = 64 * 1024 * 1024;
+
+    explicit PictureReader(qint64 pixelBudget = DefaultPixelBudget) : m_pixelBudget(pixelBudget) {}
+
     void begin();
     void word(std::string_view word, int param);
     void hexText(std::string_view text);
@@ -34,6 +39,7 @@ private:
     int m_goalHeight = 0;
     int m_scaleX = 100;
     int m_scaleY = 100;
+    qint64 m_pixelBudget; // what is left for all pictures of one document together
 };
 
 } // namespace Rtf
