@@ -51,18 +51,28 @@ WriteResult RichTextBox::SaveFile(const QString &path) const
     return writeWholeFile(path, TextRTF());
 }
 
+// Read apart first, so that input that fails leaves the box and its undo history alone. Clearing inside
+// the edit block makes the new content one change from an empty document, which the editor lays out
+// lazily instead of all at once.
 bool RichTextBox::replaceWithRtf(const QByteArray &rtf, QString *error)
 {
-    QTextDocument *doc = document();
-    const bool undo = doc->isUndoRedoEnabled();
-    doc->setUndoRedoEnabled(false);
-    const Rtf::ReadResult result = Rtf::read(rtf, *doc);
-    doc->setUndoRedoEnabled(undo);
+    QTextDocument loaded;
+    loaded.setUndoRedoEnabled(false);
+    const Rtf::ReadResult result = Rtf::read(rtf, loaded);
     if (!result.ok) {
         if (error)
             *error = result.error;
         return false;
     }
+    QTextDocument *doc = document();
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    doc->clear();
+    cursor.insertFragment(QTextDocumentFragment(&loaded));
+    cursor.endEditBlock();
+    doc->setUndoRedoEnabled(undo);
     setTextCursor(QTextCursor(doc));
     return true;
 }
@@ -77,13 +87,18 @@ bool RichTextBox::setTextRTF(const QByteArray &rtf)
     return replaceWithRtf(rtf, nullptr);
 }
 
-// Written from a document of its own, so that text without a font of its own keeps the box's base font.
+// Written from a document of its own, so that text without a font of its own keeps the box's base font
+// and a selection starting inside a paragraph keeps that paragraph's format.
 QByteArray RichTextBox::SelRTF() const
 {
+    const QTextCursor source = textCursor();
     QTextDocument selection;
     selection.setUndoRedoEnabled(false);
     selection.setDefaultFont(document()->defaultFont());
-    QTextCursor(&selection).insertFragment(textCursor().selection());
+    QTextCursor target(&selection);
+    target.insertFragment(source.selection());
+    target.movePosition(QTextCursor::Start);
+    target.setBlockFormat(document()->findBlock(source.selectionStart()).blockFormat());
     return Rtf::write(selection);
 }
 

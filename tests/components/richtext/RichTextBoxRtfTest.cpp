@@ -46,11 +46,13 @@ void format(RichTextBox &box, int start, int length, const std::function<void()>
     apply();
 }
 
-// "Plain bold italic red big struck under" in a first paragraph, "Centred" and "Right" below it.
+// "Plain bold italic red big struck under" in a right-aligned first paragraph, "Centred" and "Left"
+// below it.
 void fillFormatted(RichTextBox &box)
 {
     box.setBaseFont(QFont(QStringLiteral("Liberation Serif"), 12));
-    box.setText(QStringLiteral("Plain bold italic red big struck under\nCentred\nRight"));
+    box.setText(QStringLiteral("Plain bold italic red big struck under\nCentred\nLeft"));
+    format(box, 0, 0, [&] { box.setSelAlignment(1); });
     format(box, 6, 4, [&] { box.setSelBold(true); });
     format(box, 11, 6, [&] { box.setSelItalic(true); });
     format(box, 18, 3, [&] { box.setSelColor(QColor(200, 0, 0)); });
@@ -61,7 +63,6 @@ void fillFormatted(RichTextBox &box)
     format(box, 26, 6, [&] { box.setSelStrikeThru(true); });
     format(box, 33, 5, [&] { box.setSelUnderline(true); });
     format(box, 40, 0, [&] { box.setSelAlignment(2); });
-    format(box, 48, 0, [&] { box.setSelAlignment(1); });
 }
 
 TEST(RichTextBoxRtf, TheSelectionPastedIntoAnotherBoxKeepsItsFormatting)
