@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include "app/About1.h"
 #include "app/AreaTabs.h"
 #include "app/Areas.h"
 #include "app/HINFO1.h"
@@ -44,6 +45,10 @@ Startfrm::Startfrm(QWidget *parent) : QMainWindow(parent)
     showSplash = [] {
         Splash1 splash;
         splash.run();
+    };
+    showAbout = [this] {
+        About1 about(this);
+        about.exec();
     };
 }
 

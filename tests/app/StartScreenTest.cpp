@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "app/About1.h"
 #include "app/HINFO1.h"
 #include "app/Splash1.h"
 #include "app/Startfrm.h"
@@ -251,4 +252,28 @@ TEST(SplashWindow, ClosesItselfAfterTwoPauses)
     EXPECT_GE(clock.slept, 2000);
     EXPECT_LT(clock.slept, 5000);
     EXPECT_EQ(splash.versionLabel->text(), " Version 1.5");
+}
+
+TEST_F(Hub, AboutBoxIsCentredOnTheStartScreenWherever)
+{
+    for (const QPoint &at : {QPoint(0, 0), QPoint(300, 120)}) {
+        start.move(at);
+        About1 about(&start);
+        const QPoint centre = about.pos() + QPoint(about.width() / 2, about.height() / 2);
+        EXPECT_NEAR(centre.x(), start.pos().x() + 400, 1);
+        EXPECT_NEAR(centre.y(), start.pos().y() + 300 + 100 / 15, 1);
+        EXPECT_EQ(about.windowTitle(), "About Tessarel");
+        EXPECT_TRUE(about.Label1->text().startsWith("Tessarel\nVersion 1.5\n\n"));
+    }
+}
+
+TEST_F(Hub, WebSiteFromTheHelpMenuAndTheAboutBox)
+{
+    start.findChild<QAction *>("mHWeb")->trigger();
+    About1 about(&start);
+    about.show();
+    QTest::mouseClick(about.Label5, Qt::LeftButton);
+    ASSERT_EQ(dialogs.webAddresses.size(), 2);
+    EXPECT_EQ(dialogs.webAddresses[0], dialogs.webAddresses[1]);
+    EXPECT_TRUE(start.findChild<QAction *>("mHWeb")->text().startsWith("&Visit "));
 }

@@ -1,0 +1,112 @@
+#include "app/About1.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "app/HINFO1.h"
+#include "app/Product.h"
+#include "app/RightClickMenu.h"
+#include "app/Twips.h"
+#include "components/Dialogs.h"
+
+namespace {
+QLabel *label(QWidget *parent, const QString &name, const QString &text = {})
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+} // namespace
+
+About1::About1(QWidget *startScreen) : QDialog(startScreen)
+{
+    setObjectName(QStringLiteral("About1"));
+    setWindowTitle(QStringLiteral("About ") + Product::name);
+    setModal(true);
+    setFixedSize(Twips::toPixels(6600), Twips::toPixels(4400));
+
+    auto *grid = new QGridLayout(this);
+    Image2 = label(this, QStringLiteral("Image2"));
+    Image2->setFixedSize(96, 96);
+    Image2->setScaledContents(true);
+    Label1 = label(this, QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2 = label(this, QStringLiteral("Label2"));
+    Label2->setAutoFillBackground(true);
+    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("This program is protected by copyright law."));
+    Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Web Site:"));
+    Label5 = label(this, QStringLiteral("Label5"), Product::webSiteName);
+    Label5->setCursor(Qt::PointingHandCursor);
+    QFont link = Label5->font();
+    link.setUnderline(true);
+    Label5->setFont(link);
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+
+    grid->addWidget(Image2, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(Label1, 0, 1, 1, 2);
+    grid->addWidget(Label4, 2, 1);
+    grid->addWidget(Label5, 2, 2);
+    grid->addWidget(Label3, 3, 1, 1, 2);
+    grid->addWidget(Command1, 4, 2, Qt::AlignRight);
+
+    mO = new QMenu(this);
+    mO->setObjectName(QStringLiteral("mO"));
+    QAction *ok = mO->addAction(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("mOOK"));
+    connect(ok, &QAction::triggered, this, &About1::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &About1::Command1_Click);
+    auto *popup = new RightClickMenu(mO, this);
+    for (QWidget *w : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Label3),
+                       static_cast<QWidget *>(Label4), static_cast<QWidget *>(Label5)})
+        popup->watch(w);
+    Label5->installEventFilter(this);
+    Form_Load(startScreen);
+}
+
+void About1::Form_Load(QWidget *startScreen)
+{
+    const QPoint origin = startScreen ? startScreen->pos() : QPoint();
+    const int startWidth = Twips::toPixels(HINFO1::StartScreenWidth);
+    const int startHeight = Twips::toPixels(HINFO1::StartScreenHeight);
+    move(origin.x() + startWidth / 2 - width() / 2,
+         origin.y() + startHeight / 2 - height() / 2 + Twips::toPixels(100));
+    Label1->setText(QStringList({Product::name, Product::version, QString(),
+                                 QStringLiteral("Tessarel is a workbook for the HIPAA Security Rule,"),
+                                 QStringLiteral("45 CFR Part 164, Subpart C, for health-care providers,"),
+                                 QStringLiteral("health plans and health care clearinghouses."),
+                                 QStringLiteral("Built with the Qt toolkit, Hunspell and MyThes,"),
+                                 QStringLiteral("each under its own licence."), QString(),
+                                 QStringLiteral("Contact: through the web site below.")})
+                        .join(QLatin1Char('\n')));
+    QPalette back = palette();
+    back.setColor(QPalette::Window, Label2->palette().color(QPalette::Window));
+    setPalette(back);
+    Image2->setPixmap(QPixmap(QStringLiteral("WP5.jpg")));
+}
+
+void About1::Label5_Click()
+{
+    Dialogs::current().openWebAddress(Product::webAddress);
+}
+
+bool About1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Label5 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        Label5_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void About1::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    HINFO1::busyOff();
+}
