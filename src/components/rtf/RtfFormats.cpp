@@ -86,6 +86,12 @@ QTextBlockFormat Formats::toBlockFormat(const ParaState &state)
         format.setTopMargin(twipsToPixels(state.spaceBefore));
     if (state.spaceAfter)
         format.setBottomMargin(twipsToPixels(state.spaceAfter));
+    if (state.lineSpacing > 0 && state.lineMultiple)
+        format.setLineHeight(state.lineSpacing * 100.0 / 240, QTextBlockFormat::ProportionalHeight);
+    else if (state.lineSpacing > 0)
+        format.setLineHeight(twipsToPixels(state.lineSpacing), QTextBlockFormat::MinimumHeight);
+    else if (state.lineSpacing < 0)
+        format.setLineHeight(twipsToPixels(-state.lineSpacing), QTextBlockFormat::FixedHeight);
     return format;
 }
 

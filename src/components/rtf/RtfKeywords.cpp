@@ -64,7 +64,7 @@ constexpr Entry Entries[] = {
     {"qj", {Keyword::Align, ParaState::Justify}}, {"qd", {Keyword::Align, ParaState::Justify}},
     {"li", {Keyword::LeftIndent}}, {"lin", {Keyword::LeftIndent}}, {"ri", {Keyword::RightIndent}},
     {"rin", {Keyword::RightIndent}}, {"fi", {Keyword::FirstIndent}}, {"sb", {Keyword::SpaceBefore}},
-    {"sa", {Keyword::SpaceAfter}},
+    {"sa", {Keyword::SpaceAfter}}, {"sl", {Keyword::LineSpacing}}, {"slmult", {Keyword::LineMultiple}},
     {"deff", {Keyword::DefaultFont}}, {"ansicpg", {Keyword::AnsiCodePage}},
     {"ansi", {Keyword::CodePage, 1252}}, {"mac", {Keyword::CodePage, 10000}}, {"pc", {Keyword::CodePage, 437}},
     {"pca", {Keyword::CodePage, 850}}, {"fcharset", {Keyword::FontCharset}}, {"cpg", {Keyword::FontCodePage}},

@@ -12,7 +12,7 @@ struct Keyword {
         Unicode, UnicodeSkip,
         Plain, Font, FontSize, Bold, Italic, Underline, UnderlineOff, Strike, Foreground, Background,
         Superscript, Subscript, Baseline, Hidden,
-        Pard, InTable, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter,
+        Pard, InTable, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, LineSpacing, LineMultiple,
         DefaultFont, AnsiCodePage, CodePage, FontCharset, FontCodePage, Red, Green, Blue,
     };
     Kind kind;

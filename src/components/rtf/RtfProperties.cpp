@@ -51,6 +51,8 @@ bool applyParaProperty(ParaState &para, const Keyword &keyword, const Token &tok
     case Keyword::FirstIndent: para.firstLineIndent = length(token, -MaxLength); return true;
     case Keyword::SpaceBefore: para.spaceBefore = length(token, 0); return true;
     case Keyword::SpaceAfter: para.spaceAfter = length(token, 0); return true;
+    case Keyword::LineSpacing: para.lineSpacing = length(token, -MaxLength); return true;
+    case Keyword::LineMultiple: para.lineMultiple = flag(token); return true;
     default: return false;
     }
 }

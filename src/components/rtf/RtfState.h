@@ -30,6 +30,8 @@ struct ParaState {
     int firstLineIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    int lineSpacing = 0; // \sl: 0 single; > 0 at least, < 0 exactly that many twips, or 240ths of a line
+    bool lineMultiple = false;
     bool operator==(const ParaState &) const = default;
 };
 
@@ -48,7 +50,8 @@ struct ParaStateHash {
     std::size_t operator()(const ParaState &s) const
     {
         std::size_t h = std::hash<int>()(int(s.align));
-        for (const int v : {s.leftIndent, s.rightIndent, s.firstLineIndent, s.spaceBefore, s.spaceAfter})
+        for (const int v : {s.leftIndent, s.rightIndent, s.firstLineIndent, s.spaceBefore, s.spaceAfter,
+                            s.lineSpacing, int(s.lineMultiple)})
             h = h * 31 + std::hash<int>()(v);
         return h;
     }

@@ -126,6 +126,33 @@ void Writer::writeBlockProperties(const QTextBlock &block)
         if (const int twips = toTwips(pixels))
             writeWord(word, twips);
     }
+    writeLineSpacing(format);
+}
+
+void Writer::writeLineSpacing(const QTextBlockFormat &format)
+{
+    const double height = format.lineHeight();
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight:
+        if (height > 0 && height != 100) {
+            writeWord("\\sl", static_cast<int>(std::lround(height * 240 / 100)));
+            m_out += "\\slmult1";
+        }
+        break;
+    case QTextBlockFormat::MinimumHeight:
+        if (toTwips(height) > 0) {
+            writeWord("\\sl", toTwips(height));
+            m_out += "\\slmult0";
+        }
+        break;
+    case QTextBlockFormat::FixedHeight:
+        if (toTwips(height) > 0) {
+            writeWord("\\sl-", toTwips(height));
+            m_out += "\\slmult0";
+        }
+        break;
+    default: break;
+    }
 }
 
 // A picture as PNG, at the size it is shown.

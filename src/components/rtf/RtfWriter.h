@@ -8,6 +8,7 @@
 #include <QStringView>
 
 class QTextBlock;
+class QTextBlockFormat;
 class QTextCharFormat;
 class QTextImageFormat;
 class QTextDocument;
@@ -28,6 +29,7 @@ private:
     void writeHeader();
     void writeBlock(const QTextBlock &block);
     void writeBlockProperties(const QTextBlock &block);
+    void writeLineSpacing(const QTextBlockFormat &format);
     void writeCharProperties(const QTextCharFormat &format);
     void writePicture(const QTextImageFormat &format);
     void writeText(QStringView text);

@@ -80,6 +80,8 @@ struct ParaCase {
     const char *rtf;
     Qt::Alignment alignment;
     double left, right, firstLine, before, after; // pixels at 96 dpi: twips / 15
+    int lineHeightType = QTextBlockFormat::SingleHeight;
+    double lineHeight = 0;
 };
 
 class RtfParagraphFormat : public testing::TestWithParam<ParaCase>
@@ -98,6 +100,8 @@ TEST_P(RtfParagraphFormat, ReadsTheParagraphFormatOfTheFirstBlock)
     EXPECT_DOUBLE_EQ(format.textIndent(), c.firstLine);
     EXPECT_DOUBLE_EQ(format.topMargin(), c.before);
     EXPECT_DOUBLE_EQ(format.bottomMargin(), c.after);
+    EXPECT_EQ(format.lineHeightType(), c.lineHeightType);
+    EXPECT_DOUBLE_EQ(format.lineHeight(), c.lineHeight);
 }
 
 const ParaCase ParaCases[] = {
@@ -108,6 +112,11 @@ const ParaCase ParaCases[] = {
     {"IndentsAndSpacing", R"({\rtf1\li1440\ri720\fi-360\sb240\sa120 a\par})", Qt::AlignLeft, 96, 48, -24, 16, 8},
     {"StateAtParCounts", R"({\rtf1 a\qc\li300\par})", Qt::AlignHCenter, 20, 0, 0, 0, 0},
     {"PardResets", R"({\rtf1\qc\li300\pard a\par})", Qt::AlignLeft, 0, 0, 0, 0, 0},
+    {"ProportionalLineSpacing", R"({\rtf1\sl276\slmult1 a\par})", Qt::AlignLeft, 0, 0, 0, 0, 0,
+     QTextBlockFormat::ProportionalHeight, 115},
+    {"AtLeastLineSpacing", R"({\rtf1\sl360\slmult0 a\par})", Qt::AlignLeft, 0, 0, 0, 0, 0,
+     QTextBlockFormat::MinimumHeight, 24},
+    {"ExactLineSpacing", R"({\rtf1\sl-300 a\par})", Qt::AlignLeft, 0, 0, 0, 0, 0, QTextBlockFormat::FixedHeight, 20},
     {"AbsurdIndentIsClamped", R"({\rtf1\li2147483647\fi-99999999999 a\par})", Qt::AlignLeft, 2112, 0, -2112, 0, 0},
 };
 

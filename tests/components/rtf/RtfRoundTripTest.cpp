@@ -17,10 +17,11 @@ QStringList describe(const QTextDocument &document)
     QStringList lines;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QTextBlockFormat b = block.blockFormat();
-        lines << QStringLiteral("block align=%1 margins=%2,%3,%4,%5,%6")
+        lines << QStringLiteral("block align=%1 margins=%2,%3,%4,%5,%6 line=%7/%8")
                      .arg(int(b.alignment() & Qt::AlignHorizontal_Mask))
                      .arg(b.leftMargin()).arg(b.rightMargin()).arg(b.textIndent())
-                     .arg(b.topMargin()).arg(b.bottomMargin());
+                     .arg(b.topMargin()).arg(b.bottomMargin())
+                     .arg(b.lineHeightType()).arg(b.lineHeight());
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
             const QFont font = f.font().resolve(document.defaultFont());
@@ -62,6 +63,7 @@ void buildSample(QTextDocument &document)
     indented.setTextIndent(-12);
     indented.setTopMargin(8);
     indented.setBottomMargin(4);
+    indented.setLineHeight(150, QTextBlockFormat::ProportionalHeight);
     const QTextCharFormat body = charFormat("Liberation Serif", 11.5);
     cursor.insertBlock(indented, body);
     cursor.insertText("Plain ", body);
@@ -82,6 +84,7 @@ void buildSample(QTextDocument &document)
 
     QTextBlockFormat right;
     right.setAlignment(Qt::AlignRight);
+    right.setLineHeight(18, QTextBlockFormat::FixedHeight);
     const QTextCharFormat mono = charFormat("Liberation Mono", 9);
     cursor.insertBlock(right, mono);
     cursor.insertText(QString::fromUtf8("café – €5 “q” Ωmega 中文 \U0001F60A a\tb") + QChar::LineSeparator +
