@@ -1,5 +1,6 @@
 #include "components/rtf/RtfCodePage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace Rtf {
@@ -53,6 +54,7 @@ void appendWindows1252(QString &out, std::string_view bytes)
 int codePageOfCharset(int charset)
 {
     switch (charset) {
+    case 2: return SymbolCodePage;
     case 77: return 10000;
     case 128: return 932;
     case 129: return 949;
@@ -86,6 +88,13 @@ int windows1252Byte(char16_t c)
 
 void CodePageDecoder::append(QString &out, std::string_view bytes, int codePage)
 {
+    if (codePage == SymbolCodePage) {
+        // Symbol fonts: the list bullet at 0xB7 becomes U+2022; other bytes read as Windows-1252.
+        const qsizetype start = out.size();
+        appendWindows1252(out, bytes);
+        std::replace(out.begin() + start, out.end(), QChar(0x00B7), QChar(0x2022));
+        return;
+    }
     QStringDecoder *decoder = codePage == DefaultCodePage ? nullptr : decoderFor(codePage);
     if (!decoder) {
         appendWindows1252(out, bytes);

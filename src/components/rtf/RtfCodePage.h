@@ -10,6 +10,7 @@
 namespace Rtf {
 
 constexpr int DefaultCodePage = 1252;
+constexpr int SymbolCodePage = 42; // fonts of \fcharset2, such as Symbol
 
 // The Windows code page of an RTF \fcharset value, or 0 for "the document's code page".
 int codePageOfCharset(int charset);

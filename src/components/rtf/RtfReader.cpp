@@ -44,6 +44,8 @@ bool Reader::read()
         case Token::Text: text(token.word); break;
         case Token::End: break;
         }
+        if (token.kind != Token::ControlWord && !(token.kind == Token::ControlSymbol && token.symbol == '*'))
+            m_ignorableNext = false; // \* marks only the control word right after it
         if (m_started && m_stack.empty())
             break; // the document's group is closed; what follows is not part of it
     }

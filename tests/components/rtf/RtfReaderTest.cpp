@@ -41,6 +41,8 @@ const TextCase TextCases[] = {
     {"AnsiCodePage1251", R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8})", {"При"}},
     {"FontCharsetChoosesCodePage",
      R"({\rtf1\ansi{\fonttbl{\f0 Arial;}{\f1\fcharset161 Greek;}}\f1 \'e1\f0 \'e1})", {"αá"}},
+    {"SymbolFontBullet", R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Symbol;}}{\pntext\f1\'b7\tab}Item})", {"\u2022\tItem"}},
+    {"IgnorableMarkOnlyBeforeAWord", R"({\rtf1{\*{x}\b y}z})", {"xyz"}},
     {"DoubleByteCodePage", R"({\rtf1\ansi\ansicpg932 \'93\'fa\'96\'7b})", {"日本"}},
     {"UnicodeWithFallback", R"({\rtf1 a\u8364?b\uc2\u20013\'3f\'3fc\uc0\u937 d})", {"a€b中cΩd"}},
     {"NegativeUnicode", R"({\rtf1 \u-3913?})", {"\uF0B7"}},
