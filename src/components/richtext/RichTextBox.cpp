@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <algorithm>
+#include <memory>
 
 #include "components/richtext/PlainText.h"
 #include "components/richtext/RichTextMime.h"
@@ -51,29 +52,34 @@ WriteResult RichTextBox::SaveFile(const QString &path) const
     return writeWholeFile(path, TextRTF());
 }
 
-// Read apart first, so that input that fails leaves the box and its undo history alone. Clearing inside
-// the edit block makes the new content one change from an empty document, which the editor lays out
-// lazily instead of all at once.
+// The content is read into a document of its own, which then replaces the box's: input that fails leaves
+// the box and its undo history alone, and the editor lays a new document out lazily, a screen at a time,
+// where text inserted into its current document would be laid out all at once.
 bool RichTextBox::replaceWithRtf(const QByteArray &rtf, QString *error)
 {
-    QTextDocument loaded;
-    loaded.setUndoRedoEnabled(false);
-    const Rtf::ReadResult result = Rtf::read(rtf, loaded);
+    QTextDocument *current = document();
+    auto loaded = std::make_unique<QTextDocument>(this);
+    loaded->setUndoRedoEnabled(false);
+    loaded->setDefaultFont(current->defaultFont());
+    const Rtf::ReadResult result = Rtf::read(rtf, *loaded);
     if (!result.ok) {
         if (error)
             *error = result.error;
         return false;
     }
-    QTextDocument *doc = document();
-    const bool undo = doc->isUndoRedoEnabled();
-    doc->setUndoRedoEnabled(false);
-    QTextCursor cursor(doc);
-    cursor.beginEditBlock();
-    doc->clear();
-    cursor.insertFragment(QTextDocumentFragment(&loaded));
-    cursor.endEditBlock();
-    doc->setUndoRedoEnabled(undo);
-    setTextCursor(QTextCursor(doc));
+    loaded->setDocumentMargin(current->documentMargin());
+    loaded->setIndentWidth(current->indentWidth());
+    loaded->setUseDesignMetrics(current->useDesignMetrics());
+    loaded->setDefaultTextOption(current->defaultTextOption());
+    loaded->setDefaultCursorMoveStyle(current->defaultCursorMoveStyle());
+    loaded->setUndoRedoEnabled(current->isUndoRedoEnabled());
+
+    const bool ownCurrent = current->parent() == this; // else QTextEdit deletes it or someone else owns it
+    m_pending.reset();
+    setDocument(loaded.release());
+    if (ownCurrent)
+        delete current;
+    watchDocument();
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPointer>
 #include <QTextEdit>
 #include <QTimer>
 #include <optional>
@@ -32,7 +33,8 @@ public:
     explicit RichTextBox(QWidget *parent = nullptr);
 
     // Replaces the whole content with the file's RTF. A missing, unreadable or non-RTF file returns false
-    // with the reason in `error` and leaves the box as it was.
+    // with the reason in `error` and leaves the box as it was. Loading gives the box a new QTextDocument
+    // (as does setTextRTF): take document() afresh after it.
     bool LoadFile(const QString &path, QString *error = nullptr);
     // Writes the whole content as RTF, replacing the file.
     WriteResult SaveFile(const QString &path) const;
@@ -172,7 +174,7 @@ private:
 
     mutable TextFinder m_finder;
     mutable bool m_textStale = true;
-    const QTextDocument *m_watched = nullptr;
+    QPointer<QTextDocument> m_watched;
     bool m_hideSelection = true;
     int m_maxLength = 0;
     bool m_keySwallowed = false;

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "components/richtext/RichTextBox.h"
@@ -139,6 +140,30 @@ TEST(RichTextBoxFile, SavedFileLoadsBackWithTextAndFormatting)
     RichTextBox again;
     ASSERT_TRUE(again.LoadFile(folder.file("Action0.Fil")));
     EXPECT_EQ(again.Text(), QStringLiteral("short"));
+}
+
+TEST(RichTextBoxFile, TheLoadedContentIsSearchedEditedAndUndoneLikeAnyOther)
+{
+    TempFolder folder;
+    RichTextBox source;
+    source.setText(QStringLiteral("The rule of rules.\nA second rule."));
+    ASSERT_TRUE(source.SaveFile(folder.file("page.Dat")));
+
+    RichTextBox box;
+    box.setText(QStringLiteral("old words"));
+    for (int load = 0; load < 2; ++load)
+        ASSERT_TRUE(box.LoadFile(folder.file("page.Dat")));
+    EXPECT_EQ(box.SelStart(), 0);
+    EXPECT_EQ(box.Find(QStringLiteral("rule"), 5, -1, RichTextBox::FindWholeWord), 28);
+
+    QSignalSpy change(&box, &RichTextBox::Change);
+    box.setSelStart(0);
+    QTest::keyClicks(&box, QStringLiteral("See: "));
+    EXPECT_GE(change.count(), 1);
+    EXPECT_EQ(box.Find(QStringLiteral("rule"), 10, -1, RichTextBox::FindWholeWord), 33);
+    ASSERT_TRUE(box.document()->isUndoAvailable());
+    box.undo();
+    EXPECT_EQ(box.Text(), QStringLiteral("The rule of rules.\nA second rule."));
 }
 
 TEST(RichTextBoxFile, AFileThatCannotBeLoadedLeavesTheBoxAsItWas)
