@@ -38,13 +38,26 @@ const QString &bigRtfFile()
     return path;
 }
 
-// A box as a window shows it, with the big file loaded and laid out.
+bool haveBigRtf(benchmark::State &state)
+{
+    if (bigRtfFile().isEmpty())
+        state.SkipWithError("big-libreoffice.rtf.gz could not be decompressed");
+    return !bigRtfFile().isEmpty();
+}
+
+// The box on screen, as the reader shows its page.
+void show(RichTextBox &box)
+{
+    box.resize(900, 700);
+    box.show();
+}
+
+// A shown box with the big file loaded and laid out.
 RichTextBox &loadedBox()
 {
     static RichTextBox *box = [] {
         auto *shown = new RichTextBox;
-        shown->resize(900, 700);
-        shown->show();
+        show(*shown);
         shown->LoadFile(bigRtfFile());
         const QTextBlock last = shown->document()->lastBlock();
         shown->document()->documentLayout()->blockBoundingRect(last);
@@ -65,13 +78,10 @@ int findPass(RichTextBox &box)
 
 void loadFile(benchmark::State &state)
 {
-    if (bigRtfFile().isEmpty()) {
-        state.SkipWithError("big-libreoffice.rtf.gz could not be decompressed");
+    if (!haveBigRtf(state))
         return;
-    }
     RichTextBox box;
-    box.resize(900, 700);
-    box.show();
+    show(box);
     for (auto _ : state) {
         if (!box.LoadFile(bigRtfFile())) {
             state.SkipWithError("the file did not load");
@@ -87,10 +97,8 @@ BENCHMARK(loadFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // Every pass after the first one on unchanged text.
 void findPassWarm(benchmark::State &state)
 {
-    if (bigRtfFile().isEmpty()) {
-        state.SkipWithError("big-libreoffice.rtf.gz could not be decompressed");
+    if (!haveBigRtf(state))
         return;
-    }
     RichTextBox &box = loadedBox();
     int found = 0;
     for (auto _ : state)
@@ -102,10 +110,8 @@ BENCHMARK(findPassWarm)->Unit(benchmark::kMillisecond);
 // The first pass after an edit, which also takes the new plain text out of the document.
 void findPassAfterEdit(benchmark::State &state)
 {
-    if (bigRtfFile().isEmpty()) {
-        state.SkipWithError("big-libreoffice.rtf.gz could not be decompressed");
+    if (!haveBigRtf(state))
         return;
-    }
     RichTextBox &box = loadedBox();
     int found = 0;
     for (auto _ : state) {
@@ -123,13 +129,10 @@ BENCHMARK(findPassAfterEdit)->Unit(benchmark::kMillisecond);
 // showing the last match lays out the text up to it.
 void findPassRightAfterLoad(benchmark::State &state)
 {
-    if (bigRtfFile().isEmpty()) {
-        state.SkipWithError("big-libreoffice.rtf.gz could not be decompressed");
+    if (!haveBigRtf(state))
         return;
-    }
     RichTextBox box;
-    box.resize(900, 700);
-    box.show();
+    show(box);
     int found = 0;
     for (auto _ : state) {
         state.PauseTiming();

@@ -7,6 +7,18 @@
 #include "components/richtext/RichTextBox.h"
 #include "components/richtext/SelectionFormat.h"
 
+namespace {
+
+// A format that sets one property.
+template <typename Setter, typename Value> QTextCharFormat formatWith(Setter set, const Value &value)
+{
+    QTextCharFormat format;
+    (format.*set)(value);
+    return format;
+}
+
+} // namespace
+
 QTextCharFormat RichTextBox::selectionFormat() const
 {
     return SelectionFormat::charFormat(textCursor());
@@ -30,9 +42,7 @@ QString RichTextBox::SelFontName() const
 
 void RichTextBox::setSelFontName(const QString &name)
 {
-    QTextCharFormat format;
-    format.setFontFamilies(QStringList{name});
-    mergeFormat(format);
+    mergeFormat(formatWith(&QTextCharFormat::setFontFamilies, QStringList{name}));
 }
 
 qreal RichTextBox::SelFontSize() const
@@ -44,9 +54,7 @@ void RichTextBox::setSelFontSize(qreal points)
 {
     if (points <= 0)
         return;
-    QTextCharFormat format;
-    format.setFontPointSize(points);
-    mergeFormat(format);
+    mergeFormat(formatWith(&QTextCharFormat::setFontPointSize, points));
 }
 
 bool RichTextBox::SelBold() const
@@ -56,9 +64,7 @@ bool RichTextBox::SelBold() const
 
 void RichTextBox::setSelBold(bool on)
 {
-    QTextCharFormat format;
-    format.setFontWeight(on ? QFont::Bold : QFont::Normal);
-    mergeFormat(format);
+    mergeFormat(formatWith(&QTextCharFormat::setFontWeight, on ? QFont::Bold : QFont::Normal));
 }
 
 bool RichTextBox::SelItalic() const
@@ -68,9 +74,7 @@ bool RichTextBox::SelItalic() const
 
 void RichTextBox::setSelItalic(bool on)
 {
-    QTextCharFormat format;
-    format.setFontItalic(on);
-    mergeFormat(format);
+    mergeFormat(formatWith(&QTextCharFormat::setFontItalic, on));
 }
 
 bool RichTextBox::SelUnderline() const
@@ -80,9 +84,7 @@ bool RichTextBox::SelUnderline() const
 
 void RichTextBox::setSelUnderline(bool on)
 {
-    QTextCharFormat format;
-    format.setFontUnderline(on);
-    mergeFormat(format);
+    mergeFormat(formatWith(&QTextCharFormat::setFontUnderline, on));
 }
 
 bool RichTextBox::SelStrikeThru() const
@@ -92,9 +94,7 @@ bool RichTextBox::SelStrikeThru() const
 
 void RichTextBox::setSelStrikeThru(bool on)
 {
-    QTextCharFormat format;
-    format.setFontStrikeOut(on);
-    mergeFormat(format);
+    mergeFormat(formatWith(&QTextCharFormat::setFontStrikeOut, on));
 }
 
 QColor RichTextBox::SelColor() const
@@ -104,9 +104,7 @@ QColor RichTextBox::SelColor() const
 
 void RichTextBox::setSelColor(const QColor &colour)
 {
-    QTextCharFormat format;
-    format.setForeground(colour);
-    mergeFormat(format);
+    mergeFormat(formatWith(&QTextCharFormat::setForeground, QBrush(colour)));
 }
 
 int RichTextBox::SelAlignment() const
@@ -128,7 +126,8 @@ void RichTextBox::setSelAlignment(int code)
 void RichTextBox::applySelectionPalette()
 {
     QPalette colours = palette();
-    const QBrush highlight = m_hideSelection ? QBrush() : colours.brush(QPalette::Active, QPalette::Highlight);
+    const QBrush highlight =
+        m_hideSelection ? QBrush() : colours.brush(QPalette::Active, QPalette::Highlight);
     const QBrush highlightedText =
         m_hideSelection ? QBrush() : colours.brush(QPalette::Active, QPalette::HighlightedText);
     if (colours.brush(QPalette::Inactive, QPalette::Highlight) == highlight &&
