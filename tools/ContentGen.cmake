@@ -9,7 +9,7 @@ function(tessarel_generate_content target source_dir)
   foreach(name ${ARGN})
     set(output ${TESSAREL_PROGRAM_DIR}/${name}.Dat)
     add_custom_command(OUTPUT ${output}
-      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
         $<TARGET_FILE:contentgen> --rules ${rules} ${source_dir}/${name}.txt ${output}
       DEPENDS contentgen ${sources} ${rules}
       COMMENT "Generating ${name}.Dat"
