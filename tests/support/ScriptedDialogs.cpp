@@ -42,6 +42,8 @@ void ScriptedDialogs::setClipboardImage(const QImage &image)
 bool ScriptedDialogs::chooseFont(QFont &font, QColor &colour, int flags)
 {
     fontFlags.append(flags);
+    fontPresets.append(font);
+    colourPresets.append(colour);
     if (m_fonts.isEmpty())
         return false;
     const FontAnswer a = m_fonts.takeFirst();

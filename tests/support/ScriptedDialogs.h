@@ -41,6 +41,9 @@ public:
     QString clipboardText;
     QImage clipboardImage;
     QList<int> fontFlags;
+    // The font and colour each font dialog opened with.
+    QList<QFont> fontPresets;
+    QList<QColor> colourPresets;
     int pageSetupCalls = 0;
     int printCalls = 0;
     // Run on the printer when a page setup or print dialog is answered OK, as the user's choices.

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QFrame>
+#include <QList>
+
+class PrintPreview;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// The print preview panel SSPanel80 with its page commands, carried by the reader, the work area and the
+// misc area. Hidden until its window opens it. What goes into the preview is the window's: the panel
+// asks for it with renderRequested().
+class SSPanel80 : public QFrame
+{
+    Q_OBJECT
+
+public:
+    enum Variant { Reader, WorkArea, MiscArea };
+    // Why the document must be rendered again.
+    enum RenderCause { PrinterFontChanged, PageSetupDone, PrintRangeClicked };
+
+    explicit SSPanel80(Variant variant, QWidget *parent = nullptr);
+
+    Variant variant() const { return m_variant; }
+
+    PrintPreview *VSP1 = nullptr;
+    QPushButton *SSCommand1 = nullptr;
+    QList<QPushButton *> SSCommand80;   // 0 font, 1 page setup, 2 cancel, 3 copy, 4 print
+    QList<QGroupBox *> SSFrame80;       // 0 "Print Range", 1 "Display Options"
+    QRadioButton *SSOption81 = nullptr;
+    QList<QRadioButton *> SSOption82;   // 0 no guide lines, 1 guide lines
+    QGroupBox *printOptionsFrame = nullptr; // work area and misc area
+    QList<QCheckBox *> SSCheck80;       // work area (0..3); misc area one box
+    QCheckBox *SSCheck81 = nullptr;     // misc area
+    QLabel *Label80 = nullptr;
+    QList<QLabel *> Panel3D80;          // 0 font name, 1 font size, 2 orientation
+    QGroupBox *sampleFrame = nullptr;   // work area and misc area
+    QLabel *fontSample = nullptr;       // Panel3D82 (work area) / Panel3d82 (misc area)
+
+    // Shows the panel with "&Cancel" focused, ready for the window to render into the preview.
+    void open();
+    // The window became active: place SSCommand1 and save the preview's normal width and left edge.
+    void saveNormalLayout();
+    // Esc with the panel shown: an enlarged preview goes back to normal, else the panel closes.
+    // Returns false (the key is the window's) while the panel is hidden.
+    bool handleEscape();
+    bool isEnlarged() const;
+
+    // Font name, size and sample from the shared printer font.
+    void showPrinterFont();
+    // Blank font display (the reader has no printer font).
+    void clearPrinterFont();
+    // Portrait orientation on the preview and " Portrait" in the orientation display.
+    void resetOrientation();
+    void showOrientation();
+
+    // Selects the stored guide-line option under the settings-load marker, so nothing is written back.
+    void applyGuideLineSetting();
+
+    void SSCommand1_Click();
+    void SSCommand80_Click(int index);
+    void SSOption82_Click(int index);
+    void SSOption81_Click();
+
+signals:
+    void renderRequested(SSPanel80::RenderCause cause);
+    // "&Cancel" hid the panel.
+    void closed();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void createControls();
+    void createPrintOptions();
+    void createFontDisplay();
+    void layoutControls();
+    QWidget *controlColumn() const { return m_column; }
+    void printerFontClicked();
+    void pageSetupClicked();
+    void cancelClicked();
+    void copyClicked();
+
+    Variant m_variant;
+    QWidget *m_column = nullptr;
+};

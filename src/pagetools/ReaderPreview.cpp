@@ -1,0 +1,36 @@
+#include "pagetools/ReaderPreview.h"
+
+#include <QCoreApplication>
+
+#include "app/HINFO1.h"
+#include "components/preview/PrintPreview.h"
+#include "components/richtext/RichTextBox.h"
+#include "pagetools/PreviewPanel.h"
+#include "pagetools/PrinterSettings.h"
+
+namespace ReaderPreview {
+
+void open(SSPanel80 &panel, const RichTextBox &page)
+{
+    PrinterSettings::setMargins(350, 300, 350, 100);
+    panel.VSP1->setNavigation(3);
+    panel.clearPrinterFont();
+    panel.open();
+    panel.VSP1->document().discard();
+    render(*panel.VSP1, page);
+}
+
+void render(PrintPreview &preview, const RichTextBox &page)
+{
+    HINFO1::busyOn();
+    PreviewDocument &doc = preview.document();
+    doc.discard();
+    PrinterSettings::applyMargins(doc);
+    doc.startDoc();
+    doc.appendRtf(page.SelLength() > 0 ? page.SelRTF() : page.TextRTF());
+    doc.endDoc();
+    QCoreApplication::processEvents();
+    HINFO1::busyOff();
+}
+
+} // namespace ReaderPreview

@@ -1,0 +1,169 @@
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+#include "app/files/RecordBytes.h"
+#include "pagetools/GridBackgroundSelector.h"
+#include "pagetools/PanelColour.h"
+#include "pagetools/PanelFixture.h"
+
+namespace {
+
+class WindowSettings : public PanelTest
+{
+protected:
+    // The settings a window applies at load: its grid picture (work area, misc area), then the guide lines.
+    void load(SSPanel80 &panel, GridBackgroundSelector *selector = nullptr)
+    {
+        if (selector)
+            selector->applyStored();
+        panel.applyGuideLineSetting();
+    }
+
+    static QByteArray guideRecord(const QByteArray &text) { return zeroRecords(10) + recordBytes(text); }
+};
+
+} // namespace
+
+TEST_F(WindowSettings, FirstRunStartsWithNoPictureNoGuideLinesAndCreatesTheFile)
+{
+    QMenu options;
+    GridBackgroundSelector selector(&options, DisplaySettings::WorkAreaGridPicture);
+    QSignalSpy picture(&selector, &GridBackgroundSelector::pictureChanged);
+    SSPanel80 panel(SSPanel80::WorkArea);
+    panel.Panel3D80[2]->setText(QStringLiteral(" Landscape"));
+    panel.VSP1->document().setOrientation(1);
+
+    load(panel, &selector);
+
+    EXPECT_EQ(selector.mOGrid->title(), "&Grid Background Selector");
+    ASSERT_EQ(selector.mOGrid1.size(), 9);
+    EXPECT_EQ(selector.mOGrid1[0]->text(), "&None");
+    EXPECT_EQ(selector.mOGrid1[8]->text(), "&8");
+    EXPECT_EQ(selector.mOGrid1[4]->objectName(), "mOGrid1(4)");
+    EXPECT_EQ(selector.checkedIndex(), 0);
+    ASSERT_EQ(picture.count(), 1);
+    EXPECT_TRUE(picture[0][0].value<QImage>().isNull());
+    EXPECT_TRUE(panel.SSOption82[0]->isChecked());
+    EXPECT_FALSE(panel.VSP1->guideLines());
+    EXPECT_EQ(panel.Panel3D80[2]->text(), " Portrait");
+    EXPECT_EQ(panel.VSP1->document().orientation(), 0);
+    EXPECT_TRUE(folder.exists("GColor3.Fil"));
+    EXPECT_TRUE(folder.read("GColor3.Fil").isEmpty());
+}
+
+TEST_F(WindowSettings, GuideLinesChosenInOneWindowStartTheOthersWithThem)
+{
+    SSPanel80 reader(SSPanel80::Reader);
+    load(reader);
+    EXPECT_EQ(HINFO1::SharedAnswer, 0);
+    reader.SSOption82[1]->click();
+    EXPECT_TRUE(reader.VSP1->guideLines());
+    EXPECT_EQ(folder.read("GColor3.Fil"), guideRecord("1"));
+
+    for (SSPanel80::Variant variant : {SSPanel80::WorkArea, SSPanel80::MiscArea}) {
+        SSPanel80 other(variant);
+        load(other);
+        EXPECT_TRUE(other.SSOption82[1]->isChecked());
+        EXPECT_TRUE(other.VSP1->guideLines());
+    }
+}
+
+TEST_F(WindowSettings, LoadingTheStoredValueDoesNotWriteItBack)
+{
+    folder.write("GColor3.Fil", guideRecord(" 1"));
+    SSPanel80 misc(SSPanel80::MiscArea);
+    load(misc);
+    EXPECT_TRUE(misc.SSOption82[1]->isChecked());
+    EXPECT_EQ(folder.read("GColor3.Fil"), guideRecord(" 1"));
+    EXPECT_EQ(HINFO1::SharedAnswer, 0);
+
+    // The work area's own load goes on with the marker in place.
+    SSPanel80 work(SSPanel80::WorkArea);
+    load(work);
+    EXPECT_EQ(folder.read("GColor3.Fil"), guideRecord(" 1"));
+    EXPECT_EQ(HINFO1::SharedAnswer, -899);
+
+    // Once the marker is gone the user's click is stored.
+    HINFO1::SharedAnswer = 7;
+    misc.SSOption82[0]->click();
+    EXPECT_EQ(folder.read("GColor3.Fil"), guideRecord("0"));
+    EXPECT_FALSE(misc.VSP1->guideLines());
+}
+
+TEST_F(WindowSettings, AnUnreadableGuideLineValueMeansNoGuideLines)
+{
+    folder.write("GColor3.Fil", guideRecord("7"));
+    SSPanel80 reader(SSPanel80::Reader);
+    load(reader);
+    EXPECT_TRUE(reader.SSOption82[0]->isChecked());
+    EXPECT_FALSE(reader.VSP1->guideLines());
+    EXPECT_EQ(HINFO1::SharedAnswer, 0);
+}
+
+TEST_F(WindowSettings, GridPictureChoiceIsStoredInTheWindowsOwnRecord)
+{
+    ASSERT_TRUE(QImage(16, 16, QImage::Format_RGB32).save(folder.file("WP3.jpg"), "JPG"));
+    QMenu workOptions;
+    GridBackgroundSelector work(&workOptions, DisplaySettings::WorkAreaGridPicture);
+    work.applyStored();
+    QSignalSpy picture(&work, &GridBackgroundSelector::pictureChanged);
+
+    work.mOGrid1[3]->trigger();
+
+    EXPECT_EQ(work.checkedIndex(), 3);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(work.mOGrid1[i]->isChecked(), i == 3) << i;
+    ASSERT_EQ(picture.count(), 1);
+    EXPECT_FALSE(picture[0][0].value<QImage>().isNull());
+    EXPECT_EQ(picture[0][1].toInt(), 3);
+    EXPECT_EQ(folder.read("GColor3.Fil"), zeroRecords(1) + recordBytes("3"));
+
+    // Picking the checked item again keeps its check mark.
+    work.mOGrid1[3]->trigger();
+    EXPECT_EQ(work.checkedIndex(), 3);
+
+    QMenu miscOptions;
+    GridBackgroundSelector misc(&miscOptions, DisplaySettings::MiscGridPicture);
+    misc.applyStored();
+    EXPECT_EQ(misc.checkedIndex(), 0);
+
+    QMenu nextOptions;
+    GridBackgroundSelector next(&nextOptions, DisplaySettings::WorkAreaGridPicture);
+    QSignalSpy nextPicture(&next, &GridBackgroundSelector::pictureChanged);
+    next.applyStored();
+    EXPECT_EQ(next.checkedIndex(), 3);
+    ASSERT_EQ(nextPicture.count(), 1);
+    EXPECT_FALSE(nextPicture[0][0].value<QImage>().isNull());
+}
+
+TEST_F(WindowSettings, MissingPictureOrNoneLeavesTheGridWithoutAPicture)
+{
+    QMenu options;
+    GridBackgroundSelector misc(&options, DisplaySettings::MiscGridPicture);
+    QSignalSpy picture(&misc, &GridBackgroundSelector::pictureChanged);
+    misc.mOGrid1[5]->trigger();
+    EXPECT_EQ(misc.checkedIndex(), 5);
+    EXPECT_TRUE(picture.last()[0].value<QImage>().isNull());
+    EXPECT_EQ(folder.read("GColor3.Fil"), zeroRecords(3) + recordBytes("5"));
+
+    misc.mOGrid1[0]->trigger();
+    EXPECT_EQ(misc.checkedIndex(), 0);
+    EXPECT_EQ(picture.last()[1].toInt(), 0);
+    EXPECT_EQ(folder.read("GColor3.Fil"), zeroRecords(3) + recordBytes("0"));
+}
+
+TEST_F(WindowSettings, PanelTakesItsBackColourFromTheReferenceControl)
+{
+    QWidget reference;
+    QPalette palette = reference.palette();
+    palette.setColor(reference.backgroundRole(), QColor(0xC0, 0xD0, 0xE0));
+    reference.setPalette(palette);
+    SSPanel80 panel(SSPanel80::Reader);
+    takeBackColour(panel, reference);
+    EXPECT_EQ(panel.palette().color(QPalette::Window), QColor(0xC0, 0xD0, 0xE0));
+    EXPECT_TRUE(panel.autoFillBackground());
+}
