@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int ColumnWidth = 200;
+constexpr int ColumnWidth = 240;
 constexpr int Gap = 8;
 constexpr int CommandTop = Twips::toPixels(115);
 
@@ -64,6 +64,8 @@ void SSPanel80::createControls()
 {
     VSP1 = new PrintPreview(this);
     VSP1->setObjectName(QStringLiteral("VSP1"));
+    // Enlarged, the preview lies over the control column.
+    VSP1->setAutoFillBackground(true);
     SSCommand1 = button(this, QStringLiteral("SSCommand1"), QStringLiteral("Enlarge"));
     connect(SSCommand1, &QPushButton::clicked, this, &SSPanel80::SSCommand1_Click);
 
@@ -176,7 +178,8 @@ void SSPanel80::layoutControls()
     SSCommand1->setGeometry(Gap, CommandTop, ColumnWidth, SSCommand1->sizeHint().height());
     const int columnTop = SSCommand1->geometry().bottom() + Gap;
     m_column->setGeometry(Gap, columnTop, ColumnWidth, qMax(0, height() - columnTop - Gap));
-    const int top = CommandTop;
+    // Below SSCommand1, which stays in front of the enlarged preview without covering its navigation.
+    const int top = columnTop;
     const int previewHeight = qMax(0, height() - top - Gap);
     if (isEnlarged()) {
         const int margin = m_variant == MiscArea ? 60 : 115;
