@@ -5,10 +5,9 @@
 #include "app/HINFO1.h"
 #include "components/Dialogs.h"
 #include "components/richtext/RichTextBox.h"
+#include "pagetools/PrinterSettings.h"
 
 namespace {
-
-constexpr int FontDialogFlags = 8450;
 
 QString caption()
 {
@@ -52,7 +51,7 @@ void fontDisplay(RichTextBox &page)
     }
     QFont font = selectionFont(page);
     QColor colour = page.SelColor();
-    if (Dialogs::current().chooseFont(font, colour, FontDialogFlags)) {
+    if (Dialogs::current().chooseFont(font, colour, PrinterSettings::FontDialogFlags)) {
         if (font.bold() || font.italic())
             Dialogs::current().messageBox(
                 QStringList{QStringLiteral("To keep the data in this document similar to the actual Security Rule,"),

@@ -21,6 +21,8 @@ public:
     enum Variant { Reader, WorkArea, MiscArea };
     // Why the document must be rendered again.
     enum RenderCause { PrinterFontChanged, PageSetupDone, PrintRangeClicked };
+    // In SharedAnswer while a window applies the stored guide-line option: the option writes nothing.
+    static constexpr double SettingsLoadMarker = -899;
 
     explicit SSPanel80(Variant variant, QWidget *parent = nullptr);
 

@@ -13,14 +13,6 @@
 #include "pagetools/PrinterSettings.h"
 #include "settings/DisplaySettings.h"
 
-namespace {
-
-// Printer fonts 2 + effects 256 + limited size 8192.
-constexpr int FontDialogFlags = 8450;
-constexpr double SettingsLoadMarker = -899;
-
-} // namespace
-
 void SSPanel80::open()
 {
     show();
@@ -105,7 +97,7 @@ void SSPanel80::printerFontClicked()
         return;
     QFont font = PrinterSettings::Font.font();
     QColor colour = PrinterSettings::Font.colour;
-    if (!Dialogs::current().chooseFont(font, colour, FontDialogFlags))
+    if (!Dialogs::current().chooseFont(font, colour, PrinterSettings::FontDialogFlags))
         return;
     PrinterSettings::Font.assign(font, colour);
     showPrinterFont();

@@ -11,6 +11,9 @@ class PreviewDocument;
 // the preview's normal width and left edge saved by the window that is active.
 namespace PrinterSettings {
 
+// Font dialog flags of the page tools: printer fonts 2 + effects 256 + limited size 8192.
+constexpr int FontDialogFlags = 8450;
+
 // The font reports are printed in, shared by the work area and the misc area.
 struct PrinterFont
 {
