@@ -1,0 +1,24 @@
+#pragma once
+
+#include "reports/ReferenceProducer.h"
+#include "reports/RichTextReferenceBox.h"
+
+class RichTextBox;
+
+// The reference producers wired to a window's boxes: the hidden buffers RText1(0..2) and Rtext3.
+// Pending window events run where the producers allow it.
+class ReferenceViews
+{
+public:
+    ReferenceViews(RichTextBox &ruleTextBuffer, RichTextBox &referencesBuffer, RichTextBox &additionalBuffer,
+                   RichTextBox &Rtext3);
+    ReferenceViews(const ReferenceViews &) = delete;
+    ReferenceViews &operator=(const ReferenceViews &) = delete;
+
+    ReferenceProducer &producer() { return m_producer; }
+
+private:
+    std::array<RichTextReferenceBox, 3> m_buffers;
+    RichTextReferenceBox m_view;
+    ReferenceProducer m_producer;
+};
