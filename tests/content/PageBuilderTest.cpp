@@ -99,7 +99,7 @@ TEST(PageBuilder, TablesPutLeadingCellsOnOneLineAndTheLastCellIndentedBeneath)
 TEST(PageBuilder, IncludesAddWholeSourcesAndRefuseToRecurse)
 {
     TempFolder folder;
-    folder.write("A.txt", "# From A\n\ntext of *A*");
+    folder.write("A.txt", "\xef\xbb\xbf# From A\n\ntext of *A*"); // saved with a byte order mark
     folder.write("B.txt", "@include A.txt\n@include sub/C.txt\n");
     QDir(folder.path()).mkpath("sub");
     folder.write("sub/C.txt", "@include D.txt\n");

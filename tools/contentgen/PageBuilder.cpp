@@ -49,8 +49,11 @@ bool PageBuilder::addFile(const QString &path, QString *error)
         *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar::ByteOrderMark))
+        text.remove(0, 1);
     m_includeStack.append(canonical);
-    const bool ok = addSource(QString::fromUtf8(file.readAll()), path, QFileInfo(path).absolutePath(), error);
+    const bool ok = addSource(text, path, QFileInfo(path).absolutePath(), error);
     m_includeStack.removeLast();
     return ok;
 }

@@ -63,7 +63,10 @@ bool RuleText::load(const QString &path, QString *error)
 bool RuleText::parse(const QByteArray &bytes, QString *error)
 {
     m_entries.clear();
-    const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar::ByteOrderMark))
+        text.remove(0, 1);
+    const QStringList lines = text.split(u'\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
         if (line.endsWith(u'\r'))
