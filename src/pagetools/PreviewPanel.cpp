@@ -178,15 +178,19 @@ void SSPanel80::layoutControls()
     SSCommand1->setGeometry(Gap, CommandTop, ColumnWidth, SSCommand1->sizeHint().height());
     const int columnTop = SSCommand1->geometry().bottom() + Gap;
     m_column->setGeometry(Gap, columnTop, ColumnWidth, qMax(0, height() - columnTop - Gap));
-    // Below SSCommand1, which stays in front of the enlarged preview without covering its navigation.
-    const int top = columnTop;
-    const int previewHeight = qMax(0, height() - top - Gap);
+    QRect preview = normalPreviewGeometry();
     if (isEnlarged()) {
         const int margin = m_variant == MiscArea ? 60 : 115;
-        VSP1->setGeometry(Twips::toPixels(margin), top,
-                          qMax(0, Twips::toPixels(Twips::fromPixels(width()) - 2 * margin)), previewHeight);
-    } else {
-        const int left = 2 * Gap + ColumnWidth;
-        VSP1->setGeometry(left, top, qMax(0, width() - left - Gap), previewHeight);
+        preview.setLeft(Twips::toPixels(margin));
+        preview.setWidth(qMax(0, Twips::toPixels(Twips::fromPixels(width()) - 2 * margin)));
     }
+    VSP1->setGeometry(preview);
+}
+
+// Below SSCommand1, which stays in front of the enlarged preview without covering its navigation.
+QRect SSPanel80::normalPreviewGeometry() const
+{
+    const int top = m_column->y();
+    const int left = 2 * Gap + ColumnWidth;
+    return {left, top, qMax(0, width() - left - Gap), qMax(0, height() - top - Gap)};
 }

@@ -45,6 +45,7 @@ public:
     // Shows the panel with "&Cancel" focused, ready for the window to render into the preview.
     void open();
     // The window became active: place SSCommand1 and save the preview's normal width and left edge.
+    // While enlarged (the window comes back from a dialog) the normal layout is saved, not the enlarged one.
     void saveNormalLayout();
     // Esc with the panel shown: an enlarged preview goes back to normal, else the panel closes.
     // Returns false (the key is the window's) while the panel is hidden.
@@ -80,6 +81,8 @@ private:
     void createPrintOptions();
     void createFontDisplay();
     void layoutControls();
+    // Where the preview lies when not enlarged.
+    QRect normalPreviewGeometry() const;
     QWidget *controlColumn() const { return m_column; }
     void printerFontClicked();
     void pageSetupClicked();

@@ -27,8 +27,9 @@ void SSPanel80::open()
 void SSPanel80::saveNormalLayout()
 {
     SSCommand1->move(SSCommand1->x(), Twips::toPixels(115));
-    PrinterSettings::NormalPreviewWidth = qint16(Twips::fromPixels(VSP1->width()));
-    PrinterSettings::NormalPreviewLeft = qint16(Twips::fromPixels(VSP1->x()));
+    const QRect normal = isEnlarged() ? normalPreviewGeometry() : VSP1->geometry();
+    PrinterSettings::NormalPreviewWidth = qint16(Twips::fromPixels(normal.width()));
+    PrinterSettings::NormalPreviewLeft = qint16(Twips::fromPixels(normal.x()));
 }
 
 bool SSPanel80::isEnlarged() const

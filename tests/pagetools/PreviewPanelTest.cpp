@@ -100,6 +100,17 @@ TEST_P(PreviewPanel, EnlargeThenNormalRestoresTheGeometrySavedAtActivation)
     EXPECT_EQ(preview.zoom(), PrintPreview::WholePage);
 }
 
+TEST_P(PreviewPanel, ActivationWhileEnlargedKeepsTheNormalGeometry)
+{
+    auto panel = makePanel(GetParam());
+    const QRect normal = panel->VSP1->geometry();
+    panel->SSCommand1->click();
+    // The window becomes active again, as after a message box over the enlarged preview.
+    panel->saveNormalLayout();
+    panel->SSCommand1->click();
+    EXPECT_EQ(panel->VSP1->geometry(), normal);
+}
+
 TEST_P(PreviewPanel, EscapeFirstRestoresTheEnlargedPreviewThenCloses)
 {
     auto panel = makePanel(GetParam());
