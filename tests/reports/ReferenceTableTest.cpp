@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ TEST(ReferenceTable, ExplanationOnlyForTheAddressableItems)
 
 TEST(ReferenceTable, ContentFilesAndTheItemsThatReadThem)
 {
-    const QList<std::pair<int, const char *>> files{
+    QList<std::pair<int, const char *>> files{
         {1, "RefRA1.Dat"}, {2, "RefRM1.Dat"},  {3, "RefSC1.Dat"},   {8, "RefTM1.Dat"},   {10, "RefAA1.Dat"},
         {11, "RefAE1.Dat"}, {22, "RefEV1.Dat"}, {25, "RefFS1.Dat"},  {28, "RefWU1.Dat"},  {42, "RefEnc1.Dat"},
         {43, "OrgReq1.Dat"}, {44, "OrgRef2.Dat"}, {46, "PPReq1.Dat"}, {47, "PPReq1.Dat"}};
@@ -42,6 +43,14 @@ TEST(ReferenceTable, ContentFilesAndTheItemsThatReadThem)
         EXPECT_EQ(additionalInformation(n).source.fromFile(), n == 46 || n == 47) << n;
     }
     EXPECT_STREQ(additionalInformation(46).source.file, "Addtl45.dat");
+    // Every content file has its source, from which the build generates it.
+    files.append({46, "Addtl45.dat"});
+    for (const auto &[number, name] : files) {
+        const QString stem = QString::fromLatin1(name).section(u'.', 0, 0);
+        EXPECT_TRUE(QFile::exists(QStringLiteral(TESSAREL_CONTENT_DIR "/sources/references/") + stem +
+                                  QStringLiteral(".txt")))
+            << name;
+    }
     EXPECT_STREQ(additionalInformation(47).source.file, "Addtl45.dat");
 }
 
