@@ -36,7 +36,7 @@ bool isBold(Style style)
 std::pair<int, int> spacing(Style style)
 {
     switch (style) {
-    case Style::Title: return {0, 240};
+    case Style::Title: return {480, 240};
     case Style::Heading: return {360, 120};
     case Style::Subheading:
     case Style::RuleSection:
