@@ -152,9 +152,10 @@ void RichTextBox::setText(const QString &text)
 
 int RichTextBox::Find(const QString &text, int start, int end, int options)
 {
-    const int found = finder().find(text, start, end, (options & FindWholeWord) != 0);
+    const QString needle = PlainText::normaliseLineBreaks(text);
+    const int found = finder().find(needle, start, end, (options & FindWholeWord) != 0);
     if (found >= 0)
-        selectLater(found, int(text.size()));
+        selectLater(found, int(needle.size()));
     return found;
 }
 

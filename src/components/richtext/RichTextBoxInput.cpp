@@ -125,8 +125,7 @@ QMimeData *RichTextBox::createMimeDataFromSelection() const
 
 bool RichTextBox::canInsertFromMimeData(const QMimeData *source) const
 {
-    return source && (RichTextMime::hasRtf(*source) || source->hasHtml() ||
-                      (source->hasText() && !source->text().isEmpty()));
+    return source && RichTextMime::hasInsertable(*source);
 }
 
 void RichTextBox::insertFromMimeData(const QMimeData *source)

@@ -17,6 +17,14 @@ const QStringList &rtfFormats()
     return formats;
 }
 
+// Plain text of its own: not the file names of dropped files, which Qt also offers as text.
+bool hasOwnText(const QMimeData &mime)
+{
+    if (mime.hasUrls() && !mime.hasFormat(QStringLiteral("text/plain")))
+        return false;
+    return mime.hasText() && !mime.text().isEmpty();
+}
+
 } // namespace
 
 void addRtf(QMimeData &mime, const QByteArray &rtf)
@@ -32,6 +40,11 @@ bool hasRtf(const QMimeData &mime)
             return true;
     }
     return false;
+}
+
+bool hasInsertable(const QMimeData &mime)
+{
+    return hasRtf(mime) || mime.hasHtml() || hasOwnText(mime);
 }
 
 std::optional<QTextDocumentFragment> fragmentFromRtf(const QByteArray &rtf)
@@ -53,7 +66,7 @@ std::optional<QTextDocumentFragment> fragment(const QMimeData &mime, const QText
     }
     if (mime.hasHtml())
         return QTextDocumentFragment::fromHtml(mime.html(), resources);
-    if (mime.hasText() && !mime.text().isEmpty())
+    if (hasOwnText(mime))
         return QTextDocumentFragment::fromPlainText(PlainText::normaliseLineBreaks(mime.text()));
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QImage>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -259,6 +260,43 @@ TEST(RichTextBoxClipboard, PastesHtmlAndIgnoresWhatHoldsNoText)
     box.setSelStart(0);
     box.paste();
     EXPECT_FALSE(box.Text().isEmpty());
+}
+
+// Drags over the box, as a user dropping `mime` at the start of the text; true when it was accepted.
+bool drop(RichTextBox &box, QMimeData &mime)
+{
+    const QPoint at = box.cursorRect(QTextCursor(box.document())).center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box.viewport(), &enter);
+    QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box.viewport(), &dropped);
+    return dropped.isAccepted();
+}
+
+TEST(RichTextBoxClipboard, DroppedRtfIsInsertedAndDroppedPicturesIgnored)
+{
+    RichTextBox source;
+    fillFormatted(source);
+    source.setSelStart(6);
+    source.setSelLength(4);
+    RichTextBox box;
+    box.resize(300, 200);
+    box.setText(QStringLiteral(" end"));
+
+    QMimeData picture;
+    QImage blue(8, 8, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    picture.setImageData(blue);
+    picture.setUrls({QUrl::fromLocalFile(QStringLiteral("/nowhere/picture.png"))});
+    drop(box, picture);
+    EXPECT_EQ(box.Text(), QStringLiteral(" end"));
+
+    QMimeData rtf;
+    rtf.setData(QStringLiteral("text/rtf"), source.SelRTF());
+    EXPECT_TRUE(drop(box, rtf));
+    EXPECT_EQ(box.Text(), QStringLiteral("bold end"));
+    box.setSelStart(1);
+    EXPECT_TRUE(box.SelBold());
 }
 
 } // namespace
