@@ -101,6 +101,7 @@ WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
     }
     createMenu();
     SSTab2->installEventFilter(this);
+    VSGd1->installEventFilter(this);
     connect(SSTab2, &QTabWidget::currentChanged, this, &WorkArea1::SSTab2_Click);
     Form_Load();
 }

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include "components/Dialogs.h"
 #include "components/richtext/RichTextBox.h"
@@ -201,5 +202,7 @@ bool WorkArea1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == SSTab2 && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         placeWorkPanel();
+    if (watched == VSGd1 && event->type() == QEvent::Resize)
+        sizeOverview();
     return AreaWindow::eventFilter(watched, event);
 }

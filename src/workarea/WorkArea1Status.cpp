@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "workarea/Catalogue.h"
@@ -65,11 +66,12 @@ void WorkArea1::fillOverview(int category)
 
 void WorkArea1::sizeOverview()
 {
-    const int width = VSGd1->viewport()->width();
+    // The viewport follows the grid only after its resize event: measure from the grid itself.
+    const int width = VSGd1->contentsRect().width() - VSGd1->verticalScrollBar()->sizeHint().width();
     static constexpr double columns[] = {0.30, 0.12, 0.36, 0.04};
     for (int c = 0; c < 4; ++c)
         VSGd1->setColumnWidth(c, qRound(columns[c] * width));
-    VSGd1->setColumnWidth(4, width - VSGd1->columnViewportPosition(4) - 1 > 60 ? width - VSGd1->columnViewportPosition(4) - 1 : 60);
+    VSGd1->setColumnWidth(4, std::max(60, width - VSGd1->columnViewportPosition(4)));
     const auto &rows = OverviewRows::rows(SSOption1[1]->isChecked() ? 1 : SSOption1[2]->isChecked() ? 2 : 0);
     const int defaultHeight = VSGd1->verticalHeader()->defaultSectionSize();
     for (int k = 1; k <= rows.size() && k < VSGd1->rowCount(); ++k) {
