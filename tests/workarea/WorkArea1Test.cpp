@@ -13,6 +13,7 @@
 
 #include "app/HINFO1.h"
 #include "components/richtext/RichTextBox.h"
+#include "pagetools/PreviewPanel.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "workarea/WorkArea1.h"
@@ -263,6 +264,37 @@ TEST_F(WorkArea, HelpTopicAndTabStops)
         QApplication::processEvents();
         EXPECT_TRUE(w.SSCommand6->focusPolicy() & Qt::TabFocus);
     }
+}
+
+TEST_F(WorkArea, EscapeClosesThePreviewFirstAndRightClickPopsUpTheOptions)
+{
+    w.show();
+    w.previewPanel->open();
+    QTest::keyClick(&w, Qt::Key_F1);
+    EXPECT_EQ(dialogs.helps.last().context, 1014);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(w.previewPanel->isHidden());
+    EXPECT_TRUE(w.isVisible());
+
+    openItem(4, 1);
+    QTest::mouseRelease(w.Label6, Qt::RightButton);
+    EXPECT_TRUE(w.mO->isVisible());
+    w.mO->hide();
+
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(HINFO1::PendingArea, 0);
+}
+
+TEST_F(WorkArea, WithoutAViewAnItemChangesOnlyLabelsAndStatus)
+{
+    folder.write(QStringLiteral("Action43.Fil"), QByteArrayLiteral("{\\rtf1\\ansi Not shown}"));
+    openItem(4, 0);
+    EXPECT_FALSE(w.SSOption6->isEnabled()) << "the overview item has no specification text";
+    w.innerTabs[3]->setCurrentIndex(1);
+    EXPECT_TRUE(w.SSOption6->isEnabled());
+    EXPECT_TRUE(w.Rtext3->Text().isEmpty());
+    EXPECT_EQ(w.Label6->text(), " Section: 164.314(a)(1)");
 }
 
 } // namespace
