@@ -41,7 +41,8 @@ bool TextFinder::isWordCharacter(char32_t ucs4)
 
 bool TextFinder::isWholeWordAt(int position, int length) const
 {
-    if (position > 0) {
+    // A match that begins or ends with a blank or punctuation is its own boundary on that side.
+    if (position > 0 && isWordCharacter(m_text[position].unicode())) {
         char32_t before = m_text[position - 1].unicode();
         if (QChar::isLowSurrogate(before) && position > 1 && m_text[position - 2].isHighSurrogate())
             before = QChar::surrogateToUcs4(m_text[position - 2], m_text[position - 1]);
@@ -49,7 +50,7 @@ bool TextFinder::isWholeWordAt(int position, int length) const
             return false;
     }
     const int after = position + length;
-    if (after < m_text.size()) {
+    if (after < m_text.size() && isWordCharacter(m_text[after - 1].unicode())) {
         char32_t next = m_text[after].unicode();
         if (QChar::isHighSurrogate(next) && after + 1 < m_text.size() && m_text[after + 1].isLowSurrogate())
             next = QChar::surrogateToUcs4(m_text[after], m_text[after + 1]);

@@ -90,3 +90,12 @@ TEST(TextFinder, NewTextForgetsEarlierResults)
 }
 
 } // namespace
+
+TEST(TextFinderEdges, AMatchThatStartsOrEndsWithABlankNeedsNoBoundaryThere)
+{
+    const TextFinder finder(QStringLiteral("Make a backup. Backups daily, backup-tape."));
+    EXPECT_EQ(finder.find(u" backup", 0, -1, true), 6);
+    EXPECT_EQ(finder.find(u" backup", 7, -1, true), 29);
+    EXPECT_EQ(finder.find(u"backup ", 0, -1, true), -1);
+    EXPECT_EQ(finder.find(u"a ", 0, -1, true), 5);
+}
