@@ -102,7 +102,7 @@ std::vector<ReferenceTable::Source> ReferenceParts::administrativeReferences()
                         "background checks on all staff, and objected to the cost."),
                    text("Response (summary): The rule does not require background checks. Whether and how far to "
                         "screen workforce members is for the covered entity to decide in light of its own risks, "
-                        "and the specification is addressable."),
+                        "and the implementation specification is addressable."),
                    text("Change note (summary): The personnel clearance procedure becomes the workforce clearance "
                         "procedure, an addressable implementation specification of workforce security.")},
                   join({workforceParagraphs, {rule("164.308(a)(3)(ii)(B)")}})),
@@ -167,7 +167,7 @@ std::vector<ReferenceTable::Source> ReferenceParts::administrativeReferences()
                     {contingencyFinal,
                      text("Comment (summary): Commenters questioned whether an applications and data criticality "
                           "analysis should be mandatory for every entity."),
-                     text("Response (summary): The specification is addressable, so that each entity decides how "
+                     text("Response (summary): The implementation specification is addressable, so that each entity decides how "
                           "far such an analysis is reasonable and appropriate for it."),
                      text("Preamble (summary): The analysis assesses how critical specific applications and data "
                           "are, so that the contingency plan deals first with what the entity cannot do without."),

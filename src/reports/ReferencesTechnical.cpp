@@ -112,7 +112,7 @@ std::vector<ReferenceTable::Source> ReferenceParts::technicalReferences()
         built(access("164.312(a)(2)(ii)"), "Emergency access procedure"),
         built(join({{text("Comment (summary): Commenters said that automatic logoff is not appropriate in every "
                           "setting, for example on workstations that must stay available in patient care areas."),
-                     text("Response (summary): The specification is addressable and is written in terms of "
+                     text("Response (summary): The implementation specification is addressable and is written in terms of "
                           "electronic procedures that end a session after a predetermined time of inactivity, "
                           "without prescribing a mechanism."),
                      text("Change note (summary): Automatic logoff, proposed under entity authentication, is moved "

@@ -4,7 +4,7 @@
 #include <QtGlobal>
 
 // Names of the entry files: one rich-text file per catalogue item and entry kind, "Action0.Fil" to
-// "Policy46.Fil" (the number is the specification number minus 1), and the three read-only sample
+// "Policy46.Fil" (the number is the item number minus 1), and the three read-only sample
 // entries of the sample category.
 namespace EntryFiles {
 
