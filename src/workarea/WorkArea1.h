@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <functional>
+#include <memory>
 
 #include "app/AreaWindow.h"
 #include "workarea/store/StatusStore.h"
@@ -16,19 +17,18 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
+class ReferenceViews;
 class RichTextBox;
 class SSPanel80;
 
 // Where the report and writing-tool parts plug into the window. A button whose hook is not set stays
-// disabled; a reference view without a loader shows an empty box.
+// disabled.
 struct WorkAreaHooks {
     std::function<void()> printOverview;  // SSCommand3, mOPrint in category 0
     std::function<void()> printEntry;     // SSCommand5, mOPrint elsewhere
     std::function<void()> selectFont;     // SSCommand8, mOFont
     std::function<void()> thesaurus;      // SSCommand9, mOThes
     std::function<void()> spellCheck;     // SSCommand10, mOSpell
-    // Fills Rtext3 with the reference view of the shown item: view 6 (SSOption6), 2 or 7.
-    std::function<void(int view, RichTextBox &box)> loadReference;
 };
 
 // The Office Action Area: categories, items, entries and statuses of the safeguard catalogue.
@@ -38,6 +38,7 @@ class WorkArea1 : public AreaWindow
 
 public:
     explicit WorkArea1(QWidget *startScreen, WorkAreaHooks hooks = {});
+    ~WorkArea1() override;
 
     // Window state.
     qint16 CurrentCategory = 0;
@@ -125,10 +126,12 @@ private:
     bool saveEntry();
     void emptyBox();
     void showStatus(int specNumber);
+    void showReference(QRadioButton *option);
     void reportSaveFailure(const QString &what, const QString &reason);
     void sizeOverview();
 
     WorkAreaHooks m_hooks;
+    std::unique_ptr<ReferenceViews> m_references;
     QButtonGroup *m_views = nullptr;
     QList<std::pair<QWidget *, Qt::FocusPolicy>> m_tabStopped;
     int m_shownCategory = 0;            // the category tab whose content is on show

@@ -8,6 +8,7 @@
 #include "components/Dialogs.h"
 #include "components/richtext/RichTextBox.h"
 #include "pagetools/PrinterSettings.h"
+#include "reports/ReferenceViews.h"
 #include "workarea/Catalogue.h"
 #include "workarea/store/EntryFiles.h"
 
@@ -46,13 +47,7 @@ void WorkArea1::selectView(QRadioButton *option)
     if (kind != EntryFiles::NoEntry) {
         loadEntry();
     } else {
-        PrinterSettings::Font.assign(Rtext3->baseFont(), PrinterSettings::Font.colour);
-        RText1[1]->setBaseFont(Rtext3->baseFont());
-        for (RichTextBox *buffer : std::as_const(RText1))
-            buffer->setText(QString());
-        const int view = option == SSOption6 ? 6 : option == SSOption2 ? 2 : 7;
-        if (m_hooks.loadReference)
-            m_hooks.loadReference(view, *Rtext3);
+        showReference(option);
         if (SSCommand7->isVisible())
             SSCommand7->setFocus();
     }
@@ -98,6 +93,32 @@ void WorkArea1::loadEntry()
             buffer->setText(QString());
     }
     EntryChanged = 0;
+}
+
+void WorkArea1::showReference(QRadioButton *option)
+{
+    PrinterSettings::Font.assign(Rtext3->baseFont(), PrinterSettings::Font.colour);
+    RText1[1]->setBaseFont(Rtext3->baseFont());
+    ReferenceProducer &producer = m_references->producer();
+    producer.clearBuffers();
+
+    ReferenceState state;
+    state.CurrentCategory = CurrentCategory;
+    state.CurrentItemTab = CurrentItemTab;
+    state.EntryChanged = EntryChanged;
+    state.CurrentFileName = CurrentFileName;
+    if (option == SSOption6) {
+        state.selectedView = ReferenceView::RuleText;
+        producer.produceRuleText(state);
+    } else if (option == SSOption2) {
+        state.selectedView = ReferenceView::References;
+        producer.produceReferences(state);
+    } else {
+        state.selectedView = ReferenceView::AdditionalInformation;
+        producer.produceAdditionalInformation(state);
+    }
+    EntryChanged = state.EntryChanged;
+    CurrentFileName = state.CurrentFileName;
 }
 
 void WorkArea1::SSCommand6_Click()

@@ -19,6 +19,7 @@
 #include "pagetools/GridBackgroundSelector.h"
 #include "pagetools/PreviewPanel.h"
 #include "pagetools/PrinterSettings.h"
+#include "reports/ReferenceViews.h"
 #include "workarea/Catalogue.h"
 
 namespace {
@@ -99,12 +100,15 @@ WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
         RText1[i]->setObjectName(QStringLiteral("RText1(%1)").arg(i));
         RText1[i]->hide();
     }
+    m_references = std::make_unique<ReferenceViews>(*RText1[0], *RText1[1], *RText1[2], *Rtext3);
     createMenu();
     SSTab2->installEventFilter(this);
     VSGd1->installEventFilter(this);
     connect(SSTab2, &QTabWidget::currentChanged, this, &WorkArea1::SSTab2_Click);
     Form_Load();
 }
+
+WorkArea1::~WorkArea1() = default;
 
 void WorkArea1::createOverviewPage(QWidget *page)
 {

@@ -16,6 +16,7 @@
 #include "pagetools/PreviewPanel.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "workarea/Catalogue.h"
 #include "workarea/WorkArea1.h"
 
 namespace {
@@ -295,6 +296,46 @@ TEST_F(WorkArea, WithoutAViewAnItemChangesOnlyLabelsAndStatus)
     EXPECT_TRUE(w.SSOption6->isEnabled());
     EXPECT_TRUE(w.Rtext3->Text().isEmpty());
     EXPECT_EQ(w.Label6->text(), " Section: 164.314(a)(1)");
+}
+
+TEST_F(WorkArea, ReferenceViewsShowTheShownItemsTextsAndNeverCountAsAnEdit)
+{
+    folder.write(QStringLiteral("RefRA1.Dat"), QByteArrayLiteral("{\\rtf1\\ansi Risk analysis references}"));
+    openItem(1, 0);
+    w.SSOption2->click();
+    EXPECT_EQ(w.Rtext3->Text(), "Risk analysis references");
+    EXPECT_EQ(w.EntryChanged, 0);
+
+    w.SSOption6->click();
+    const QString riskAnalysis = w.Rtext3->Text();
+    EXPECT_TRUE(riskAnalysis.startsWith(QStringLiteral("Implementation Specification:")));
+    EXPECT_TRUE(riskAnalysis.contains(QStringLiteral("Risk analysis (Required).")));
+    EXPECT_EQ(w.EntryChanged, 0);
+
+    w.innerTabs[0]->setCurrentIndex(1); // the selected view follows the item
+    EXPECT_TRUE(w.SSOption6->isChecked());
+    EXPECT_TRUE(w.Rtext3->Text().contains(QStringLiteral("Risk management (Required).")));
+    EXPECT_EQ(prompts(), 0);
+
+    // Password management is shown for the sample.
+    const Catalogue::Item *passwords = Catalogue::item(Catalogue::sampleReportNumber);
+    ASSERT_NE(passwords, nullptr);
+    openItem(passwords->category, passwords->tab);
+    w.SSOption7->click();
+    const QString additional = w.Rtext3->Text();
+    EXPECT_FALSE(additional.isEmpty());
+    w.SSTab2->setCurrentIndex(Catalogue::sampleCategory);
+    w.SSOption7->click();
+    EXPECT_EQ(w.Rtext3->Text(), additional);
+    EXPECT_EQ(prompts(), 0);
+}
+
+TEST_F(WorkArea, AMissingReferenceFileLeavesTheViewEmptyWithoutAMessage)
+{
+    openItem(1, 1);
+    w.SSOption2->click();
+    EXPECT_TRUE(w.Rtext3->Text().isEmpty());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 } // namespace
