@@ -118,7 +118,7 @@ bool AreaWindow::keyPressed(QKeyEvent *event)
         mH_Click();
         return true;
     }
-    return false;
+    return keyPreview(event);
 }
 
 void AreaWindow::showEvent(QShowEvent *event)

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class KeyPreview;
+class QKeyEvent;
 class QMenu;
 class QMenuBar;
 class QTabWidget;
@@ -43,6 +44,8 @@ protected:
     virtual bool confirmLeave() { return true; }
     // Esc pressed anywhere in the window (the key is swallowed).
     virtual void escapePressed() { closeArea(); }
+    // Any other key reaching the window first; true swallows it.
+    virtual bool keyPreview(QKeyEvent *) { return false; }
     // Help topic of the window's current place.
     virtual int helpTopic() const = 0;
     virtual QString helpFile() const = 0;

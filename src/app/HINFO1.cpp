@@ -60,6 +60,7 @@ void reset()
     PendingArea = 0;
     SharedAnswer = 0;
     SplashShown = 0;
+    ReaderPage = 0;
     StartScreenWidth = 0;
     StartScreenHeight = 0;
     busyOff();

@@ -13,6 +13,8 @@ enum Area : qint16 { Home = 0, SecurityRule = 1, OfficeActionArea = 2, Miscellan
 inline qint16 PendingArea = 0;
 // Answer of the last message box (6 Yes, 7 No, 2 Cancel); also the settings-load marker.
 inline double SharedAnswer = 0;
+// The rule page the reader is loading.
+inline qint16 ReaderPage = 0;
 // 99 once the splash has been shown in this run.
 inline qint16 SplashShown = 0;
 // The start screen's size in twips.

@@ -1,37 +1,129 @@
 #include "reader/PrivRule1.h"
 
-#include <QHBoxLayout>
-#include <QMenu>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QVBoxLayout>
+#include <QRadioButton>
 
+#include "app/HINFO1.h"
 #include "app/Product.h"
+#include "components/Dialogs.h"
+#include "components/richtext/RichTextBox.h"
+#include "pagetools/FontDisplay.h"
+#include "pagetools/PreviewPanel.h"
+#include "pagetools/ReaderPreview.h"
+#include "reader/RulePages.h"
+#include "reader/SearchPanel.h"
 
-PrivRule1::PrivRule1(QWidget *startScreen) : AreaWindow(1, QStringLiteral("The Security Rule"), startScreen)
+void PrivRule1::SSOption1_Click(int n)
 {
-    setObjectName(QStringLiteral("PrivRule1"));
-    addAreaMenuItems({{0, QStringLiteral("&Home")},
-                      {2, QStringLiteral("&Office Work Area")},
-                      {3, QStringLiteral("&Miscellaneous")},
-                      {4, QStringLiteral("&Exit Program")}});
-    addSeparator(mO, QStringLiteral("mO1"));
-    mOExit = addMenuItem(mO, QStringLiteral("mOExit"), QStringLiteral("E&xit"));
-    connect(mOExit, &QAction::triggered, this, &PrivRule1::closeArea);
+    if (Panel3D3->isVisible())
+        Panel3D3->hide();
+    RText->show();
+    RText->raise();
+    RText2->setHideSelection(false);
+    QCoreApplication::processEvents();
+    HINFO1::ReaderPage = qint16(n);
 
-    auto *page = new QVBoxLayout(ownPage());
-    page->addStretch();
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    SSCommand6 = new QPushButton(QStringLiteral("E&xit"), ownPage());
-    SSCommand6->setObjectName(QStringLiteral("SSCommand6"));
-    connect(SSCommand6, &QPushButton::clicked, this, &PrivRule1::SSCommand6_Click);
-    buttons->addWidget(SSCommand6);
-    page->addLayout(buttons);
-    popupOver({SSTab1, SSCommand6});
+    HINFO1::busyOn();
+    RText2->setText(QString());
+    const QString file = RulePages::fileName(n);
+    QString error;
+    if (!RText2->LoadFile(file, &error)) {
+        HINFO1::busyOff();
+        RText->hide();
+        Dialogs::current().messageBox(
+            QStringLiteral("The page \"%1\" could not be loaded:\r%2\r\rThe file belongs in the program's folder; "
+                           "installing the program again restores it.")
+                .arg(file, error),
+            Dialogs::OkOnly + Dialogs::Exclamation, windowTitle());
+        return;
+    }
+    SSCommand4->setEnabled(true);
+    mOPrint->setEnabled(true);
+    QCoreApplication::processEvents();
+    SSCommand4->setFocus();
+    HINFO1::busyOff();
+
+    QCoreApplication::processEvents();
+    RText->hide();
+    if (!SSCommand5->isEnabled())
+        setPageCommandsEnabled(true, true);
+    HINFO1::busyOff();
+}
+
+void PrivRule1::setPageCommandsEnabled(bool print, bool search)
+{
+    SSCommand4->setEnabled(print);
+    mOPrint->setEnabled(print);
+    SSCommand5->setEnabled(search);
+    mOSearch->setEnabled(search);
+}
+
+void PrivRule1::SSCommand3_Click()
+{
+    fontDisplay(*RText2);
+}
+
+void PrivRule1::SSCommand4_Click()
+{
+    ReaderPreview::open(*previewPanel, *RText2);
+}
+
+void PrivRule1::SSCommand5_Click()
+{
+    Panel3D3->toggle();
+}
+
+int PrivRule1::helpTopic() const
+{
+    return previewPanel->isVisible() ? 1014 : 3012;
 }
 
 QString PrivRule1::helpFile() const
 {
     return Product::areaHelpFile;
+}
+
+void PrivRule1::escapePressed()
+{
+    if (previewPanel->handleEscape())
+        return;
+    if (!Panel3D3->isVisible())
+        closeArea();
+    else
+        Panel3D3->Command6_Click();
+}
+
+bool PrivRule1::keyPreview(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || !Panel3D3->isVisible())
+        return false;
+    Panel3D3->Command5->setFocus();
+    Panel3D3->Command5_Click();
+    return true;
+}
+
+void PrivRule1::changeEvent(QEvent *event)
+{
+    AreaWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
+        m_activated = true;
+        Form_Activate();
+    }
+}
+
+void PrivRule1::Form_Activate()
+{
+    previewPanel->saveNormalLayout();
+    QCoreApplication::processEvents();
+    HINFO1::busyOff();
+}
+
+bool PrivRule1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ownPage() && event->type() == QEvent::Resize)
+        placePreviewPanel();
+    return AreaWindow::eventFilter(watched, event);
 }

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <QList>
+
 #include "app/AreaWindow.h"
 
+class QGroupBox;
+class QLabel;
 class QPushButton;
+class QRadioButton;
+class RichTextBox;
+class SearchPanel;
+class SSPanel80;
 
-// The Security Rule reader.
+// The Security Rule reader: 25 rule pages, their search, preview and display fonts.
 class PrivRule1 : public AreaWindow
 {
     Q_OBJECT
@@ -12,12 +20,44 @@ class PrivRule1 : public AreaWindow
 public:
     explicit PrivRule1(QWidget *startScreen);
 
-    QPushButton *SSCommand6 = nullptr;
-    QAction *mOExit = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label8 = nullptr;
+    QGroupBox *SSFrame1 = nullptr;
+    QList<QRadioButton *> SSOption1; // page 0..24
+    RichTextBox *RText2 = nullptr;   // the page
+    RichTextBox *RText = nullptr;    // the cover shown while a page loads
+    QPushButton *SSCommand3 = nullptr, *SSCommand4 = nullptr, *SSCommand5 = nullptr, *SSCommand6 = nullptr;
+    SearchPanel *Panel3D3 = nullptr;
+    SSPanel80 *previewPanel = nullptr;
 
+    QAction *mOFD = nullptr, *mOPrint = nullptr, *mOSearch = nullptr, *mOExit = nullptr;
+
+    // Loads page n into the page box.
+    void SSOption1_Click(int n);
+    void SSCommand3_Click();
+    void SSCommand4_Click();
+    void SSCommand5_Click();
     void SSCommand6_Click() { closeArea(); }
 
 protected:
-    int helpTopic() const override { return 3012; }
+    int helpTopic() const override;
     QString helpFile() const override;
+    void escapePressed() override;
+    bool keyPreview(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Layout (PrivRule1Layout.cpp).
+    QWidget *createPageColumn();
+    QWidget *createOptionColumn();
+    void createMenu();
+    void connectControls();
+    void placePreviewPanel();
+    void Form_Load();
+    void Form_Activate();
+
+    void setPageCommandsEnabled(bool print, bool search);
+
+    bool m_activated = false;
 };

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The reader's 25 rule pages: "PR<n>.Dat" beside the program, each with its option caption and tooltip.
+namespace RulePages {
+
+constexpr int count = 25;
+
+struct Page {
+    const char *caption; // as stored: "&&" shows as one "&"
+    const char *tooltip;
+};
+
+// Page 0..24.
+const Page &page(int number);
+QString fileName(int number);
+
+} // namespace RulePages
