@@ -135,6 +135,10 @@ void WorkArea1::createOverviewPage(QWidget *page)
     VSGd1->verticalHeader()->hide();
     VSGd1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     VSGd1->setWordWrap(true);
+    // Small type, so the specification column holds its lines unbroken.
+    QFont cells = VSGd1->font();
+    cells.setPointSizeF(8);
+    VSGd1->setFont(cells);
     SSCommand3 = button(QStringLiteral("SSCommand3"), QStringLiteral("&Print"), page);
     SSCommand4 = button(QStringLiteral("SSCommand4"), QStringLiteral("E&xit"), page);
     connect(SSCommand4, &QPushButton::clicked, this, &WorkArea1::closeArea);
@@ -151,6 +155,7 @@ void WorkArea1::createOverviewPage(QWidget *page)
     grid->addWidget(SSCommand4, 4, 1, Qt::AlignTop);
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(4, 1);
+
 }
 
 void WorkArea1::createWorkPanel(QWidget *parent)

@@ -58,6 +58,7 @@ void WorkArea1::fillOverview(int category)
         for (int c = 0; c < cells.size(); ++c) {
             auto *cell = new QTableWidgetItem(QString(cells[c]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             cell->setTextAlignment(c == 1 || c >= 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+            cell->setToolTip(cell->text()); // the whole text of a cell too narrow for it
             VSGd1->setItem(k, c, cell);
         }
     }
