@@ -1,5 +1,5 @@
-// References of the items of § 164.308: content files, or the final rule's preamble discussion summarised in
-// our own words (every summary line says so), followed by the item's regulation paragraphs.
+// References of the items of § 164.308: content files, or summaries in our own words of the final rule's
+// preamble and of the regulation (every summary line says so), followed by the item's regulation paragraphs.
 #include "reports/ReferenceLines.h"
 #include "reports/ReferenceParts.h"
 
@@ -16,45 +16,43 @@ const Line workforceSecurity = text("3. Workforce Security (§ 164.308(a)(3)(i))
 const Line awarenessTraining = text("5. Security Awareness and Training (§ 164.308(a)(5)(i))");
 const Line contingencyPlan = text("7. Contingency Plan (§ 164.308(a)(7)(i))");
 
-const Line deletingSpecifications = text(
-    "Response (summary): Many commenters asked that particular proposed implementation features be deleted as too "
-    "detailed or too costly. The final rule answers this by reducing and regrouping the implementation "
-    "specifications and by making many of them addressable, so that each entity weighs them against its own "
-    "circumstances.");
-const Line securityManagementProposal = text(
-    "Proposal (summary): The 1998 proposed rule required a security management process, with risk analysis, risk "
-    "management, a sanction policy and a security policy as its implementation features.");
+const Line administrativeSection = text(
+    "Preamble (summary): Section III.E of the preamble, Administrative Safeguards (§ 164.308), answers the public "
+    "comments on the proposed administrative requirements. In the final rule those requirements are reordered and "
+    "trimmed, two proposed requirement sets are dropped, and many implementation features become addressable.");
+const Line securityManagementDiscussed = text(
+    "Preamble (summary): The preamble discusses the security management process standard, § 164.308(a)(1)(i), "
+    "under this heading.");
 const Line securityManagementFinal = text(
     "Final rule (summary): The final rule adopts the security management process as a standard in "
     "§ 164.308(a)(1)(i), with four required implementation specifications: risk analysis, risk management, "
     "sanction policy and information system activity review.");
-const Line securityManagementChange = text(
-    "Change note (summary): Information system activity review is added to this standard. The proposed security "
-    "policy is not kept as a separate implementation specification here; written policies and procedures are "
-    "dealt with in § 164.316.");
+const Line terminologyChange = text(
+    "Change note (summary): The preamble explains that the final rule speaks of standards and implementation "
+    "specifications where the proposal spoke of requirements and implementation features.");
 
-const Line workforceProposal = text(
-    "Proposal (summary): The 1998 proposal contained a personnel security requirement whose implementation "
-    "features dealt with the supervision of maintenance personnel, records of access authorizations, proper access "
-    "authorization of operating and maintenance personnel, a personnel clearance procedure, personnel security "
-    "policies and procedures, and security training of system users.");
+const Line workforceDiscussed = text(
+    "Preamble (summary): The preamble discusses the workforce security standard, § 164.308(a)(3)(i), under this "
+    "heading.");
+const Line addressableMeaning = text(
+    "Final rule (summary): For each addressable implementation specification the entity assesses, under "
+    "§ 164.306(d)(3), whether it is a reasonable and appropriate safeguard in its environment; where it is not, the "
+    "entity documents why and implements an equivalent alternative measure if that is reasonable and appropriate.");
 
-const Line awarenessProposal = text(
-    "Proposal (summary): The 1998 proposal required security awareness training for all personnel, with periodic "
-    "security reminders and user education concerning virus protection, the monitoring of log-in success and "
-    "failure with the reporting of discrepancies, and password management.");
+const Line awarenessDiscussed = text(
+    "Preamble (summary): The preamble discusses the security awareness and training standard, § 164.308(a)(5)(i), "
+    "under this heading.");
 
-const Line contingencyProposal = text(
-    "Proposal (summary): The 1998 proposal required a contingency plan, with an applications and data criticality "
-    "analysis, a data backup plan, a disaster recovery plan, an emergency mode operation plan, and testing and "
-    "revision as its implementation features.");
+const Line contingencyDiscussed = text(
+    "Preamble (summary): The preamble discusses the contingency plan standard, § 164.308(a)(7)(i), under this "
+    "heading.");
 const Line contingencyFinal = text(
     "Final rule (summary): The final rule adopts the contingency plan as a standard in § 164.308(a)(7)(i). The "
     "data backup plan, disaster recovery plan and emergency mode operation plan are required; testing and revision "
     "procedures and the applications and data criticality analysis are addressable.");
 
 const std::vector<Line> workforceParagraphs{S308, O1, rule("164.308(a)(3)(i)"), I1};
-const std::vector<Line> contingencyTitle{contingencyPlan, blank(), contingencyProposal};
+const std::vector<Line> contingencyTitle{contingencyPlan, blank(), contingencyDiscussed};
 
 std::vector<Line> fromPreamble(std::initializer_list<Line> lines, std::vector<Line> paragraphs)
 {
@@ -69,112 +67,81 @@ std::vector<ReferenceTable::Source> ReferenceParts::administrativeReferences()
         file("RefRA1.Dat"),
         file("RefRM1.Dat"),
         file("RefSC1.Dat"),
-        built(fromPreamble({deletingSpecifications, securityManagement, blank(), securityManagementProposal,
-                            securityManagementFinal, securityManagementChange},
+        built(fromPreamble({administrativeSection, securityManagement, blank(), securityManagementDiscussed,
+                            securityManagementFinal, terminologyChange},
                            {S308, O1, I1, rule("164.308(a)(1)(ii)(D)")}),
               "Information System Activity Review"),
         built({assignedResponsibility, blank(),
-               text("Comment (summary): Commenters asked whether the security responsibility could be assigned to "
-                    "more than one person or to an organization, as the proposal had allowed."),
-               text("Response (summary): Final responsibility for security must rest with one individual, the "
-                    "security official; other persons may still be given specific security duties."),
-               text("Comment (summary): Commenters asked whether the security official may be the same person as "
-                    "the privacy official required by the Privacy Rule."),
-               text("Response (summary): The same person may fill both roles.")},
+               text("Preamble (summary): The preamble discusses the assigned security responsibility standard, "
+                    "§ 164.308(a)(2), under this heading."),
+               text("Final rule (summary): The covered entity identifies the security official responsible for "
+                    "developing and implementing the policies and procedures that the security standards require.")},
               "Assigned Security Responsibility"),
         built(fromPreamble(
-                  {workforceSecurity, blank(), workforceProposal,
+                  {workforceSecurity, blank(), workforceDiscussed,
                    text("Final rule (summary): The final rule adopts workforce security as a standard in "
                         "§ 164.308(a)(3)(i), with three addressable implementation specifications: authorization "
                         "and/or supervision, workforce clearance procedure and termination procedures."),
-                   text("Comment (summary): Commenters found the proposed personnel security features too detailed "
-                        "and costly, particularly for small providers."),
-                   text("Response (summary): The implementation specifications of this standard are addressable: "
-                        "each entity decides whether each one is reasonable and appropriate for it and documents "
-                        "what it does instead when it is not."),
-                   text("Change note (summary): Personnel security is renamed workforce security, and termination "
-                        "procedures, proposed as a separate requirement, become one of its implementation "
-                        "specifications.")},
+                   addressableMeaning},
                   join({workforceParagraphs, {rule("164.308(a)(3)(ii)(A)")}})),
               "Authorization and/or Supervision"),
         built(fromPreamble(
-                  {text("Comment (summary): Commenters read the proposed personnel clearance procedure as requiring "
-                        "background checks on all staff, and objected to the cost."),
-                   text("Response (summary): The rule does not require background checks. Whether and how far to "
-                        "screen workforce members is for the covered entity to decide in light of its own risks, "
-                        "and the implementation specification is addressable."),
-                   text("Change note (summary): The personnel clearance procedure becomes the workforce clearance "
-                        "procedure, an addressable implementation specification of workforce security.")},
+                  {text("Final rule (summary): The workforce clearance procedure, an addressable implementation "
+                        "specification of workforce security, determines whether a workforce member's access to "
+                        "electronic protected health information is appropriate.")},
                   join({workforceParagraphs, {rule("164.308(a)(3)(ii)(B)")}})),
               "Workforce clearance procedure"),
         file("RefTM1.Dat"),
         built({rule("164.308(a)(4)(ii)(A)", 3)}, "Isolating health care clearinghouse functions"),
         file("RefAA1.Dat"),
         file("RefAE1.Dat"),
-        built({awarenessTraining, blank(), awarenessProposal,
-               text("Comment (summary): Commenters asked whether persons outside the workforce, such as "
-                    "consultants and business associates, must also be trained."),
-               text("Response (summary): The training program is required for the entity's own workforce, "
-                    "management included; a covered entity is not required to train business associates or others "
-                    "who are not members of its workforce."),
+        built({awarenessTraining, blank(), awarenessDiscussed,
+               text("Final rule (summary): The security awareness and training program is for all members of the "
+                    "workforce, management included."),
                rule("164.308(a)(5)(ii)(A)")},
               "Security Reminders"),
-        built({awarenessTraining, blank(), awarenessProposal,
+        built({awarenessTraining, blank(), awarenessDiscussed,
                text("Final rule (summary): The final rule adopts security awareness and training as a standard in "
                     "§ 164.308(a)(5)(i), with four addressable implementation specifications: security reminders, "
                     "protection from malicious software, log-in monitoring and password management."),
                rule("164.308(a)(5)(ii)(B)")},
               "protection from malicious software"),
         built({rule("164.308(a)(5)(ii)(C)")}, "Log-in monitoring"),
-        built({awarenessTraining, blank(), awarenessProposal, rule("164.308(a)(5)(ii)(D)")}, "password management"),
-        built({text("Comment (summary): Commenters said that the proposal made too many implementation features "
-                    "mandatory."),
-               text("Response (summary): The final rule reduces the number of implementation specifications and "
-                    "makes many of them addressable; security incident procedures keep a single required "
-                    "specification, response and reporting."),
-               text("Comment (summary): Commenters asked what counts as a security incident and how much of each "
-                    "incident must be reported and documented."),
-               text("Response (summary): Security incident is defined in § 164.304. How incidents are identified, "
-                    "documented and reported within the entity is left to its own policies and procedures."),
+        built({awarenessTraining, blank(), awarenessDiscussed, rule("164.308(a)(5)(ii)(D)")}, "password management"),
+        built({text("Preamble (summary): The preamble discusses the security incident procedures standard, "
+                    "§ 164.308(a)(6), under heading 6 of section III.E, and the definition of security incident in "
+                    "§ 164.304 under heading 7 of section III.C."),
+               text("Final rule (summary): Security incident procedures have a single implementation "
+                    "specification, response and reporting, which is required."),
                rule("164.308(a)(6)(ii)")},
               "response and reporting"),
         built(join({contingencyTitle,
-                    {text("Comment (summary): Commenters were concerned about the cost and scope of the contingency "
-                          "planning the proposal required."),
-                     text("Response (summary): The standard is scalable: an entity establishes, and implements as "
-                          "needed, policies and procedures that fit its size and systems, and two of the "
-                          "implementation specifications are addressable."),
+                    {text("Final rule (summary): The contingency plan standard calls for establishing, and "
+                          "implementing as needed, policies and procedures for responding to an emergency or other "
+                          "occurrence that damages systems containing electronic protected health information."),
                      rule("164.308(a)(7)(ii)(A)")}}),
               "data backup plan"),
         built(join({contingencyTitle,
                     {rule("164.308(a)(7)(ii)(B)"), S310, O2, rule("164.310(a)(1)"), I2, rule("164.310(a)(2)(i)")}}),
               "disaster recovery plan"),
         built(join({contingencyTitle,
-                    {text("Comment (summary): Commenters asked what an emergency mode operation plan has to cover."),
-                     text("Response (summary): The plan concerns the critical business processes that must go on, "
-                          "while the entity operates in emergency mode, in a way that protects the security of "
-                          "electronic protected health information."),
+                    {text("Final rule (summary): The emergency mode operation plan, a required implementation "
+                          "specification, sets out procedures that let critical business processes continue, "
+                          "protecting the security of electronic protected health information, while the entity "
+                          "operates in emergency mode."),
                      rule("164.308(a)(7)(ii)(C)", 3)}}),
               "Emergency mode operation plan"),
         built(join({contingencyTitle,
                     {contingencyFinal,
-                     text("Change note (summary): The proposed testing and revision feature becomes the addressable "
-                          "specification testing and revision procedures, for the periodic testing and revision of "
-                          "contingency plans."),
+                     text("Final rule (summary): Testing and revision procedures, an addressable implementation "
+                          "specification, provide for the periodic testing and revision of contingency plans."),
                      rule("164.308(a)(7)(ii)(D)")}}),
               "testing and revision procedures"),
         built(join({contingencyTitle,
                     {contingencyFinal,
-                     text("Comment (summary): Commenters questioned whether an applications and data criticality "
-                          "analysis should be mandatory for every entity."),
-                     text("Response (summary): The implementation specification is addressable, so that each entity decides how "
-                          "far such an analysis is reasonable and appropriate for it."),
-                     text("Preamble (summary): The analysis assesses how critical specific applications and data "
-                          "are, so that the contingency plan deals first with what the entity cannot do without."),
-                     text("Preamble (summary): It is made in support of the other components of the contingency "
-                          "plan: data backup, disaster recovery and emergency mode operation."),
-                     text("Change note (summary): The proposed applications and data criticality analysis is kept "
-                          "under the same name as an addressable implementation specification."),
+                     text("Final rule (summary): The applications and data criticality analysis, an addressable "
+                          "implementation specification, assesses the relative criticality of specific applications "
+                          "and data in support of the other components of the contingency plan."),
                      rule("164.308(a)(7)(ii)(E)")}}),
               "Applications and data criticality analysis"),
         file("RefEV1.Dat"),

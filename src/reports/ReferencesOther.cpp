@@ -1,5 +1,5 @@
-// References of the items of §§ 164.310 to 164.316: content files, or the final rule's preamble discussion
-// summarised in our own words (every summary line says so), followed by the item's regulation paragraphs.
+// References of the items of §§ 164.310 to 164.316: content files, or summaries in our own words of the final
+// rule's preamble and of the regulation (every summary line says so), followed by the item's regulation paragraphs.
 #include "reports/ReferenceLines.h"
 #include "reports/ReferenceParts.h"
 
@@ -14,20 +14,19 @@ const Line facilityAccess = text("2. Facility Access Controls (§ 164.310(a)(1))
 const Line workstationSecurity = text("4. Workstation Security (§ 164.310(c))");
 const Line deviceMedia = text("5. Device and Media Controls (§ 164.310(d)(1))");
 
-const Line facilityProposal = text(
-    "Proposal (summary): The 1998 proposal required physical access controls (limited access), with implementation "
-    "features for disaster recovery, emergency mode operation, equipment control into and out of the site, a "
-    "facility security plan, procedures for verifying access authorizations before physical access, maintenance "
-    "records, need-to-know procedures for personnel access, sign-in for visitors and escort where appropriate, and "
-    "testing and revision.");
+const Line facilityDiscussed = text(
+    "Preamble (summary): The preamble discusses the facility access controls standard, § 164.310(a)(1), under "
+    "this heading, in section III.F, Physical Safeguards (§ 164.310).");
 const Line facilityFinal = text(
     "Final rule (summary): The final rule adopts facility access controls as a standard in § 164.310(a)(1), with "
     "four addressable implementation specifications: contingency operations, facility security plan, access "
     "control and validation procedures, and maintenance records.");
-const Line mediaProposal = text(
-    "Proposal (summary): The 1998 proposal required media controls, with access control, accountability (a "
-    "tracking mechanism), data backup, data storage and disposal as implementation features, all to be "
-    "implemented.");
+const Line physicalSection = text(
+    "Preamble (summary): The preamble discusses § 164.310 in section III.F, Physical Safeguards (§ 164.310).");
+const Line mediaFinal = text(
+    "Final rule (summary): The device and media controls standard, § 164.310(d)(1), covers hardware as well as "
+    "electronic media. Disposal and media re-use are required implementation specifications; accountability and "
+    "data backup and storage are addressable.");
 
 std::vector<Line> facility(const char *specification)
 {
@@ -45,61 +44,39 @@ std::vector<Line> preamble(std::initializer_list<Line> lines, std::vector<Line> 
 std::vector<ReferenceTable::Source> physical()
 {
     return {
-        built(preamble({facilityAccess, blank(), facilityProposal, facilityFinal}, facility("164.310(a)(2)(i)")),
+        built(preamble({facilityAccess, blank(), facilityDiscussed, facilityFinal}, facility("164.310(a)(2)(i)")),
               "Contingency operations"),
         file("RefFS1.Dat"),
         built(preamble({facilityFinal,
-                        text("Change note (summary): The proposed procedures for verifying access authorizations "
-                             "before physical access correspond to access control and validation procedures."),
-                        text("Change note (summary): The proposed need-to-know procedures for personnel access "
-                             "correspond to controlling a person's access according to role or function."),
-                        text("Change note (summary): The proposed sign-in for visitors and escort corresponds to "
-                             "the visitor control these procedures include."),
-                        text("Change note (summary): The proposed testing and revision feature corresponds to the "
-                             "control of access to software programs for testing and revision.")},
+                        text("Final rule (summary): Access control and validation procedures control and validate a "
+                             "person's access to facilities according to role or function, and include visitor "
+                             "control and control of access to software programs for testing and revision.")},
                        facility("164.310(a)(2)(iii)")),
               "access control and validation procedures"),
-        built(preamble({facilityAccess, blank(), facilityProposal,
-                        text("Preamble (summary): Maintenance records document repairs and modifications to the "
-                             "physical components of a facility that relate to security, such as hardware, walls, "
-                             "doors and locks."),
-                        text("Change note (summary): Maintenance records, a mandatory feature of the proposed "
-                             "physical access controls, become an addressable implementation specification.")},
+        built(preamble({facilityAccess, blank(), facilityDiscussed,
+                        text("Final rule (summary): Maintenance records, an addressable implementation "
+                             "specification, document repairs and modifications to the physical components of a "
+                             "facility that relate to security, such as hardware, walls, doors and locks.")},
                        facility("164.310(a)(2)(iv)")),
               "Maintenance Records"),
         file("RefWU1.Dat"),
-        built(preamble({workstationSecurity, blank(),
-                        text("Proposal (summary): The 1998 proposal required a secure workstation location among "
-                             "the physical safeguards."),
-                        text("Comment (summary): Commenters pointed out that workstations cannot always be placed "
-                             "in a secure location, for example where they are needed in patient care areas."),
-                        text("Response (summary): The final standard asks for physical safeguards for all "
-                             "workstations that access electronic protected health information, to restrict access "
-                             "to authorized users; it does not prescribe a particular location."),
-                        text("Change note (summary): Secure workstation location becomes the workstation security "
-                             "standard.")},
+        built(preamble({workstationSecurity, blank(), physicalSection,
+                        text("Final rule (summary): The workstation security standard, § 164.310(c), calls for "
+                             "physical safeguards for all workstations that access electronic protected health "
+                             "information, to restrict access to authorized users.")},
                        {S310, O2, rule("164.310(c)")}),
               "Workstation Security"),
-        built(preamble({deviceMedia, blank(), mediaProposal,
-                        text("Change note (summary): Media controls become device and media controls, covering "
-                             "hardware as well as electronic media; disposal remains required.")},
-                       media("164.310(d)(2)(i)")),
-              "Disposal"),
-        built(preamble({deviceMedia, blank(), mediaProposal,
-                        text("Change note (summary): Media re-use, the removal of electronic protected health "
-                             "information from media before they are re-used, is a required implementation "
-                             "specification that the proposal did not list.")},
-                       media("164.310(d)(2)(ii)")),
+        built(preamble({deviceMedia, blank(), physicalSection, mediaFinal}, media("164.310(d)(2)(i)")), "Disposal"),
+        built(preamble({deviceMedia, blank(), physicalSection, mediaFinal}, media("164.310(d)(2)(ii)")),
               "Media re-use"),
-        built(preamble({text("Comment (summary): Commenters were concerned about the burden of tracking every "
-                             "movement of hardware and electronic media."),
-                        text("Response (summary): Accountability is addressable, so that each entity decides how "
-                             "far a record of movements is reasonable and appropriate for its equipment and media.")},
+        built(preamble({text("Final rule (summary): Accountability, an addressable implementation specification, "
+                             "is a record of the movements of hardware and electronic media and of any person "
+                             "responsible for them.")},
                        media("164.310(d)(2)(iii)")),
               "Accountability"),
-        built(preamble({text("Change note (summary): The proposed data backup and data storage features of media "
-                             "controls are combined into data backup and storage, an addressable implementation "
-                             "specification.")},
+        built(preamble({text("Final rule (summary): Data backup and storage, an addressable implementation "
+                             "specification, calls for a retrievable, exact copy of electronic protected health "
+                             "information, when needed, before equipment is moved.")},
                        media("164.310(d)(2)(iv)")),
               "Data backup and storage"),
     };
@@ -115,10 +92,11 @@ std::vector<ReferenceTable::Source> ReferenceParts::otherReferences()
     items.push_back(file("OrgReq1.Dat"));
     items.push_back(file("OrgRef2.Dat"));
     items.push_back(built(
-        {text("Change note (summary): The requirements for group health plans were not part of the 1998 proposal. "
-              "The final rule adds them in § 164.314(b), so that the plan documents require the plan sponsor to "
-              "safeguard the electronic protected health information it receives, alongside the Privacy Rule's "
-              "provisions on plan sponsors in § 164.504(f)."),
+        {text("Final rule (summary): Under § 164.314(b), a group health plan ensures that its plan documents require "
+              "the plan sponsor to reasonably and appropriately safeguard the electronic protected health information "
+              "it creates, receives, maintains or transmits on the plan's behalf. The standard does not apply where "
+              "the only such information disclosed to the plan sponsor is disclosed under § 164.504(f)(1)(ii) or "
+              "(iii) or as authorized under § 164.508."),
          rule("164.314(b)(1)"), rule("164.314(b)(2)"), rule("164.314(b)(2)(i)"), rule("164.314(b)(2)(ii)"),
          rule("164.314(b)(2)(iii)"), rule("164.314(b)(2)(iv)")},
         "Requirements for group health plans"));

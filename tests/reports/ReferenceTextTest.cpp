@@ -50,7 +50,7 @@ TEST(ReferenceText, PreambleTitleIsFollowedByOneBlankLine)
     EXPECT_EQ(lines[1], "");
     EXPECT_EQ(lines[2], QStringLiteral("2. Assigned Security Responsibility (§ 164.308(a)(2))"));
     EXPECT_EQ(lines[3], "");
-    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("Comment (summary): ")));
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("Preamble (summary): ")));
     EXPECT_EQ(ReferenceText::references(1), QString()) << "a content-file text is not built";
 }
 
