@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,11 +48,15 @@ QRadioButton *option(const QString &name, const char *storedCaption, QWidget *pa
     return named(new QRadioButton(QString::fromUtf8(storedCaption), parent), name);
 }
 
-// A frame holding options one under the other.
-QGroupBox *frame(const QString &name, const QString &caption, const QList<QRadioButton *> &options)
+// A frame holding options one under the other, or side by side.
+QGroupBox *frame(const QString &name, const QString &caption, const QList<QRadioButton *> &options,
+                 Qt::Orientation orientation = Qt::Vertical)
 {
     auto *box = named(new QGroupBox(caption), name);
-    auto *column = new QVBoxLayout(box);
+    QBoxLayout *column = orientation == Qt::Vertical ? static_cast<QBoxLayout *>(new QVBoxLayout(box))
+                                                     : new QHBoxLayout(box);
+    column->setContentsMargins(8, 2, 8, 2);
+    column->setSpacing(0);
     for (QRadioButton *o : options) {
         o->setParent(box);
         column->addWidget(o);
@@ -179,6 +184,7 @@ void WorkArea1::createWorkPanel(QWidget *parent)
     Combo1->lineEdit()->setReadOnly(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     auto *labels = new QVBoxLayout;
+    labels->setSpacing(2);
     labels->addWidget(Label5);
     labels->addWidget(Label6);
     labels->addWidget(Label7);
@@ -202,6 +208,7 @@ QWidget *WorkArea1::createPanelControls()
     auto *column = new QWidget(SSPanel1);
     auto *v = new QVBoxLayout(column);
     v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(4);
     SSOption3 = option(QStringLiteral("SSOption3"), "Action Taken", column);
     SSOption4 = option(QStringLiteral("SSOption4"), "Comments/Notes", column);
     SSOption5 = option(QStringLiteral("SSOption5"), "Policies && Procedures/Plan", column);
@@ -220,7 +227,7 @@ QWidget *WorkArea1::createPanelControls()
     }
     SSOption8 = {option(QStringLiteral("SSOption8(0)"), "Left", column), option(QStringLiteral("SSOption8(1)"), "Center", column),
                  option(QStringLiteral("SSOption8(2)"), "Right", column)};
-    SSFrame4 = frame(QStringLiteral("SSFrame4"), QStringLiteral("Text Location"), SSOption8);
+    SSFrame4 = frame(QStringLiteral("SSFrame4"), QStringLiteral("Text Location"), SSOption8, Qt::Horizontal);
     for (int i = 0; i < SSOption8.size(); ++i)
         connect(SSOption8[i], &QRadioButton::clicked, this, [this, i] { SSOption8_Click(i); });
     v->addWidget(SSFrame3);
@@ -234,6 +241,7 @@ QWidget *WorkArea1::createPanelControls()
     SSCommand9 = button(QStringLiteral("SSCommand9"), QStringLiteral("&Thesaurus"), column);
     SSCommand10 = button(QStringLiteral("SSCommand10"), QStringLiteral("Spell &Check"), column);
     auto *buttons = new QGridLayout;
+    buttons->setSpacing(4);
     buttons->addWidget(SSCommand5, 0, 0);
     buttons->addWidget(SSCommand6, 0, 1);
     buttons->addWidget(SSCommand8, 1, 0);
@@ -290,8 +298,12 @@ void WorkArea1::createMenu()
                                                     &m_hooks.spellCheck};
     for (int i = 0; i < tools.size(); ++i) {
         const std::function<void()> &hook = *hooks[i];
-        if (!hook)
+        if (!hook) {
+            tools[i].first->setEnabled(false);
+            if (tools[i].second)
+                tools[i].second->setEnabled(false);
             continue;
+        }
         connect(tools[i].first, &QPushButton::clicked, this, [&hook] { hook(); });
         if (tools[i].second)
             connect(tools[i].second, &QAction::triggered, this, [&hook] { hook(); });
