@@ -1,12 +1,19 @@
 #include "misc/Misc1.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/HINFO1.h"
 #include "app/Product.h"
+#include "pagetools/PreviewPanel.h"
 
 Misc1::Misc1(QWidget *startScreen) : AreaWindow(3, QStringLiteral("Miscellaneous"), startScreen)
 {
@@ -28,10 +35,64 @@ Misc1::Misc1(QWidget *startScreen) : AreaWindow(3, QStringLiteral("Miscellaneous
     connect(Command1[0], &QPushButton::clicked, this, &Misc1::closeArea);
     buttons->addWidget(Command1[0]);
     page->addLayout(buttons);
-    popupOver({SSTab1, Command1[0]});
+
+    previewPanel = new SSPanel80(SSPanel80::MiscArea, ownPage());
+    previewPanel->hide();
+    ownPage()->installEventFilter(this);
+    popupOver({SSTab1, Command1[0], previewPanel->Label80});
+    Form_Load();
+}
+
+void Misc1::Form_Load()
+{
+    // Both print options start checked; checking them must not ask for a rendering yet.
+    for (QCheckBox *option : {previewPanel->SSCheck80.value(0), previewPanel->SSCheck81}) {
+        if (!option)
+            continue;
+        const QSignalBlocker quiet(option);
+        option->setChecked(true);
+    }
+    previewPanel->applyGuideLineSetting();
+    QCoreApplication::processEvents();
+}
+
+void Misc1::Form_Activate()
+{
+    previewPanel->setGeometry(ownPage()->rect());
+    previewPanel->saveNormalLayout();
+    HINFO1::busyOff();
+}
+
+int Misc1::helpTopic() const
+{
+    return previewPanel->isVisible() ? 1014 : 3014;
 }
 
 QString Misc1::helpFile() const
 {
     return Product::helpFile;
+}
+
+void Misc1::escapePressed()
+{
+    if (!previewPanel->handleEscape())
+        closeArea();
+}
+
+void Misc1::changeEvent(QEvent *event)
+{
+    AreaWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
+        m_activated = true;
+        Form_Activate();
+    }
+}
+
+bool Misc1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ownPage() && event->type() == QEvent::Resize) {
+        previewPanel->setGeometry(ownPage()->rect());
+        previewPanel->raise();
+    }
+    return AreaWindow::eventFilter(watched, event);
 }

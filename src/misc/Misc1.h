@@ -3,6 +3,7 @@
 #include "app/AreaWindow.h"
 
 class QPushButton;
+class SSPanel80;
 
 // The Miscellaneous area.
 class Misc1 : public AreaWindow
@@ -14,8 +15,18 @@ public:
 
     QPushButton *Command1[1] = {nullptr};
     QAction *mOEx = nullptr;
+    SSPanel80 *previewPanel = nullptr;
 
 protected:
-    int helpTopic() const override { return 3014; }
+    int helpTopic() const override;
     QString helpFile() const override;
+    void escapePressed() override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+
+    bool m_activated = false;
 };

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -79,7 +81,14 @@ QWidget *PrivRule1::createOptionColumn()
         options->addWidget(option);
         SSOption1 << option;
     }
-    layout->addWidget(SSFrame1, 1);
+    // On a short screen the options scroll rather than push the window past the start screen's size.
+    auto *scroller = new QScrollArea(column);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidget(SSFrame1);
+    scroller->setMinimumWidth(SSFrame1->sizeHint().width() + scroller->verticalScrollBar()->sizeHint().width());
+    layout->addWidget(scroller, 1);
     return column;
 }
 

@@ -1,0 +1,83 @@
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/HINFO1.h"
+#include "app/files/RecordBytes.h"
+#include "components/preview/PrintPreview.h"
+#include "misc/Misc1.h"
+#include "pagetools/PreviewPanel.h"
+#include "reader/PrivRule1.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+#include "workarea/WorkArea1.h"
+
+namespace {
+
+// The preview panel as each of the three area windows carries it.
+class AreaPanels : public ::testing::Test
+{
+protected:
+    AreaPanels() { HINFO1::reset(); }
+
+    template <typename Window>
+    static SSPanel80 &panelOf(Window &w)
+    {
+        return *w.previewPanel;
+    }
+
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+};
+
+} // namespace
+
+TEST_F(AreaPanels, GuideLinesChosenInTheReaderStartTheOtherWindowsWithThemUnwritten)
+{
+    {
+        PrivRule1 reader(nullptr);
+        SSPanel80 &panel = panelOf(reader);
+        EXPECT_EQ(panel.variant(), SSPanel80::Reader);
+        EXPECT_TRUE(panel.isHidden());
+        EXPECT_EQ(panel.palette().color(QPalette::Window),
+                  reader.Label1->palette().color(reader.Label1->backgroundRole()));
+        EXPECT_TRUE(panel.SSOption82[0]->isChecked());
+        panel.SSOption82[1]->click();
+    }
+    const QByteArray stored = folder.read(QStringLiteral("GColor3.Fil"));
+    ASSERT_EQ(stored, zeroRecords(10) + recordBytes("1"));
+
+    WorkArea1 work(nullptr);
+    EXPECT_EQ(panelOf(work).variant(), SSPanel80::WorkArea);
+    EXPECT_TRUE(panelOf(work).SSOption82[1]->isChecked());
+    Misc1 misc(nullptr);
+    EXPECT_EQ(panelOf(misc).variant(), SSPanel80::MiscArea);
+    EXPECT_TRUE(panelOf(misc).SSOption82[1]->isChecked());
+    EXPECT_TRUE(panelOf(misc).VSP1->guideLines());
+    EXPECT_EQ(folder.read(QStringLiteral("GColor3.Fil")), stored);
+}
+
+TEST_F(AreaPanels, MiscAreaEscapeAndHelpFollowThePreview)
+{
+    Misc1 misc(nullptr);
+    misc.show();
+    SSPanel80 &panel = panelOf(misc);
+    panel.open();
+    QTest::keyClick(&misc, Qt::Key_F1);
+    EXPECT_EQ(dialogs.helps.last().context, 1014);
+    panel.SSCommand1->click();
+    QTest::keyClick(&misc, Qt::Key_Escape);
+    EXPECT_TRUE(panel.isVisible()) << "the enlarged preview only shrinks";
+    QTest::keyClick(&misc, Qt::Key_Escape);
+    EXPECT_FALSE(panel.isVisible());
+    EXPECT_TRUE(misc.isVisible());
+    QTest::keyClick(&misc, Qt::Key_F1);
+    EXPECT_EQ(dialogs.helps.last().context, 3014);
+    EXPECT_EQ(dialogs.helps.last().file, "TESSAREL.hlp");
+    QTest::keyClick(&misc, Qt::Key_Escape);
+    EXPECT_FALSE(misc.isVisible());
+}
