@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <functional>
 #include <memory>
@@ -129,6 +130,7 @@ private:
     void showReference(QRadioButton *option);
     void reportSaveFailure(const QString &what, const QString &reason);
     void sizeOverview();
+    void paintGridBackground();
 
     WorkAreaHooks m_hooks;
     std::unique_ptr<ReferenceViews> m_references;
@@ -137,6 +139,7 @@ private:
     int m_shownCategory = 0;            // the category tab whose content is on show
     QList<int> m_shownItem;             // per inner strip, the tab whose content is on show
     QRadioButton *m_shownView = nullptr;
+    QImage m_gridPicture;
     bool m_reverting = false;
     bool m_activated = false;
 };

@@ -266,6 +266,10 @@ void WorkArea1::createMenu()
     gridBackground = new GridBackgroundSelector(mO, DisplaySettings::WorkAreaGridPicture);
     gridBackground->setParent(this);
     mOGridMenu = gridBackground->mOGrid->menuAction();
+    connect(gridBackground, &GridBackgroundSelector::pictureChanged, this, [this](const QImage &picture) {
+        m_gridPicture = picture;
+        paintGridBackground();
+    });
     auto separator = [this](const char *name) {
         QAction *a = mO->addSeparator();
         a->setObjectName(QString::fromLatin1(name));
@@ -343,7 +347,7 @@ void WorkArea1::Form_Load()
     SSOption1[0]->setChecked(true);
     SSPanel1->hide();
     placeWorkPanel();
-    VSGd1->setPalette(Rtext3->palette());
+    paintGridBackground();
     fillOverview(0);
     connect(Rtext3, &RichTextBox::Change, this, &WorkArea1::Rtext3_Change);
     connect(Rtext3, &RichTextBox::Click, this, &WorkArea1::Rtext3_Click);

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include "components/richtext/RichTextBox.h"
 #include "workarea/Catalogue.h"
 #include "workarea/OverviewRows.h"
 
@@ -86,4 +87,13 @@ void WorkArea1::resizeEvent(QResizeEvent *event)
     AreaWindow::resizeEvent(event);
     placeWorkPanel();
     sizeOverview();
+}
+
+void WorkArea1::paintGridBackground()
+{
+    // The grid takes the text box's colours; a chosen picture lies behind its cells, tiled.
+    QPalette palette = Rtext3->palette();
+    if (!m_gridPicture.isNull())
+        palette.setBrush(QPalette::Base, QBrush(m_gridPicture));
+    VSGd1->setPalette(palette);
 }

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "pagetools/PreviewPanel.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "pagetools/GridBackgroundSelector.h"
 #include "workarea/Catalogue.h"
 #include "workarea/WorkArea1.h"
 
@@ -336,6 +338,26 @@ TEST_F(WorkArea, AMissingReferenceFileLeavesTheViewEmptyWithoutAMessage)
     w.SSOption2->click();
     EXPECT_TRUE(w.Rtext3->Text().isEmpty());
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST(WorkAreaGrid, TheStoredPictureLiesBehindTheOverviewUntilNoneIsChosen)
+{
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    QImage texture(8, 8, QImage::Format_RGB32);
+    texture.fill(QColor(230, 225, 200));
+    ASSERT_TRUE(texture.save(folder.file(QStringLiteral("WP3.jpg")), "JPG"));
+    QByteArray records(20, '\0');
+    records.append(QByteArray("\x01\x00" "3", 3)).append(17, '\0');
+    folder.write(QStringLiteral("GColor3.Fil"), records);
+
+    WorkArea1 w(nullptr);
+    EXPECT_FALSE(w.VSGd1->palette().brush(QPalette::Base).textureImage().isNull());
+    EXPECT_TRUE(w.gridBackground->mOGrid1[3]->isChecked());
+    w.gridBackground->mOGrid1[0]->trigger();
+    EXPECT_TRUE(w.VSGd1->palette().brush(QPalette::Base).textureImage().isNull());
+    EXPECT_EQ(w.VSGd1->palette().color(QPalette::Base), w.Rtext3->palette().color(QPalette::Base));
+    EXPECT_EQ(folder.read(QStringLiteral("GColor3.Fil")).mid(20, 3), QByteArray("\x01\x00" "0", 3));
 }
 
 } // namespace
