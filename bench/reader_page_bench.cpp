@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "QtBenchmarkMain.h"
+
 #include "components/richtext/RichTextBox.h"
 #include "reader/PrivRule1.h"
 #include "reader/SearchPanel.h"
@@ -72,10 +74,5 @@ BENCHMARK(searchStep)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen")).toUtf8());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks<QApplication>(argc, argv);
 }

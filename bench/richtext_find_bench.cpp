@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "QtBenchmarkMain.h"
+
 namespace {
 
 const QString word = QStringLiteral("integrity");
@@ -148,10 +150,5 @@ BENCHMARK(findPassRightAfterLoad)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen")).toUtf8());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks<QApplication>(argc, argv);
 }

@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "QtBenchmarkMain.h"
+
 namespace {
 
 QByteArray gunzip(const QString &path)
@@ -61,10 +63,5 @@ BENCHMARK(writeBigRtf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen")).toUtf8());
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks<QGuiApplication>(argc, argv);
 }

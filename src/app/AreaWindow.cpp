@@ -92,9 +92,11 @@ QAction *AreaWindow::addMenuItem(QMenu *menu, const QString &name, const QString
     return action;
 }
 
-void AreaWindow::addSeparator(QMenu *menu, const QString &name)
+QAction *AreaWindow::addSeparator(QMenu *menu, const QString &name)
 {
-    menu->addSeparator()->setObjectName(name);
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(name);
+    return separator;
 }
 
 void AreaWindow::popupOver(const QList<QWidget *> &widgets)

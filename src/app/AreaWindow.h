@@ -36,7 +36,7 @@ protected:
     // Adds `mOTab`(i) items for the given areas, each selecting that tab.
     void addAreaMenuItems(const QList<QPair<int, QString>> &items);
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption);
-    void addSeparator(QMenu *menu, const QString &name);
+    QAction *addSeparator(QMenu *menu, const QString &name);
     // Registers controls over which a right-button release pops up the Options menu.
     void popupOver(const QList<QWidget *> &widgets);
 

@@ -261,8 +261,7 @@ void WorkArea1::createMenu()
                       {1, QStringLiteral("&The Security Rule")},
                       {3, QStringLiteral("&Miscellaneous")},
                       {4, QStringLiteral("&Exit Program")}});
-    mO7 = mO->addSeparator();
-    mO7->setObjectName(QStringLiteral("mO7"));
+    mO7 = addSeparator(mO, QStringLiteral("mO7"));
     gridBackground = new GridBackgroundSelector(mO, DisplaySettings::WorkAreaGridPicture);
     gridBackground->setParent(this);
     mOGridMenu = gridBackground->mOGrid->menuAction();
@@ -270,11 +269,7 @@ void WorkArea1::createMenu()
         m_gridPicture = picture;
         paintGridBackground();
     });
-    auto separator = [this](const char *name) {
-        QAction *a = mO->addSeparator();
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
+    const auto separator = [this](const char *name) { return addSeparator(mO, QString::fromLatin1(name)); };
     mO8 = separator("mO8");
     mOFont = addMenuItem(mO, QStringLiteral("mOFont"), QStringLiteral("&Font Select"));
     mO1 = separator("mO1");
