@@ -69,7 +69,7 @@ void WorkArea1::showCategoryMenu(bool itemCategory)
 {
     for (QAction *a : {mO1, mO2, mO3, mO4, mOFont, mOSpell, mOThes, mOSave})
         a->setVisible(itemCategory);
-    mOPrint->setEnabled(!itemCategory);
+    mOPrint->setEnabled(!itemCategory && bool(m_hooks.printOverview));
     SSPanel1->setVisible(itemCategory);
     if (itemCategory) {
         placeWorkPanel();
