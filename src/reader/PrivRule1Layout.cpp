@@ -63,16 +63,12 @@ QWidget *PrivRule1::createOptionColumn()
     auto *column = new QWidget(ownPage());
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    Label8 = new QLabel(QStringLiteral("Choose a part of the Rule:"), column);
-    Label8->setObjectName(QStringLiteral("Label8"));
-    layout->addWidget(Label8);
-
     SSFrame1 = new QGroupBox(QStringLiteral("HIPAA Security Rule"), column);
     SSFrame1->setObjectName(QStringLiteral("SSFrame1"));
     SSFrame1->setFont(QFont(pageFont, 9));
     auto *options = new QVBoxLayout(SSFrame1);
     options->setSpacing(0);
-    options->setContentsMargins(6, 4, 6, 4);
+    options->setContentsMargins(6, 2, 6, 2);
     for (int n = 0; n < RulePages::count; ++n) {
         const RulePages::Page &rulePage = RulePages::page(n);
         auto *option = new QRadioButton(QString::fromUtf8(rulePage.caption), SSFrame1);
@@ -125,7 +121,10 @@ QWidget *PrivRule1::createPageColumn()
     buttons->addWidget(SSCommand4);
     buttons->addWidget(SSCommand5);
     buttons->addWidget(SSCommand3);
-    buttons->addStretch();
+    Label8 = new QLabel(QStringLiteral("Right-click for the Options menu."), column);
+    Label8->setObjectName(QStringLiteral("Label8"));
+    Label8->setAlignment(Qt::AlignCenter);
+    buttons->addWidget(Label8, 1);
     buttons->addWidget(SSCommand6);
     layout->addLayout(buttons);
     return column;
