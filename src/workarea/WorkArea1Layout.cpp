@@ -140,7 +140,7 @@ void WorkArea1::createOverviewPage(QWidget *page)
     VSGd1->verticalHeader()->hide();
     VSGd1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     VSGd1->setWordWrap(true);
-    // Small type, so the specification column holds its lines unbroken.
+    // Small type, so the implementation specifications column holds its lines unbroken.
     QFont cells = VSGd1->font();
     cells.setPointSizeF(8);
     VSGd1->setFont(cells);
