@@ -60,6 +60,12 @@ void WorkArea1::fillOverview(int category)
             auto *cell = new QTableWidgetItem(QString(cells[c]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             cell->setTextAlignment(c == 1 || c >= 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
             cell->setToolTip(cell->text()); // the whole text of a cell too narrow for it
+            if (c == 1) {
+                // The narrow section column: citations in smaller type so they are not cut short.
+                QFont citation = VSGd1->font();
+                citation.setPointSizeF(citation.pointSizeF() - 1);
+                cell->setFont(citation);
+            }
             VSGd1->setItem(k, c, cell);
         }
     }
