@@ -123,6 +123,15 @@ bool AreaWindow::keyPressed(QKeyEvent *event)
     return keyPreview(event);
 }
 
+void AreaWindow::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
+        m_activated = true;
+        Form_Activate();
+    }
+}
+
 void AreaWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);

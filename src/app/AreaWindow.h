@@ -50,7 +50,10 @@ protected:
     virtual int helpTopic() const = 0;
     virtual QString helpFile() const = 0;
     void mH_Click();
+    // The window's first activation; message boxes and dialogs handing the activation back don't count.
+    virtual void Form_Activate() {}
 
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -64,6 +67,7 @@ private:
 
     int m_ownArea;
     bool m_leaving = false;
+    bool m_activated = false;
     QMenuBar *m_menuBar = nullptr;
     RightClickMenu *m_popup = nullptr;
     KeyPreview *m_keys = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -37,8 +36,6 @@ Misc1::Misc1(QWidget *startScreen) : AreaWindow(3, QStringLiteral("Miscellaneous
     page->addLayout(buttons);
 
     previewPanel = new SSPanel80(SSPanel80::MiscArea, ownPage());
-    previewPanel->hide();
-    ownPage()->installEventFilter(this);
     popupOver({SSTab1, Command1[0], previewPanel->Label80});
     Form_Load();
 }
@@ -46,9 +43,7 @@ Misc1::Misc1(QWidget *startScreen) : AreaWindow(3, QStringLiteral("Miscellaneous
 void Misc1::Form_Load()
 {
     // Both print options start checked; checking them must not ask for a rendering yet.
-    for (QCheckBox *option : {previewPanel->SSCheck80.value(0), previewPanel->SSCheck81}) {
-        if (!option)
-            continue;
+    for (QCheckBox *option : {previewPanel->SSCheck80[0], previewPanel->SSCheck81}) {
         const QSignalBlocker quiet(option);
         option->setChecked(true);
     }
@@ -58,7 +53,6 @@ void Misc1::Form_Load()
 
 void Misc1::Form_Activate()
 {
-    previewPanel->setGeometry(ownPage()->rect());
     previewPanel->saveNormalLayout();
     HINFO1::busyOff();
 }
@@ -77,22 +71,4 @@ void Misc1::escapePressed()
 {
     if (!previewPanel->handleEscape())
         closeArea();
-}
-
-void Misc1::changeEvent(QEvent *event)
-{
-    AreaWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
-        m_activated = true;
-        Form_Activate();
-    }
-}
-
-bool Misc1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ownPage() && event->type() == QEvent::Resize) {
-        previewPanel->setGeometry(ownPage()->rect());
-        previewPanel->raise();
-    }
-    return AreaWindow::eventFilter(watched, event);
 }

@@ -21,12 +21,8 @@ protected:
     int helpTopic() const override;
     QString helpFile() const override;
     void escapePressed() override;
-    void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void Form_Activate() override;
 
 private:
     void Form_Load();
-    void Form_Activate();
-
-    bool m_activated = false;
 };

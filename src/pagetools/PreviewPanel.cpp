@@ -1,6 +1,7 @@
 #include "pagetools/PreviewPanel.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -58,6 +59,17 @@ SSPanel80::SSPanel80(Variant variant, QWidget *parent) : QFrame(parent), m_varia
     setAutoFillBackground(true);
     createControls();
     hide();
+    if (parent) {
+        parent->installEventFilter(this);
+        setGeometry(parent->rect());
+    }
+}
+
+bool SSPanel80::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QFrame::eventFilter(watched, event);
 }
 
 void SSPanel80::createControls()

@@ -11,7 +11,7 @@ class QPushButton;
 class QRadioButton;
 
 // The print preview panel SSPanel80 with its page commands, carried by the reader, the work area and the
-// misc area. Hidden until its window opens it. What goes into the preview is the window's: the panel
+// misc area. It covers its parent widget and is hidden until its window opens it. What goes into the preview is the window's: the panel
 // asks for it with renderRequested().
 class SSPanel80 : public QFrame
 {
@@ -75,6 +75,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();

@@ -105,25 +105,9 @@ bool PrivRule1::keyPreview(QKeyEvent *event)
     return true;
 }
 
-void PrivRule1::changeEvent(QEvent *event)
-{
-    AreaWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
-        m_activated = true;
-        Form_Activate();
-    }
-}
-
 void PrivRule1::Form_Activate()
 {
     previewPanel->saveNormalLayout();
     QCoreApplication::processEvents();
     HINFO1::busyOff();
-}
-
-bool PrivRule1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ownPage() && event->type() == QEvent::Resize)
-        placePreviewPanel();
-    return AreaWindow::eventFilter(watched, event);
 }

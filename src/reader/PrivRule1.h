@@ -44,8 +44,7 @@ protected:
     QString helpFile() const override;
     void escapePressed() override;
     bool keyPreview(QKeyEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void Form_Activate() override;
 
 private:
     // Layout (PrivRule1Layout.cpp).
@@ -53,11 +52,7 @@ private:
     QWidget *createOptionColumn();
     void createMenu();
     void connectControls();
-    void placePreviewPanel();
     void Form_Load();
-    void Form_Activate();
 
     void setPageCommandsEnabled(bool print, bool search);
-
-    bool m_activated = false;
 };

@@ -51,10 +51,8 @@ PrivRule1::PrivRule1(QWidget *startScreen) : AreaWindow(1, QStringLiteral("The S
     page->addWidget(createOptionColumn());
     page->addWidget(createPageColumn(), 1);
     previewPanel = new SSPanel80(SSPanel80::Reader, ownPage());
-    previewPanel->hide();
     createMenu();
     connectControls();
-    ownPage()->installEventFilter(this);
     Form_Load();
 }
 
@@ -167,18 +165,10 @@ void PrivRule1::connectControls()
     popupOver(popups);
 }
 
-void PrivRule1::placePreviewPanel()
-{
-    previewPanel->setGeometry(ownPage()->rect());
-    previewPanel->raise();
-}
-
 void PrivRule1::Form_Load()
 {
     takeBackColour(*Panel3D3, *Label1);
     takeBackColour(*previewPanel, *Label1);
     previewPanel->applyGuideLineSetting();
-    previewPanel->resetOrientation();
     setPageCommandsEnabled(false, false);
-    placePreviewPanel();
 }

@@ -75,7 +75,6 @@ void SearchPanel::RText2_Click()
 
 void SearchPanel::step()
 {
-    FoundPosition = 0;
     const QString words = Text1->text();
     FoundPosition = m_page.Find(words, SearchStart, -1, RichTextBox::FindWholeWord);
     if (FoundPosition > 0) {

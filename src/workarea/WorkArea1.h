@@ -98,7 +98,7 @@ protected:
     bool confirmLeave() override;
     void escapePressed() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    void Form_Activate() override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -118,7 +118,6 @@ private:
     void clearViews();
     QRadioButton *selectedView() const;
     void setTabStops(bool on);
-    void Form_Activate();
 
     // Entries and statuses (WorkArea1Entries.cpp).
     void selectView(QRadioButton *option);
@@ -141,5 +140,4 @@ private:
     QRadioButton *m_shownView = nullptr;
     QImage m_gridPicture;
     bool m_reverting = false;
-    bool m_activated = false;
 };

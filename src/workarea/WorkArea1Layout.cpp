@@ -99,7 +99,6 @@ WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
 
     createWorkPanel(ownPage());
     previewPanel = new SSPanel80(SSPanel80::WorkArea, ownPage());
-    previewPanel->hide();
     RText1 = {new RichTextBox(this), new RichTextBox(this), new RichTextBox(this)};
     for (int i = 0; i < RText1.size(); ++i) {
         RText1[i]->setObjectName(QStringLiteral("RText1(%1)").arg(i));
@@ -323,7 +322,6 @@ void WorkArea1::placeWorkPanel()
     SSPanel1->setGeometry(tab.left() + qRound(0.02 * tab.width()), tab.top() + qRound(0.23 * tab.height()),
                           qRound(0.96 * tab.width()), qRound(0.75 * tab.height()));
     SSPanel1->raise();
-    previewPanel->setGeometry(ownPage()->rect());
     previewPanel->raise();
 }
 

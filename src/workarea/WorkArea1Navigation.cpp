@@ -188,16 +188,6 @@ void WorkArea1::Form_Activate()
     CurrentCategory = 0;
 }
 
-void WorkArea1::changeEvent(QEvent *event)
-{
-    AreaWindow::changeEvent(event);
-    // Message boxes hand the activation back too; only the window's first activation resets it.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
-        m_activated = true;
-        Form_Activate();
-    }
-}
-
 bool WorkArea1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == SSTab2 && (event->type() == QEvent::Resize || event->type() == QEvent::Move))

@@ -24,12 +24,6 @@ class AreaPanels : public ::testing::Test
 protected:
     AreaPanels() { HINFO1::reset(); }
 
-    template <typename Window>
-    static SSPanel80 &panelOf(Window &w)
-    {
-        return *w.previewPanel;
-    }
-
     TempFolder folder;
     ScriptedDialogs dialogs;
 };
@@ -40,7 +34,7 @@ TEST_F(AreaPanels, GuideLinesChosenInTheReaderStartTheOtherWindowsWithThemUnwrit
 {
     {
         PrivRule1 reader(nullptr);
-        SSPanel80 &panel = panelOf(reader);
+        SSPanel80 &panel = *reader.previewPanel;
         EXPECT_EQ(panel.variant(), SSPanel80::Reader);
         EXPECT_TRUE(panel.isHidden());
         EXPECT_EQ(panel.palette().color(QPalette::Window),
@@ -52,12 +46,12 @@ TEST_F(AreaPanels, GuideLinesChosenInTheReaderStartTheOtherWindowsWithThemUnwrit
     ASSERT_EQ(stored, zeroRecords(10) + recordBytes("1"));
 
     WorkArea1 work(nullptr);
-    EXPECT_EQ(panelOf(work).variant(), SSPanel80::WorkArea);
-    EXPECT_TRUE(panelOf(work).SSOption82[1]->isChecked());
+    EXPECT_EQ(work.previewPanel->variant(), SSPanel80::WorkArea);
+    EXPECT_TRUE(work.previewPanel->SSOption82[1]->isChecked());
     Misc1 misc(nullptr);
-    EXPECT_EQ(panelOf(misc).variant(), SSPanel80::MiscArea);
-    EXPECT_TRUE(panelOf(misc).SSOption82[1]->isChecked());
-    EXPECT_TRUE(panelOf(misc).VSP1->guideLines());
+    EXPECT_EQ(misc.previewPanel->variant(), SSPanel80::MiscArea);
+    EXPECT_TRUE(misc.previewPanel->SSOption82[1]->isChecked());
+    EXPECT_TRUE(misc.previewPanel->VSP1->guideLines());
     EXPECT_EQ(folder.read(QStringLiteral("GColor3.Fil")), stored);
 }
 
@@ -65,7 +59,7 @@ TEST_F(AreaPanels, MiscAreaEscapeAndHelpFollowThePreview)
 {
     Misc1 misc(nullptr);
     misc.show();
-    SSPanel80 &panel = panelOf(misc);
+    SSPanel80 &panel = *misc.previewPanel;
     panel.open();
     QTest::keyClick(&misc, Qt::Key_F1);
     EXPECT_EQ(dialogs.helps.last().context, 1014);
