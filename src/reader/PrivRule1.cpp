@@ -15,6 +15,8 @@
 #include "reader/RulePages.h"
 #include "reader/SearchPanel.h"
 
+bool PrivRule1::amendedTextShown = false;
+
 void PrivRule1::SSOption1_Click(int n)
 {
     if (Panel3D3->isVisible())
@@ -27,7 +29,8 @@ void PrivRule1::SSOption1_Click(int n)
 
     HINFO1::busyOn();
     RText2->setText(QString());
-    const QString file = RulePages::fileName(n);
+    m_page = n;
+    const QString file = RulePages::fileName(n, mOAmended->isChecked());
     QString error;
     if (!RText2->LoadFile(file, &error)) {
         HINFO1::busyOff();
@@ -50,6 +53,16 @@ void PrivRule1::SSOption1_Click(int n)
     if (!SSCommand5->isEnabled())
         setPageCommandsEnabled(true, true);
     HINFO1::busyOff();
+}
+
+void PrivRule1::mOAmended_Click()
+{
+    amendedTextShown = mOAmended->isChecked();
+    if (m_page < 0 || !RulePages::hasAmendedText(m_page))
+        return;
+    SSOption1_Click(m_page);
+    if (previewPanel->isVisible())
+        ReaderPreview::render(*previewPanel->VSP1, *RText2);
 }
 
 void PrivRule1::setPageCommandsEnabled(bool print, bool search)

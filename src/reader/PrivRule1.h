@@ -31,6 +31,8 @@ public:
     SSPanel80 *previewPanel = nullptr;
 
     QAction *mOFD = nullptr, *mOPrint = nullptr, *mOSearch = nullptr, *mOExit = nullptr;
+    // Checked: the regulation pages show the text as amended in 2013. The choice lasts for the run.
+    QAction *mOAmended = nullptr;
 
     // Loads page n into the page box.
     void SSOption1_Click(int n);
@@ -38,6 +40,8 @@ public:
     void SSCommand4_Click();
     void SSCommand5_Click();
     void SSCommand6_Click() { closeArea(); }
+    void mOAmended_Click();
+    static bool amendedTextShown; // for the run, across openings of the reader
 
 protected:
     int helpTopic() const override;
@@ -55,4 +59,6 @@ private:
     void Form_Load();
 
     void setPageCommandsEnabled(bool print, bool search);
+
+    int m_page = -1; // the page shown, -1 before the first
 };

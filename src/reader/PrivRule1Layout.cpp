@@ -142,6 +142,10 @@ void PrivRule1::createMenu()
     mOSearch = addMenuItem(mO, QStringLiteral("mOSearch"), QStringLiteral("&Search"));
     addSeparator(mO, QStringLiteral("mO4"));
     mOExit = addMenuItem(mO, QStringLiteral("mOExit"), QStringLiteral("E&xit"));
+    addSeparator(mO, QStringLiteral("mO5"));
+    mOAmended = addMenuItem(mO, QStringLiteral("mOAmended"), QStringLiteral("Show Rule Text as &Amended (2013)"));
+    mOAmended->setCheckable(true);
+    mOAmended->setChecked(amendedTextShown);
 }
 
 void PrivRule1::connectControls()
@@ -156,6 +160,7 @@ void PrivRule1::connectControls()
     connect(mOSearch, &QAction::triggered, this, &PrivRule1::SSCommand5_Click);
     connect(SSCommand6, &QPushButton::clicked, this, &PrivRule1::SSCommand6_Click);
     connect(mOExit, &QAction::triggered, this, &PrivRule1::SSCommand6_Click);
+    connect(mOAmended, &QAction::triggered, this, &PrivRule1::mOAmended_Click);
     connect(previewPanel, &SSPanel80::renderRequested, this,
             [this] { ReaderPreview::render(*previewPanel->VSP1, *RText2); });
 

@@ -47,4 +47,14 @@ QString fileName(int number)
     return QStringLiteral("PR%1.Dat").arg(number);
 }
 
+bool hasAmendedText(int number)
+{
+    return number == 0 || number == 23 || number == 24;
+}
+
+QString fileName(int number, bool amended)
+{
+    return amended && hasAmendedText(number) ? QStringLiteral("PR%1A.Dat").arg(number) : fileName(number);
+}
+
 } // namespace RulePages

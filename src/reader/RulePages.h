@@ -16,4 +16,9 @@ struct Page {
 const Page &page(int number);
 QString fileName(int number);
 
+// The pages that hold regulation text (the whole rule, Subpart C and its matrix) also come as amended in
+// 2013, "PR<n>A.Dat"; `amended` picks that file for them and changes nothing for the others.
+bool hasAmendedText(int number);
+QString fileName(int number, bool amended);
+
 } // namespace RulePages

@@ -61,6 +61,20 @@ void DocumentReferenceBox::setSelectionBoldUnderline()
     m_cursor.mergeCharFormat(format);
 }
 
+void DocumentReferenceBox::setSelectionStrikeThru()
+{
+    QTextCharFormat format;
+    format.setFontStrikeOut(true);
+    m_cursor.mergeCharFormat(format);
+}
+
+void DocumentReferenceBox::setSelectionUnderline()
+{
+    QTextCharFormat format;
+    format.setFontUnderline(true);
+    m_cursor.mergeCharFormat(format);
+}
+
 void DocumentReferenceBox::setSelStart(int start)
 {
     m_cursor.setPosition(clamped(start));

@@ -20,6 +20,8 @@ public:
     virtual int findWholeWord(const QString &phrase, int start) = 0;
     virtual void select(int start, int length) = 0;
     virtual void setSelectionBoldUnderline() = 0;
+    virtual void setSelectionStrikeThru() = 0;
+    virtual void setSelectionUnderline() = 0;
     // Places the caret, without a selection.
     virtual void setSelStart(int start) = 0;
     virtual QByteArray textRtf() const = 0;

@@ -37,8 +37,9 @@ void ReferenceProducer::produceRuleText(ReferenceState &state)
     const int number = itemNumber(state.CurrentCategory, state.CurrentItemTab);
     if (number < 1)
         return;
-    showBuilt(state, ruleTextBuffer, ReferenceText::ruleText(number), ReferenceTable::ruleText(number).phrase,
-              ReferenceView::RuleText);
+    const ReferenceText::MarkedText shown = ReferenceText::markedRuleText(number);
+    showBuilt(state, ruleTextBuffer, shown.text, ReferenceTable::ruleText(number).phrase, ReferenceView::RuleText,
+              shown.marks);
 }
 
 void ReferenceProducer::produceReferences(ReferenceState &state)
@@ -70,10 +71,11 @@ void ReferenceProducer::produceAdditionalInformation(ReferenceState &state)
 }
 
 void ReferenceProducer::showBuilt(ReferenceState &state, int buffer, const QString &text, const char *phrase,
-                                  ReferenceView view)
+                                  ReferenceView view, const std::vector<ReferenceText::Mark> &marks)
 {
     ReferenceBox &target = *m_boxes.RText1[static_cast<size_t>(buffer)];
     target.setText(text);
+    ReferenceText::markAmendments(target, marks);
     if (state.modeFlag == ReferenceState::reportMode)
         return;
     ReferenceText::highlight(target, QString::fromUtf8(phrase));

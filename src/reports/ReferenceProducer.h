@@ -3,6 +3,9 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <vector>
+
+#include "reports/ReferenceText.h"
 
 class ReferenceBox;
 
@@ -50,8 +53,9 @@ public:
     static int itemNumber(int category, int tab);
 
 private:
+    // The amendment marks are set in both modes; the phrase is highlighted in view mode only.
     void showBuilt(ReferenceState &state, int buffer, const QString &text, const char *phrase,
-                   ReferenceView view);
+                   ReferenceView view, const std::vector<ReferenceText::Mark> &marks = {});
     void showFile(ReferenceState &state, int buffer, const char *name);
     void letEventsRun();
 

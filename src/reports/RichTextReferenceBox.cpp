@@ -34,6 +34,16 @@ void RichTextReferenceBox::setSelectionBoldUnderline()
     m_box.setSelUnderline(true);
 }
 
+void RichTextReferenceBox::setSelectionStrikeThru()
+{
+    m_box.setSelStrikeThru(true);
+}
+
+void RichTextReferenceBox::setSelectionUnderline()
+{
+    m_box.setSelUnderline(true);
+}
+
 void RichTextReferenceBox::setSelStart(int start)
 {
     m_box.setSelStart(start);

@@ -16,6 +16,8 @@ public:
     int findWholeWord(const QString &phrase, int start) override;
     void select(int start, int length) override;
     void setSelectionBoldUnderline() override;
+    void setSelectionStrikeThru() override;
+    void setSelectionUnderline() override;
     void setSelStart(int start) override;
     QByteArray textRtf() const override;
     void setTextRtf(const QByteArray &rtf) override;

@@ -32,30 +32,47 @@ Regulation parse(const QByteArray &bytes)
     return regulation;
 }
 
-const Regulation &regulation()
+Regulation load(const QString &resource)
 {
-    static const Regulation loaded = [] {
-        QFile file(QStringLiteral(":/rule/security-rule-2003.txt"));
-        return file.open(QIODevice::ReadOnly) ? parse(file.readAll()) : Regulation{};
-    }();
-    return loaded;
+    QFile file(resource);
+    return file.open(QIODevice::ReadOnly) ? parse(file.readAll()) : Regulation{};
+}
+
+const Regulation &regulation(Edition edition)
+{
+    static const Regulation adopted = load(QStringLiteral(":/rule/security-rule-2003.txt"));
+    static const Regulation amended = load(QStringLiteral(":/rule/security-rule-amended.txt"));
+    return edition == Edition::Amended2013 ? amended : adopted;
 }
 
 } // namespace
 
-QString line(const QString &citation)
+QString line(const QString &citation, Edition edition)
 {
-    return regulation().lines.value(citation);
+    return regulation(edition).lines.value(citation);
 }
 
-bool contains(const QString &citation)
+bool contains(const QString &citation, Edition edition)
 {
-    return regulation().lines.contains(citation);
+    return regulation(edition).lines.contains(citation);
 }
 
-const QStringList &citations()
+const QStringList &citations(Edition edition)
 {
-    return regulation().order;
+    return regulation(edition).order;
+}
+
+Change change(const QString &citation)
+{
+    const auto &before = regulation(Edition::Adopted2003).lines;
+    const auto &after = regulation(Edition::Amended2013).lines;
+    const auto old = before.constFind(citation);
+    const auto now = after.constFind(citation);
+    if (old == before.cend())
+        return now == after.cend() ? Change::Unchanged : Change::Added;
+    if (now == after.cend())
+        return Change::Removed;
+    return *old == *now ? Change::Unchanged : Change::Changed;
 }
 
 QString block(const QString &citation, int indent)

@@ -34,6 +34,7 @@ protected:
     Reader()
     {
         HINFO1::reset();
+        PrivRule1::amendedTextShown = false;
         folder.write(QStringLiteral("PR1.Dat"), page("Summary of the final rule."));
         folder.write(QStringLiteral("PR9.Dat"), page("Administrative safeguards: a rule, the rules, one more rule."));
         w.show();
@@ -70,7 +71,10 @@ TEST_F(Reader, OffersTheTwentyFivePagesWithTheirCaptionsAndMenu)
         items << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + QLatin1Char('=') + a->text());
     EXPECT_EQ(items.join(QLatin1Char(' ')),
               "mOTab(0)=&Home mOTab(2)=&Office Work Area mOTab(3)=&Miscellaneous mOTab(4)=&Exit Program - "
-              "mOFD=&Font Display - mOPrint=&Print - mOSearch=&Search - mOExit=E&xit");
+              "mOFD=&Font Display - mOPrint=&Print - mOSearch=&Search - mOExit=E&xit - "
+              "mOAmended=Show Rule Text as &Amended (2013)");
+    EXPECT_TRUE(w.mOAmended->isCheckable());
+    EXPECT_FALSE(w.mOAmended->isChecked());
     EXPECT_TRUE(w.RText2->Text().isEmpty());
     EXPECT_TRUE(w.Panel3D3->isHidden());
     EXPECT_TRUE(w.previewPanel->isHidden());

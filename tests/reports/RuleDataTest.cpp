@@ -7,10 +7,10 @@
 
 namespace {
 
-// The regulation file as installed in the sources, read independently of the program's copy.
-QHash<QString, QString> sharedLines(QStringList *order = nullptr)
+// A regulation file as installed in the sources, read independently of the program's copy.
+QHash<QString, QString> sharedLines(QStringList *order = nullptr, const char *edition = "2003")
 {
-    QFile file(QStringLiteral(TESSAREL_CONTENT_DIR "/sources/security-rule-2003.txt"));
+    QFile file(QStringLiteral(TESSAREL_CONTENT_DIR "/sources/security-rule-%1.txt").arg(QLatin1String(edition)));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     QHash<QString, QString> lines;
     for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
@@ -54,6 +54,33 @@ TEST(RuleData, HoldsEveryLineOfTheRegulationUnchangedAndInOrder)
         EXPECT_EQ(RuleData::line(it.key()), it.value()) << it.key().toStdString();
     EXPECT_FALSE(RuleData::contains(QStringLiteral("164.308(a)(1)")));
     EXPECT_EQ(RuleData::line(QStringLiteral("164.308(a)(1)")), QString());
+}
+
+TEST(RuleData, HoldsTheAmendedEditionUnchangedAndKnowsWhatChanged)
+{
+    using RuleData::Change;
+    using RuleData::Edition;
+    QStringList order;
+    const QHash<QString, QString> amended = sharedLines(&order, "amended");
+    ASSERT_EQ(amended.size(), 191);
+    EXPECT_EQ(RuleData::citations(Edition::Amended2013), order);
+    for (auto it = amended.cbegin(); it != amended.cend(); ++it)
+        EXPECT_EQ(RuleData::line(it.key(), Edition::Amended2013), it.value()) << it.key().toStdString();
+
+    QHash<Change, int> counts;
+    QStringList all = RuleData::citations();
+    for (const QString &citation : order)
+        if (!all.contains(citation))
+            all.append(citation);
+    for (const QString &citation : all)
+        ++counts[RuleData::change(citation)];
+    EXPECT_EQ(counts[Change::Unchanged], 152);
+    EXPECT_EQ(counts[Change::Changed], 38);
+    EXPECT_EQ(counts[Change::Added], 1);
+    EXPECT_EQ(counts[Change::Removed], 14);
+    EXPECT_EQ(RuleData::change(QStringLiteral("164.314(a)(2)(iii)")), Change::Added);
+    EXPECT_EQ(RuleData::change(QStringLiteral("164.308(b)(4)")), Change::Removed);
+    EXPECT_FALSE(RuleData::contains(QStringLiteral("164.308(b)(4)"), Edition::Amended2013));
 }
 
 TEST(RuleData, FixedLinesAreTheRegulationsOwnLines)

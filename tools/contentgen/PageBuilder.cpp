@@ -4,6 +4,9 @@
 #include "RuleFormatter.h"
 #include "TableLayout.h"
 
+#include "reports/ReferenceText.h"
+#include "reports/RuleAmendments.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +30,8 @@ constexpr Prefix Headings[] = {{"### ", Style::Subheading}, {"## ", Style::Headi
 
 } // namespace
 
-PageBuilder::PageBuilder(QTextDocument &document, const RuleText &rules) : m_cursor(&document), m_rules(rules)
+PageBuilder::PageBuilder(QTextDocument &document, const RuleText &rules, const RuleText *amended)
+    : m_cursor(&document), m_rules(rules), m_amended(amended)
 {
     setUpDocument(document);
     m_cursor.movePosition(QTextCursor::End);
@@ -90,6 +94,7 @@ bool PageBuilder::addLine(const QString &raw, QString *error)
         return flushParagraph(error);
     if (line.startsWith(u'@'))
         return flushParagraph(error) && addDirective(line, error);
+    m_afterRule = false;
     for (const Prefix &prefix : Headings) {
         if (line.startsWith(QLatin1String(prefix.marker))) {
             if (!flushParagraph(error))
@@ -157,10 +162,46 @@ bool PageBuilder::addRule(const QStringList &arguments, QString *error)
         *error = QStringLiteral("@rule takes a first and a last citation");
         return false;
     }
+    if (m_amended)
+        return addAmendedRule(arguments, error);
     QList<RuleEntry> entries;
     if (!m_rules.range(arguments.first(), arguments.last(), &entries, error))
         return false;
     insertRuleEntries(m_cursor, entries);
+    return true;
+}
+
+bool PageBuilder::addAmendedRule(const QStringList &arguments, QString *error)
+{
+    QList<RuleEntry> adopted;
+    QList<RuleEntry> amended;
+    if (!m_rules.range(arguments.first(), arguments.last(), &adopted, error) ||
+        !m_amended->range(arguments.first(), arguments.last(), &amended, error))
+        return false;
+    const auto entries = [](const QList<RuleEntry> &list) {
+        std::vector<RuleAmendments::Entry> out;
+        for (const RuleEntry &entry : list)
+            out.push_back({entry.key, entry.text});
+        return out;
+    };
+    QList<RuleEntry> shown;
+    std::vector<std::vector<WordDiff::Run>> marks;
+    for (RuleAmendments::Paragraph &paragraph : RuleAmendments::compare(entries(adopted), entries(amended))) {
+        shown.append({paragraph.citation, WordDiff::joined(paragraph.runs)});
+        marks.push_back(std::move(paragraph.runs));
+    }
+    if (!std::exchange(m_afterRule, true)) {
+        beginBlock(m_cursor, Style::Subheading);
+        m_cursor.insertText(QString::fromUtf8(ReferenceText::amendedHeading), charFormat(Style::Subheading));
+        beginBlock(m_cursor, Style::Body);
+        QTextCharFormat italic = charFormat(Style::Body);
+        italic.setFontItalic(true);
+        m_cursor.insertText(QStringLiteral("Words struck through were removed by the 2013 amendments; underlined words "
+                                           "were added. Without \"Show Rule Text as Amended (2013)\" in the Options "
+                                           "menu the text is shown as adopted in 2003."),
+                            italic);
+    }
+    insertRuleEntries(m_cursor, shown, &marks);
     return true;
 }
 

@@ -17,8 +17,10 @@ namespace ContentGen {
 class PageBuilder
 {
 public:
-    // `rules` supplies the paragraphs of @rule lines and must outlive the builder.
-    PageBuilder(QTextDocument &document, const RuleText &rules);
+    // `rules` supplies the paragraphs of @rule lines and must outlive the builder. With `amended`, @rule
+    // lines give the amended paragraphs compared word by word with those of `rules`, under a heading
+    // that says so.
+    PageBuilder(QTextDocument &document, const RuleText &rules, const RuleText *amended = nullptr);
 
     bool addFile(const QString &path, QString *error);
     // `name` labels errors; @include looks files up in `folder`.
@@ -30,11 +32,14 @@ private:
     bool addDirective(const QString &line, QString *error);
     bool addInclude(const QString &file, QString *error);
     bool addRule(const QStringList &arguments, QString *error);
+    bool addAmendedRule(const QStringList &arguments, QString *error);
     void startParagraph(Style style, const QString &text);
     bool flushParagraph(QString *error);
 
     QTextCursor m_cursor;
     const RuleText &m_rules;
+    const RuleText *m_amended;
+    bool m_afterRule = false; // the last line with content was an @rule
     QStringList m_includeStack;
     QString m_folder;
     // The paragraph gathered from consecutive lines.

@@ -4,7 +4,9 @@
 #include "TableLayout.h"
 
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace ContentGen {
 
@@ -46,6 +48,28 @@ void insertParagraph(QTextCursor &cursor, const RuleEntry &entry)
     cursor.insertText(text.left(captionStart), plain);
     cursor.insertText(text.mid(captionStart, captionEnd - captionStart), italic);
     cursor.insertText(text.mid(captionEnd), plain);
+}
+
+// Strikes through or underlines the changed runs of the paragraph the cursor ends.
+void markRuns(QTextCursor &cursor, const std::vector<WordDiff::Run> &runs)
+{
+    const int start = cursor.block().position();
+    int offset = 0;
+    for (const WordDiff::Run &run : runs) {
+        const int length = int(run.text.size());
+        if (run.kind != WordDiff::Kind::Same) {
+            QTextCursor range(cursor.document());
+            range.setPosition(start + offset);
+            range.setPosition(start + offset + length, QTextCursor::KeepAnchor);
+            QTextCharFormat format;
+            if (run.kind == WordDiff::Kind::Removed)
+                format.setFontStrikeOut(true);
+            else
+                format.setFontUnderline(true);
+            range.mergeCharFormat(format);
+        }
+        offset += length;
+    }
 }
 
 void insertAppendix(QTextCursor &cursor, const QList<RuleEntry> &rows)
@@ -98,7 +122,8 @@ int designationLevel(const RuleEntry &entry)
     return static_cast<int>(key.size());
 }
 
-void insertRuleEntries(QTextCursor &cursor, const QList<RuleEntry> &entries)
+void insertRuleEntries(QTextCursor &cursor, const QList<RuleEntry> &entries,
+                       const std::vector<std::vector<WordDiff::Run>> *marks)
 {
     QList<RuleEntry> appendixRows;
     const auto flushAppendix = [&] {
@@ -106,7 +131,8 @@ void insertRuleEntries(QTextCursor &cursor, const QList<RuleEntry> &entries)
             insertAppendix(cursor, appendixRows);
         appendixRows.clear();
     };
-    for (const RuleEntry &entry : entries) {
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const RuleEntry &entry = entries[i];
         const RuleEntry::Kind kind = entry.kind();
         if (kind == RuleEntry::Kind::AppendixRow) {
             appendixRows.append(entry);
@@ -120,6 +146,8 @@ void insertRuleEntries(QTextCursor &cursor, const QList<RuleEntry> &entries)
         } else {
             insertParagraph(cursor, entry);
         }
+        if (marks)
+            markRuns(cursor, (*marks)[static_cast<size_t>(i)]);
     }
     flushAppendix();
 }

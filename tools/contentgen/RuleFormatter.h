@@ -2,6 +2,10 @@
 
 #include "RuleText.h"
 
+#include "reports/WordDiff.h"
+
+#include <vector>
+
 class QTextCursor;
 
 namespace ContentGen {
@@ -17,6 +21,9 @@ int designationLevel(const RuleEntry &entry);
 
 // Inserts regulation lines verbatim as the CFR prints them: section headings bold, paragraphs
 // indented by level with italic captions and defined terms, the appendix matrix as a table.
-void insertRuleEntries(QTextCursor &cursor, const QList<RuleEntry> &entries);
+// With `marks`, one list of runs per entry whose text they make up: removed words are struck through,
+// added ones underlined (appendix rows, set as a table, are not marked).
+void insertRuleEntries(QTextCursor &cursor, const QList<RuleEntry> &entries,
+                       const std::vector<std::vector<WordDiff::Run>> *marks = nullptr);
 
 } // namespace ContentGen

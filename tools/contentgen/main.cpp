@@ -1,5 +1,6 @@
-// contentgen [--rules <regulation.txt>] <source.txt> <out.Dat>
-// Builds a formatted page from its source and writes it as RTF.
+// contentgen [--rules <regulation.txt> [--amended <amended regulation.txt>]] <source.txt> <out.Dat>
+// Builds a formatted page from its source and writes it as RTF; with --amended the regulation paragraphs
+// are shown as amended, compared with those of --rules.
 #include "PageBuilder.h"
 #include "RuleText.h"
 
@@ -41,19 +42,27 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QStringList arguments = QGuiApplication::arguments().mid(1);
     QString rulesPath;
-    if (arguments.size() == 4 && arguments.first() == QLatin1String("--rules")) {
-        rulesPath = arguments[1];
-        arguments = arguments.mid(2);
+    QString amendedPath;
+    for (QString *option : {&rulesPath, &amendedPath}) {
+        const QLatin1String name(option == &rulesPath ? "--rules" : "--amended");
+        if (arguments.size() > 2 && arguments.first() == name) {
+            *option = arguments[1];
+            arguments = arguments.mid(2);
+        }
     }
-    if (arguments.size() != 2)
-        return fail(QStringLiteral("usage: contentgen [--rules <regulation.txt>] <source.txt> <out.Dat>"));
+    if (arguments.size() != 2 || (!amendedPath.isEmpty() && rulesPath.isEmpty()))
+        return fail(QStringLiteral("usage: contentgen [--rules <regulation.txt> [--amended <amended.txt>]] "
+                                   "<source.txt> <out.Dat>"));
 
     QString error;
     ContentGen::RuleText rules;
+    ContentGen::RuleText amended;
     if (!rulesPath.isEmpty() && !rules.load(rulesPath, &error))
         return fail(error);
+    if (!amendedPath.isEmpty() && !amended.load(amendedPath, &error))
+        return fail(error);
     QTextDocument document;
-    ContentGen::PageBuilder builder(document, rules);
+    ContentGen::PageBuilder builder(document, rules, amendedPath.isEmpty() ? nullptr : &amended);
     if (!builder.addFile(arguments[0], &error) || !writeFile(arguments[1], Rtf::write(document), &error))
         return fail(error);
     return 0;

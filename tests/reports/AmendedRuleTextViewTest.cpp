@@ -1,0 +1,138 @@
+#include <QTextBlock>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include "HighlightedRuns.h"
+#include "components/richtext/RichTextBox.h"
+#include "reports/ReferenceText.h"
+#include "reports/ReferenceViews.h"
+#include "reports/RuleData.h"
+
+namespace {
+
+bool isStruck(const QTextCharFormat &format)
+{
+    return format.fontStrikeOut();
+}
+
+// The shown texts of the fragments that `wanted` accepts, neighbours joined; `first` receives the
+// position of the first.
+template <typename Wanted>
+QStringList formattedRuns(const QTextDocument &document, Wanted wanted, int *first = nullptr)
+{
+    QStringList runs;
+    int end = -1;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!wanted(fragment.charFormat()))
+                continue;
+            if (fragment.position() == end)
+                runs.back() += fragment.text();
+            else
+                runs.append(fragment.text());
+            if (first && runs.size() == 1 && end < 0)
+                *first = fragment.position();
+            end = fragment.position() + fragment.length();
+        }
+    }
+    return runs;
+}
+
+QStringList struck(const QTextDocument &document)
+{
+    return formattedRuns(document, isStruck);
+}
+
+// Underlined without bold: an added word rather than the highlighted phrase.
+QStringList added(const QTextDocument &document)
+{
+    return formattedRuns(document, [](const QTextCharFormat &format) {
+        return format.fontUnderline() && format.fontWeight() != QFont::Bold;
+    });
+}
+
+struct Window
+{
+    RichTextBox RText1[3];
+    RichTextBox Rtext3;
+    ReferenceViews views{RText1[0], RText1[1], RText1[2], Rtext3};
+
+    void showRuleText(int category, int tab, qint16 mode = 0)
+    {
+        ReferenceState state;
+        state.CurrentCategory = qint16(category);
+        state.CurrentItemTab = qint16(tab);
+        state.selectedView = ReferenceView::RuleText;
+        state.modeFlag = mode;
+        Rtext3.setText(QString());
+        views.producer().clearBuffers();
+        views.producer().produceRuleText(state);
+    }
+};
+
+TEST(AmendedRuleTextView, BusinessAssociateContractsShowTheAmendmentsBesideTheHighlight)
+{
+    Window window;
+    window.showRuleText(4, 1);
+    const QString text = window.Rtext3.Text();
+    const qsizetype heading = text.indexOf(QString::fromUtf8(ReferenceText::amendedHeading));
+    ASSERT_GT(heading, 0);
+    EXPECT_EQ(text.mid(heading - 2, 2), "\n\n");
+
+    const QTextDocument &shown = *window.Rtext3.document();
+    const QStringList removed = struck(shown);
+    EXPECT_TRUE(removed.contains(RuleData::line(QStringLiteral("164.314(a)(1)(i)"))));
+    EXPECT_TRUE(removed.contains(RuleData::line(QStringLiteral("164.314(a)(2)(i)(D)"))));
+    EXPECT_TRUE(removed.contains(QStringLiteral("between a covered entity and a business associate")));
+    const QStringList inserted = added(shown);
+    EXPECT_TRUE(inserted.contains(
+        RuleData::line(QStringLiteral("164.314(a)(2)(iii)"), RuleData::Edition::Amended2013)));
+    EXPECT_TRUE(inserted.contains(QStringLiteral(", including breaches of unsecured protected health information as "
+                                                 "required by § 164.410")));
+    int firstMark = -1;
+    formattedRuns(shown, isStruck, &firstMark);
+    EXPECT_GT(firstMark, heading) << "the 2003 paragraphs stay unmarked";
+
+    // The phrase is highlighted in the 2003 paragraphs and in the amended ones alike.
+    const auto highlights = highlightedRuns(shown);
+    ASSERT_GE(highlights.size(), 2);
+    EXPECT_LT(highlights.first().first, heading);
+    EXPECT_GT(highlights.last().first, heading);
+    for (const auto &[start, length] : highlights)
+        EXPECT_EQ(text.mid(start, length).toLower(), "business associate");
+}
+
+TEST(AmendedRuleTextView, WrittenContractStrikesTheRemovedExceptionThrough)
+{
+    Window window;
+    window.showRuleText(1, 22);
+    const QStringList removed = struck(*window.Rtext3.document());
+    EXPECT_TRUE(removed.contains(RuleData::line(QStringLiteral("164.308(b)(2)(i)"))));
+    EXPECT_TRUE(removed.contains(QStringLiteral("Standard:")));
+}
+
+TEST(AmendedRuleTextView, UnamendedItemSaysSoAndMarksNothing)
+{
+    Window window;
+    window.showRuleText(2, 4); // Workstation use, § 164.310(b)
+    const QStringList lines = window.Rtext3.Text().split(u'\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines.mid(lines.size() - 4),
+              QStringList({"", QString::fromUtf8(ReferenceText::amendedHeading), "",
+                           QString::fromUtf8(ReferenceText::amendedUnchanged)}));
+    EXPECT_TRUE(struck(*window.Rtext3.document()).isEmpty());
+    EXPECT_TRUE(added(*window.Rtext3.document()).isEmpty());
+}
+
+TEST(AmendedRuleTextView, ReportModeKeepsTheMarksWithoutHighlighting)
+{
+    Window window;
+    window.showRuleText(4, 1, ReferenceState::reportMode);
+    EXPECT_EQ(window.Rtext3.Text(), "");
+    const QTextDocument &buffer = *window.RText1[0].document();
+    EXPECT_TRUE(highlightedRuns(buffer).isEmpty());
+    EXPECT_TRUE(struck(buffer).contains(RuleData::line(QStringLiteral("164.314(a)(1)(ii)"))));
+}
+
+} // namespace
