@@ -105,6 +105,36 @@ std::vector<Step> steps(const std::vector<Token> &a, const std::vector<Token> &b
     return out;
 }
 
+// Moves each hunk of only added or only removed words past the equal words that follow it where the
+// texts allow, so that added words follow the punctuation they share ("information. +A … subcontractor.").
+void slideHunks(std::vector<Step> &path, const std::vector<Token> &a, const std::vector<Token> &b)
+{
+    for (size_t s = 0; s < path.size();) {
+        if (path[s].kind == Kind::Same) {
+            ++s;
+            continue;
+        }
+        const Kind kind = path[s].kind;
+        size_t e = s;
+        while (e < path.size() && path[e].kind == kind)
+            ++e;
+        const bool paired = s > 0 && path[s - 1].kind != Kind::Same;
+        const bool added = kind == Kind::Added;
+        const auto id = [&](const Step &step) { return added ? b[step.after].id : a[step.before].id; };
+        while (!paired && e < path.size() && path[e].kind == Kind::Same && id(path[s]) == id(path[e])) {
+            Step same = path[e];
+            (added ? same.after : same.before) = added ? path[s].after : path[s].before;
+            for (size_t k = e; k > s; --k) {
+                path[k] = path[k - 1];
+                ++(added ? path[k].after : path[k].before);
+            }
+            path[s++] = same;
+            ++e;
+        }
+        s = e;
+    }
+}
+
 // Gathers the shown text into runs; blanks between two words of one changed run stay inside it.
 class RunWriter
 {
@@ -169,7 +199,8 @@ Comparison compare(const QString &before, const QString &after)
         }
     }
 
-    const std::vector<Step> path = steps(a, b);
+    std::vector<Step> path = steps(a, b);
+    slideHunks(path, a, b);
     Comparison result;
     result.before = int(a.size());
     result.after = int(b.size());

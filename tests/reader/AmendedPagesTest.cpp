@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,17 +35,16 @@ protected:
     }
     ~AmendedPages() override { PrivRule1::amendedTextShown = false; }
 
-    // The page box's content after choosing page n.
-    QByteArray shown(PrivRule1 &reader, int n)
+    // The page box shows exactly `file` once page n is chosen (n < 0: the page already shown).
+    static void expectPage(PrivRule1 &reader, int n, const char *file)
     {
-        reader.SSOption1[n]->click();
-        return reader.RText2->TextRTF();
-    }
-    static QByteArray stored(const QString &file)
-    {
-        RichTextBox box;
-        EXPECT_TRUE(box.LoadFile(file));
-        return box.TextRTF();
+        if (n >= 0)
+            reader.SSOption1[n]->click();
+        const QByteArray shown = reader.RText2->TextRTF();
+        RichTextBox &box = *reader.RText2;
+        ASSERT_TRUE(box.LoadFile(QLatin1String(file))) << file;
+        EXPECT_EQ(shown, box.TextRTF()) << file;
+        box.setTextRTF(shown);
     }
     static bool anyStruck(const RichTextBox &box)
     {
@@ -64,7 +64,7 @@ TEST_F(AmendedPages, UncheckedEveryPageIsTheAdoptedOne)
     PrivRule1 w(nullptr);
     w.show();
     for (int n : {0, 9, 23, 24})
-        EXPECT_EQ(shown(w, n), stored(QStringLiteral("PR%1.Dat").arg(n))) << n;
+        expectPage(w, n, qPrintable(QStringLiteral("PR%1.Dat").arg(n)));
     EXPECT_FALSE(anyStruck(*w.RText2));
 }
 
@@ -76,13 +76,13 @@ TEST_F(AmendedPages, CheckedTheRegulationPagesShowTheAmendedTextAndTheChoiceLast
         w.SSOption1[23]->click();
         w.mOAmended->trigger();
         EXPECT_TRUE(w.mOAmended->isChecked());
-        EXPECT_EQ(w.RText2->TextRTF(), stored(QStringLiteral("PR23A.Dat"))) << "the shown page follows at once";
+        expectPage(w, -1, "PR23A.Dat"); // the shown page follows at once
         const QString text = w.RText2->Text();
         EXPECT_TRUE(text.contains(QString::fromUtf8(ReferenceText::amendedHeading)));
         EXPECT_TRUE(text.contains(QStringLiteral("or (a)(2)(iii) of this section")));
         EXPECT_TRUE(anyStruck(*w.RText2));
-        EXPECT_EQ(shown(w, 9), stored(QStringLiteral("PR9.Dat"))) << "a preamble page has one text only";
-        EXPECT_EQ(shown(w, 0), stored(QStringLiteral("PR0A.Dat")));
+        expectPage(w, 9, "PR9.Dat"); // a preamble page has one text only
+        expectPage(w, 0, "PR0A.Dat");
 
         // Search and print work on the amended text.
         w.SSOption1[23]->click();
@@ -97,9 +97,9 @@ TEST_F(AmendedPages, CheckedTheRegulationPagesShowTheAmendedTextAndTheChoiceLast
     PrivRule1 again(nullptr);
     again.show();
     EXPECT_TRUE(again.mOAmended->isChecked());
-    EXPECT_EQ(shown(again, 24), stored(QStringLiteral("PR24A.Dat")));
+    expectPage(again, 24, "PR24A.Dat");
     again.mOAmended->trigger();
-    EXPECT_EQ(again.RText2->TextRTF(), stored(QStringLiteral("PR24.Dat")));
+    expectPage(again, -1, "PR24.Dat");
 }
 
 } // namespace

@@ -44,11 +44,11 @@ QStringList struck(const QTextDocument &document)
     return formattedRuns(document, isStruck);
 }
 
-// Underlined without bold: an added word rather than the highlighted phrase.
-QStringList added(const QTextDocument &document)
+// Underlined: added words, and the highlighted phrase, which is bold as well.
+QStringList underlined(const QTextDocument &document, bool withBold = true)
 {
-    return formattedRuns(document, [](const QTextCharFormat &format) {
-        return format.fontUnderline() && format.fontWeight() != QFont::Bold;
+    return formattedRuns(document, [withBold](const QTextCharFormat &format) {
+        return format.fontUnderline() && (withBold || format.fontWeight() != QFont::Bold);
     });
 }
 
@@ -85,11 +85,11 @@ TEST(AmendedRuleTextView, BusinessAssociateContractsShowTheAmendmentsBesideTheHi
     EXPECT_TRUE(removed.contains(RuleData::line(QStringLiteral("164.314(a)(1)(i)"))));
     EXPECT_TRUE(removed.contains(RuleData::line(QStringLiteral("164.314(a)(2)(i)(D)"))));
     EXPECT_TRUE(removed.contains(QStringLiteral("between a covered entity and a business associate")));
-    const QStringList inserted = added(shown);
+    const QStringList inserted = underlined(shown);
     EXPECT_TRUE(inserted.contains(
         RuleData::line(QStringLiteral("164.314(a)(2)(iii)"), RuleData::Edition::Amended2013)));
     EXPECT_TRUE(inserted.contains(QStringLiteral(", including breaches of unsecured protected health information as "
-                                                 "required by § 164.410")));
+                                                 "required by § 164.410.")));
     int firstMark = -1;
     formattedRuns(shown, isStruck, &firstMark);
     EXPECT_GT(firstMark, heading) << "the 2003 paragraphs stay unmarked";
@@ -122,7 +122,7 @@ TEST(AmendedRuleTextView, UnamendedItemSaysSoAndMarksNothing)
               QStringList({"", QString::fromUtf8(ReferenceText::amendedHeading), "",
                            QString::fromUtf8(ReferenceText::amendedUnchanged)}));
     EXPECT_TRUE(struck(*window.Rtext3.document()).isEmpty());
-    EXPECT_TRUE(added(*window.Rtext3.document()).isEmpty());
+    EXPECT_TRUE(underlined(*window.Rtext3.document(), false).isEmpty()) << "only the phrase is underlined";
 }
 
 TEST(AmendedRuleTextView, ReportModeKeepsTheMarksWithoutHighlighting)

@@ -8,7 +8,7 @@ namespace {
 
 using RuleAmendments::Kind;
 using RuleAmendments::Paragraph;
-using WordDiff::Run;
+using DiffRun = WordDiff::Run;
 
 std::vector<Paragraph> item(std::initializer_list<const char *> citations)
 {
@@ -29,7 +29,7 @@ QStringList shown(const std::vector<Paragraph> &paragraphs)
 QStringList changedWords(const Paragraph &paragraph, WordDiff::Kind kind)
 {
     QStringList words;
-    for (const Run &run : paragraph.runs)
+    for (const DiffRun &run : paragraph.runs)
         if (run.kind == kind)
             words.append(run.text);
     return words;
@@ -60,7 +60,7 @@ TEST(RuleAmendments, WrittenContractShowsTheReplacedAndRenumberedParagraphs)
     EXPECT_EQ(changedWords(paragraphs[7], WordDiff::Kind::Removed), QStringList({"(4)"}));
     EXPECT_EQ(changedWords(paragraphs[7], WordDiff::Kind::Added), QStringList({"(3)", "or (b)(2)"}));
     // A removed paragraph is struck through whole.
-    EXPECT_EQ(paragraphs[2].runs, std::vector<Run>({{WordDiff::Kind::Removed,
+    EXPECT_EQ(paragraphs[2].runs, std::vector<DiffRun>({{WordDiff::Kind::Removed,
                                                      RuleData::line(QStringLiteral("164.308(b)(2)(i)"))}}));
     EXPECT_EQ(WordDiff::joined(paragraphs[5].runs),
               RuleData::line(QStringLiteral("164.308(b)(2)"), RuleData::Edition::Amended2013));
@@ -77,7 +77,7 @@ TEST(RuleAmendments, BusinessAssociateContractsGainTheSentenceAndTheSubcontracto
     ASSERT_FALSE(paragraphs.empty());
     EXPECT_EQ(paragraphs[0].citation, "164.314(a)(1)");
     EXPECT_EQ(paragraphs[0].runs,
-              std::vector<Run>({{WordDiff::Kind::Same, "(a)(1) Standard: Business associate contracts or other "
+              std::vector<DiffRun>({{WordDiff::Kind::Same, "(a)(1) Standard: Business associate contracts or other "
                                                        "arrangements. "},
                                 {WordDiff::Kind::Added,
                                  "The contract or other arrangement required by § 164.308(b)(3) must meet the "

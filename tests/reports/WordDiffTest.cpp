@@ -1,31 +1,35 @@
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include "reports/WordDiff.h"
 
+namespace WordDiff {
+// Shows a run in a failure message as =, - or + and its text.
+void PrintTo(const Run &run, std::ostream *out)
+{
+    *out << (run.kind == Kind::Same ? "=" : run.kind == Kind::Removed ? "-" : "+") << '"' << run.text.toStdString()
+         << '"';
+}
+} // namespace WordDiff
+
 namespace {
 
 using WordDiff::Kind;
-using WordDiff::Run;
+using DiffRun = WordDiff::Run;
 
 struct Case
 {
     const char *name;
     const char *before;
     const char *after;
-    std::vector<Run> runs;
+    std::vector<DiffRun> runs;
 };
-
-void PrintTo(const Run &run, std::ostream *out)
-{
-    *out << (run.kind == Kind::Same ? "=" : run.kind == Kind::Removed ? "-" : "+") << '"' << run.text.toStdString()
-         << '"';
-}
 
 TEST(WordDiff, MarksWholeWordsAndKeepsTheTextReadable)
 {
-    const auto same = [](const char *text) { return Run{Kind::Same, QString::fromUtf8(text)}; };
-    const auto removed = [](const char *text) { return Run{Kind::Removed, QString::fromUtf8(text)}; };
-    const auto added = [](const char *text) { return Run{Kind::Added, QString::fromUtf8(text)}; };
+    const auto same = [](const char *text) { return DiffRun{Kind::Same, QString::fromUtf8(text)}; };
+    const auto removed = [](const char *text) { return DiffRun{Kind::Removed, QString::fromUtf8(text)}; };
+    const auto added = [](const char *text) { return DiffRun{Kind::Added, QString::fromUtf8(text)}; };
     const Case cases[] = {
         {"identical", "A covered entity must", "A covered entity must", {same("A covered entity must")}},
         {"word added inside", "A covered entity must", "A covered entity or business associate must",
@@ -50,7 +54,7 @@ TEST(WordDiff, MarksWholeWordsAndKeepsTheTextReadable)
             WordDiff::compare(QString::fromUtf8(c.before), QString::fromUtf8(c.after));
         EXPECT_EQ(comparison.runs, c.runs) << c.name;
         QString shownAfter;
-        for (const Run &run : comparison.runs)
+        for (const DiffRun &run : comparison.runs)
             if (run.kind != Kind::Removed)
                 shownAfter += run.text;
         EXPECT_EQ(shownAfter.simplified(), QString::fromUtf8(c.after).simplified()) << c.name;
