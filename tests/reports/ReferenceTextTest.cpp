@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <algorithm>
 
 #include "reports/ReferenceTable.h"
 #include "reports/ReferenceText.h"
@@ -19,22 +18,6 @@ TEST(ReferenceText, RuleTextIsLabelBlankLineAndOneBlockPerLine)
         << "the amended text follows after a blank line";
     EXPECT_TRUE(ReferenceText::ruleText(12).contains(crlf + RuleData::line(QStringLiteral("164.308(a)(5)(i)")) + crlf +
                                                      QStringLiteral("   (A) Security reminders")));
-}
-
-TEST(ReferenceText, AmendmentMarksCountALineBreakAsOneCharacter)
-{
-    const ReferenceText::MarkedText shown = ReferenceText::markedRuleText(23);
-    const QString boxText = QString(shown.text).replace(crlf, QStringLiteral("\n"));
-    ASSERT_FALSE(shown.marks.empty());
-    const ReferenceText::Mark &first = shown.marks.front();
-    EXPECT_EQ(first.kind, WordDiff::Kind::Removed);
-    EXPECT_EQ(boxText.mid(first.start, first.length), "Standard:");
-    const auto whole = std::find_if(shown.marks.begin(), shown.marks.end(), [&](const ReferenceText::Mark &mark) {
-        return boxText.mid(mark.start, mark.length) == RuleData::line(QStringLiteral("164.308(b)(4)"));
-    });
-    EXPECT_EQ(whole, shown.marks.end()) << "the 2003 (b)(4) lives on as the amended (b)(3)";
-    EXPECT_TRUE(boxText.contains(QStringLiteral("\n    (4) (3) Implementation specifications:")));
-    EXPECT_TRUE(ReferenceText::markedRuleText(43).marks.empty());
 }
 
 TEST(ReferenceText, OverviewItemsHaveAnEmptyRuleTextWithoutLabel)
