@@ -2,64 +2,172 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QHBoxLayout>
+#include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
+#include "app/Clock.h"
 #include "app/HINFO1.h"
 #include "app/Product.h"
+#include "components/Dialogs.h"
+#include "components/richtext/RichTextBox.h"
+#include "misc/WebSites.h"
+#include "pagetools/GridBackgroundSelector.h"
 #include "pagetools/PreviewPanel.h"
 
-Misc1::Misc1(QWidget *startScreen) : AreaWindow(3, QStringLiteral("Miscellaneous"), startScreen)
+Misc1::Misc1(QWidget *startScreen, const TodoListFactory &todoList)
+    : AreaWindow(HINFO1::Miscellaneous, QStringLiteral("Miscellaneous"), startScreen)
 {
     setObjectName(QStringLiteral("Misc1"));
-    addAreaMenuItems({{0, QStringLiteral("&Home")},
-                      {1, QStringLiteral("&The Security Rule")},
-                      {2, QStringLiteral("Office Action Area")},
-                      {4, QStringLiteral("&Exit Program")}});
-    addSeparator(mO, QStringLiteral("mO2"));
-    mOEx = addMenuItem(mO, QStringLiteral("mOEx"), QStringLiteral("E&xit"));
-    connect(mOEx, &QAction::triggered, this, &Misc1::closeArea);
-
-    auto *page = new QVBoxLayout(ownPage());
-    page->addStretch();
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    Command1[0] = new QPushButton(QStringLiteral("E&xit"), ownPage());
-    Command1[0]->setObjectName(QStringLiteral("Command1(0)"));
-    connect(Command1[0], &QPushButton::clicked, this, &Misc1::closeArea);
-    buttons->addWidget(Command1[0]);
-    page->addLayout(buttons);
-
-    previewPanel = new SSPanel80(SSPanel80::MiscArea, ownPage());
-    popupOver({SSTab1, Command1[0], previewPanel->Label80});
+    createControls();
+    createMenu();
+    m_todo = todoList ? todoList(*this) : createTodoList();
+    connectControls();
     Form_Load();
+}
+
+Misc1::~Misc1() = default;
+
+std::unique_ptr<TodoListHooks> Misc1::createTodoList()
+{
+    return std::make_unique<TodoListHooks>();
+}
+
+QString Misc1::pageFile(int index)
+{
+    return QStringLiteral("Misc%1.Dat").arg(index + 1);
+}
+
+QString Misc1::dateCaption(const QDate &date)
+{
+    return QStringLiteral("Date: ") + QLocale(QLocale::English, QLocale::UnitedStates).toString(date, u"MMMM d, yyyy");
 }
 
 void Misc1::Form_Load()
 {
+    const QColor pageColour = RText1[0]->palette().color(QPalette::Base);
+    setGridPicture(QImage());
+    Label1->setText(QStringLiteral("\nHIPAA Web Sites"));
+    for (QWidget *w : {static_cast<QWidget *>(Label1), SSTab2->widget(WebLinks)}) {
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Window, pageColour);
+        w->setPalette(palette);
+    }
+    QCoreApplication::processEvents();
+    m_todo->load();
+
     // Both print options start checked; checking them must not ask for a rendering yet.
     for (QCheckBox *option : {previewPanel->SSCheck80[0], previewPanel->SSCheck81}) {
         const QSignalBlocker quiet(option);
         option->setChecked(true);
     }
     previewPanel->applyGuideLineSetting();
+    gridBackground->applyStored();
+    loadPages();
+    showInnerTab(ProgramInformation);
     QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+void Misc1::loadPages()
+{
+    // A missing or unreadable page leaves its box empty, without a message.
+    for (int i = 0; i < RText1.size(); ++i) {
+        if (QFileInfo::exists(pageFile(i)))
+            RText1[i]->LoadFile(pageFile(i));
+    }
 }
 
 void Misc1::Form_Activate()
 {
     previewPanel->saveNormalLayout();
+    SSTab2->setCurrentIndex(ProgramInformation);
+    m_todo->activate();
+    Label7->setText(dateCaption(Clock::current().now().date()));
+    if (Command1[0]->isEnabled())
+        Command1[0]->setFocus();
     HINFO1::busyOff();
+}
+
+void Misc1::SSTab2_Click()
+{
+    const int tab = SSTab2->currentIndex();
+    if (tab == m_shownTab)
+        return;
+    if (!askToSaveTodoList()) {
+        const QSignalBlocker block(SSTab2);
+        SSTab2->setCurrentIndex(m_shownTab);
+        return;
+    }
+    showInnerTab(tab);
+}
+
+void Misc1::showInnerTab(int tab)
+{
+    m_shownTab = tab;
+    if (tab != ToDoList)
+        m_todo->hideCalendar();
+    for (QAction *item : gridItems())
+        item->setVisible(tab == ToDoList);
+    setWindowTitle(QStringLiteral("Miscellaneous - ") + SSTab2->tabText(tab));
+}
+
+bool Misc1::askToSaveTodoList()
+{
+    if (!m_todo->changed())
+        return true;
+    const int answer = Dialogs::current().messageBox(QStringLiteral("Save changes made to To Do Grid before exiting?"),
+                                                     Dialogs::YesNoCancel | Dialogs::Question,
+                                                     QStringLiteral("To Do List"));
+    HINFO1::SharedAnswer = answer;
+    if (answer == Dialogs::Yes) {
+        HINFO1::busyOn();
+        const bool saved = m_todo->save();
+        HINFO1::busyOff();
+        return saved;
+    }
+    if (answer == Dialogs::No) {
+        m_todo->forgetChanges();
+        return true;
+    }
+    return false;
+}
+
+bool Misc1::confirmLeave()
+{
+    if (askToSaveTodoList())
+        return true;
+    // Stay with the list in view.
+    const QSignalBlocker block(SSTab2);
+    SSTab2->setCurrentIndex(m_shownTab);
+    return false;
+}
+
+void Misc1::setGridPicture(const QImage &picture)
+{
+    m_gridPicture = picture;
+    QPalette palette = Panel3D1->palette();
+    if (picture.isNull())
+        palette.setColor(QPalette::Window, RText1[0]->palette().color(QPalette::Base));
+    else
+        palette.setBrush(QPalette::Window, QBrush(picture));
+    Panel3D1->setPalette(palette);
+    m_todo->setGridPicture(picture);
+}
+
+void Misc1::Label4_Click(int index)
+{
+    Dialogs::current().openWebAddress(WebSites::site(index).address);
 }
 
 int Misc1::helpTopic() const
 {
-    return previewPanel->isVisible() ? 1014 : 3014;
+    if (previewPanel->isVisible())
+        return 1014;
+    return SSTab2->currentIndex() == ToDoList ? 2009 : 3014;
 }
 
 QString Misc1::helpFile() const
