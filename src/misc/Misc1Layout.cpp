@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -25,6 +27,22 @@ QLabel *label(const QString &name, const QString &text, QWidget *parent)
     return l;
 }
 
+// Tabs with less padding beside their captions.
+class NarrowTabStyle : public QProxyStyle
+{
+public:
+    explicit NarrowTabStyle(QObject *owner)
+    {
+        setParent(owner);
+    }
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 12;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 } // namespace
 
 void Misc1::createControls()
@@ -33,6 +51,9 @@ void Misc1::createControls()
     page->setContentsMargins(6, 6, 6, 6);
     SSTab2 = new QTabWidget(ownPage());
     SSTab2->setObjectName(QStringLiteral("SSTab2"));
+    // Seven tabs share one row at 800 pixels.
+    SSTab2->tabBar()->setFont(QFont(QStringLiteral("Arial"), 9));
+    SSTab2->tabBar()->setStyle(new NarrowTabStyle(SSTab2->tabBar()));
     const QStringList captions{QStringLiteral("Program Information"), QStringLiteral("Disclaimer"),
                                QStringLiteral("Addressable Safeguards"), QStringLiteral("Privacy verses Security"),
                                QStringLiteral("To Do List"), QStringLiteral("HIPAA Web Links"),
@@ -51,6 +72,7 @@ void Misc1::createControls()
             auto *box = new RichTextBox(SSTab2);
             box->setObjectName(QStringLiteral("RText1(%1)").arg(RText1.size()));
             box->setBaseFont(QFont(pageFont, 12));
+            box->document()->setDocumentMargin(10);
             box->setLocked(true);
             box->setAccessibleName(captions[tab]);
             RText1.append(box);
