@@ -5,6 +5,9 @@
 #include "PageBuilder.h"
 #include "RuleText.h"
 
+#include "components/rtf/Rtf.h"
+
+#include <QFile>
 #include <QRegularExpression>
 
 namespace ContentTest {
@@ -14,6 +17,26 @@ inline QString normalised(const QString &text)
 {
     static const QRegularExpression space(QStringLiteral("\\s+"));
     return QString(text).replace(space, QStringLiteral(" ")).trimmed();
+}
+
+// A generated page read back as the program reads it; fails the test, naming the file, when it cannot be.
+inline void readPage(const QString &path, QTextDocument &document)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString() << " is missing";
+    const Rtf::ReadResult read = Rtf::read(file.readAll(), document);
+    ASSERT_TRUE(read.ok) << path.toStdString() << ": " << read.error.toStdString();
+}
+
+// The paragraphs that hold more than white space.
+inline QList<QTextBlock> textBlocks(const QTextDocument &document)
+{
+    QList<QTextBlock> out;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (!normalised(block.text()).isEmpty())
+            out << block;
+    }
+    return out;
 }
 
 inline QTextBlock blockStarting(const QTextDocument &document, const QString &prefix)

@@ -1,8 +1,5 @@
 #include "ContentTestSupport.h"
 
-#include "components/rtf/Rtf.h"
-
-#include <QFile>
 #include <memory>
 
 using namespace ContentTest;
@@ -41,10 +38,7 @@ class MiscPages : public testing::Test
         ASSERT_TRUE(rules.load(RuleFile, &error)) << error.toStdString();
         for (int n = 0; n < PageCount; ++n) {
             documents[n] = std::make_unique<QTextDocument>();
-            QFile file(QStringLiteral(TESSAREL_PROGRAM_FOLDER "/") + Pages[n].file);
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << Pages[n].file << " is missing";
-            const Rtf::ReadResult read = Rtf::read(file.readAll(), *documents[n]);
-            ASSERT_TRUE(read.ok) << Pages[n].file << ": " << read.error.toStdString();
+            readPage(QStringLiteral(TESSAREL_PROGRAM_FOLDER "/") + Pages[n].file, *documents[n]);
         }
     }
     static void TearDownTestSuite()
@@ -53,15 +47,7 @@ class MiscPages : public testing::Test
             document.reset();
     }
 
-    static QList<QTextBlock> blocks(int n)
-    {
-        QList<QTextBlock> out;
-        for (QTextBlock block = documents[n]->begin(); block.isValid(); block = block.next()) {
-            if (!normalised(block.text()).isEmpty())
-                out << block;
-        }
-        return out;
-    }
+    static QList<QTextBlock> blocks(int n) { return textBlocks(*documents[n]); }
 
     static inline ContentGen::RuleText rules;
     static inline std::unique_ptr<QTextDocument> documents[PageCount];

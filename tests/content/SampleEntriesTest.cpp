@@ -36,10 +36,7 @@ class SampleEntries : public testing::Test
         ASSERT_TRUE(rules.load(RuleFile, &error)) << error.toStdString();
         for (int n = 0; n < 3; ++n) {
             documents[n] = std::make_unique<QTextDocument>();
-            QFile file(QStringLiteral(TESSAREL_PROGRAM_FOLDER "/") + Samples[n].file);
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << Samples[n].file << " is missing";
-            const Rtf::ReadResult read = Rtf::read(file.readAll(), *documents[n]);
-            ASSERT_TRUE(read.ok) << Samples[n].file << ": " << read.error.toStdString();
+            readPage(QStringLiteral(TESSAREL_PROGRAM_FOLDER "/") + Samples[n].file, *documents[n]);
         }
     }
     static void TearDownTestSuite()
@@ -58,15 +55,7 @@ class SampleEntries : public testing::Test
         return {};
     }
 
-    static QList<QTextBlock> blocks(int n)
-    {
-        QList<QTextBlock> out;
-        for (QTextBlock block = documents[n]->begin(); block.isValid(); block = block.next()) {
-            if (!normalised(block.text()).isEmpty())
-                out << block;
-        }
-        return out;
-    }
+    static QList<QTextBlock> blocks(int n) { return textBlocks(*documents[n]); }
 
     static inline ContentGen::RuleText rules;
     static inline std::unique_ptr<QTextDocument> documents[3];
