@@ -14,6 +14,7 @@
 #include "app/Product.h"
 #include "components/Dialogs.h"
 #include "components/richtext/RichTextBox.h"
+#include "misc/PicturePanel.h"
 #include "misc/WebSites.h"
 #include "pagetools/GridBackgroundSelector.h"
 #include "pagetools/PreviewPanel.h"
@@ -49,7 +50,7 @@ QString Misc1::dateCaption(const QDate &date)
 void Misc1::Form_Load()
 {
     const QColor pageColour = RText1[0]->palette().color(QPalette::Base);
-    setGridPicture(QImage());
+    Panel3D1->setBackColour(pageColour);
     Label1->setText(QStringLiteral("\nHIPAA Web Sites"));
     for (QWidget *w : {static_cast<QWidget *>(Label1), SSTab2->widget(WebLinks)}) {
         QPalette palette = w->palette();
@@ -148,13 +149,7 @@ bool Misc1::confirmLeave()
 
 void Misc1::setGridPicture(const QImage &picture)
 {
-    m_gridPicture = picture;
-    QPalette palette = Panel3D1->palette();
-    if (picture.isNull())
-        palette.setColor(QPalette::Window, RText1[0]->palette().color(QPalette::Base));
-    else
-        palette.setBrush(QPalette::Window, QBrush(picture));
-    Panel3D1->setPalette(palette);
+    Panel3D1->setPicture(picture);
     m_todo->setGridPicture(picture);
 }
 

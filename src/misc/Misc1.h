@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QList>
 #include <functional>
 #include <memory>
@@ -9,7 +8,7 @@
 #include "misc/TodoListHooks.h"
 
 class GridBackgroundSelector;
-class QFrame;
+class PicturePanel;
 class QLabel;
 class QPushButton;
 class RichTextBox;
@@ -36,7 +35,7 @@ public:
     // Controls.
     QTabWidget *SSTab2 = nullptr;
     QList<RichTextBox *> RText1;    // the information pages Misc1.Dat .. Misc5.Dat
-    QFrame *Panel3D1 = nullptr;     // the to-do list's panel
+    PicturePanel *Panel3D1 = nullptr; // the to-do list's panel
     QLabel *Label1 = nullptr;       // heading of the web links
     QLabel *Label3 = nullptr;       // note above the web links
     QList<WebLinkLabel *> Label4;   // the web links
@@ -91,5 +90,4 @@ private:
 
     std::unique_ptr<TodoListHooks> m_todo;
     int m_shownTab = 0;
-    QImage m_gridPicture;
 };

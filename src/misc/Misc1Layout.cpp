@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "components/richtext/RichTextBox.h"
+#include "misc/PicturePanel.h"
 #include "misc/WebLinkLabel.h"
 #include "misc/WebSites.h"
 #include "pagetools/GridBackgroundSelector.h"
@@ -61,9 +62,9 @@ void Misc1::createControls()
     for (int tab = 0; tab < captions.size(); ++tab) {
         QWidget *content = nullptr;
         if (tab == ToDoList) {
-            Panel3D1 = new QFrame(SSTab2);
+            Panel3D1 = new PicturePanel(SSTab2);
             Panel3D1->setObjectName(QStringLiteral("Panel3D1"));
-            Panel3D1->setAutoFillBackground(true);
+            Panel3D1->setAccessibleName(captions[tab]);
             new QVBoxLayout(Panel3D1);
             content = Panel3D1;
         } else if (tab == WebLinks) {

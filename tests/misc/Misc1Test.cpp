@@ -15,6 +15,7 @@
 #include "app/files/RecordBytes.h"
 #include "components/richtext/RichTextBox.h"
 #include "misc/Misc1.h"
+#include "misc/PicturePanel.h"
 #include "misc/WebLinkLabel.h"
 #include "misc/WebSites.h"
 #include "pagetools/GridBackgroundSelector.h"
@@ -281,12 +282,12 @@ TEST_F(MiscArea, GridBackgroundIsStoredInItsOwnRecordAndReachesTheList)
     open();
     EXPECT_EQ(w->gridBackground->checkedIndex(), 3);
     EXPECT_FALSE(todo->picture.isNull());
-    EXPECT_FALSE(w->Panel3D1->palette().window().textureImage().isNull());
+    EXPECT_FALSE(w->Panel3D1->picture().isNull());
 
     w->SSTab2->setCurrentIndex(Misc1::ToDoList);
     w->gridBackground->mOGrid1[0]->trigger();
     EXPECT_TRUE(todo->picture.isNull());
-    EXPECT_TRUE(w->Panel3D1->palette().window().textureImage().isNull());
+    EXPECT_TRUE(w->Panel3D1->picture().isNull());
     EXPECT_EQ(folder.read(QStringLiteral("GColor3.Fil")), workAreaChoice + zeroRecords(1) + recordBytes("0"));
 }
 
