@@ -14,7 +14,6 @@
 #include "app/Product.h"
 #include "components/Dialogs.h"
 #include "components/richtext/RichTextBox.h"
-#include "misc/PicturePanel.h"
 #include "misc/WebSites.h"
 #include "pagetools/GridBackgroundSelector.h"
 #include "pagetools/PreviewPanel.h"

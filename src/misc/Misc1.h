@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "app/AreaWindow.h"
+#include "misc/PicturePanel.h"
 #include "misc/TodoListHooks.h"
 
 class GridBackgroundSelector;
-class PicturePanel;
 class QLabel;
 class QPushButton;
 class RichTextBox;

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "components/richtext/RichTextBox.h"
-#include "misc/PicturePanel.h"
 #include "misc/WebLinkLabel.h"
 #include "misc/WebSites.h"
 #include "pagetools/GridBackgroundSelector.h"

@@ -15,7 +15,6 @@
 #include "app/files/RecordBytes.h"
 #include "components/richtext/RichTextBox.h"
 #include "misc/Misc1.h"
-#include "misc/PicturePanel.h"
 #include "misc/WebLinkLabel.h"
 #include "misc/WebSites.h"
 #include "pagetools/GridBackgroundSelector.h"
