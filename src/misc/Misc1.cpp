@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -75,10 +74,8 @@ void Misc1::Form_Load()
 void Misc1::loadPages()
 {
     // A missing or unreadable page leaves its box empty, without a message.
-    for (int i = 0; i < RText1.size(); ++i) {
-        if (QFileInfo::exists(pageFile(i)))
-            RText1[i]->LoadFile(pageFile(i));
-    }
+    for (int i = 0; i < RText1.size(); ++i)
+        RText1[i]->LoadFile(pageFile(i));
 }
 
 void Misc1::Form_Activate()

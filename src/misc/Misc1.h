@@ -34,12 +34,12 @@ public:
 
     // Controls.
     QTabWidget *SSTab2 = nullptr;
-    QList<RichTextBox *> RText1;    // the information pages Misc1.Dat .. Misc5.Dat
-    PicturePanel *Panel3D1 = nullptr; // the to-do list's panel
-    QLabel *Label1 = nullptr;       // heading of the web links
-    QLabel *Label3 = nullptr;       // note above the web links
-    QList<WebLinkLabel *> Label4;   // the web links
-    QLabel *Label7 = nullptr;       // today's date
+    QList<RichTextBox *> RText1;          // the information pages Misc1.Dat .. Misc5.Dat
+    PicturePanel *Panel3D1 = nullptr;     // the to-do list's panel
+    QLabel *Label1 = nullptr;             // heading of the web links
+    QLabel *Label3 = nullptr;             // note above the web links
+    QList<WebLinkLabel *> Label4;         // the web links
+    QLabel *Label7 = nullptr;             // today's date
     QPushButton *Command1[1] = {nullptr}; // "E&xit"
     SSPanel80 *previewPanel = nullptr;
     GridBackgroundSelector *gridBackground = nullptr;
