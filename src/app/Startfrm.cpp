@@ -17,6 +17,7 @@
 #include "app/RightClickMenu.h"
 #include "app/Splash1.h"
 #include "app/Twips.h"
+#include "backup/BackupCommands.h"
 #include "components/Dialogs.h"
 
 namespace {
@@ -90,6 +91,7 @@ void Startfrm::buildMenus()
     }
     mO->addSeparator()->setObjectName(QStringLiteral("mO6"));
     mO->addSeparator()->setObjectName(QStringLiteral("mO1"));
+    BackupCommands::addMenuItems(mO, this);
     QAction *exit = mO->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mOE"));
     connect(exit, &QAction::triggered, this, &Startfrm::mOE_Click);

@@ -38,6 +38,10 @@ public:
     virtual bool pageSetup(QPrinter &printer) = 0;
     virtual bool printDialog(QPrinter &printer) = 0;
 
+    // File dialogs starting at `path` (a folder, or a suggested file); the chosen file, or "" when cancelled.
+    virtual QString saveFileName(const QString &caption, const QString &path, const QString &filter) = 0;
+    virtual QString openFileName(const QString &caption, const QString &path, const QString &filter) = 0;
+
     // The dialogs the program uses; never null.
     static Dialogs &current();
     // Installs another implementation (tests); null restores the real one.

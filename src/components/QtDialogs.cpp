@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QImage>
@@ -126,4 +127,14 @@ bool QtDialogs::printDialog(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtDialogs::saveFileName(const QString &caption, const QString &path, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, path, filter);
+}
+
+QString QtDialogs::openFileName(const QString &caption, const QString &path, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, path, filter);
 }

@@ -14,4 +14,6 @@ public:
     bool chooseFont(QFont &font, QColor &colour, int flags) override;
     bool pageSetup(QPrinter &printer) override;
     bool printDialog(QPrinter &printer) override;
+    QString saveFileName(const QString &caption, const QString &path, const QString &filter) override;
+    QString openFileName(const QString &caption, const QString &path, const QString &filter) override;
 };

@@ -72,3 +72,15 @@ bool ScriptedDialogs::printDialog(QPrinter &printer)
         onPrint(printer);
     return ok;
 }
+
+QString ScriptedDialogs::saveFileName(const QString &caption, const QString &path, const QString &filter)
+{
+    fileDialogs.append({caption, path, filter, true});
+    return m_fileNames.isEmpty() ? QString() : m_fileNames.takeFirst();
+}
+
+QString ScriptedDialogs::openFileName(const QString &caption, const QString &path, const QString &filter)
+{
+    fileDialogs.append({caption, path, filter, false});
+    return m_fileNames.isEmpty() ? QString() : m_fileNames.takeFirst();
+}

@@ -19,6 +19,12 @@ public:
         int style;
         QString caption;
     };
+    struct FileDialog {
+        QString caption;
+        QString path;
+        QString filter;
+        bool save;
+    };
     struct Help {
         QString file;
         int command;
@@ -34,6 +40,8 @@ public:
     void cancelNextFont() { m_fonts.append({QFont(), QColor(), true}); }
     void answerPageSetup(bool ok) { m_pageSetups.append(ok); }
     void answerPrint(bool ok) { m_prints.append(ok); }
+    // Queued file dialog choices; an empty queue cancels.
+    void answerFileName(const QString &path) { m_fileNames.append(path); }
 
     QList<Message> messages;
     QList<Help> helps;
@@ -44,6 +52,7 @@ public:
     // The font and colour each font dialog opened with.
     QList<QFont> fontPresets;
     QList<QColor> colourPresets;
+    QList<FileDialog> fileDialogs;
     int pageSetupCalls = 0;
     int printCalls = 0;
     // Run on the printer when a page setup or print dialog is answered OK, as the user's choices.
@@ -58,6 +67,8 @@ public:
     bool chooseFont(QFont &font, QColor &colour, int flags) override;
     bool pageSetup(QPrinter &printer) override;
     bool printDialog(QPrinter &printer) override;
+    QString saveFileName(const QString &caption, const QString &path, const QString &filter) override;
+    QString openFileName(const QString &caption, const QString &path, const QString &filter) override;
 
 private:
     struct FontAnswer {
@@ -69,4 +80,5 @@ private:
     QList<FontAnswer> m_fonts;
     QList<bool> m_pageSetups;
     QList<bool> m_prints;
+    QStringList m_fileNames;
 };

@@ -1,0 +1,89 @@
+#include "backup/WorkbookFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include "misc/NameListFile.h"
+#include "misc/TodoGridFile.h"
+#include "settings/DisplaySettings.h"
+#include "workarea/Catalogue.h"
+#include "workarea/store/EntryFiles.h"
+#include "workarea/store/StatusStore.h"
+
+namespace WorkbookFiles {
+
+namespace {
+
+constexpr qint64 KiB = 1024;
+constexpr qint64 MiB = 1024 * KiB;
+
+const QString customDictionary = QStringLiteral("CustomDict1.dct");
+
+QStringList entryNames()
+{
+    QStringList list;
+    for (const EntryFiles::Kind kind : {EntryFiles::Action, EntryFiles::Comment, EntryFiles::Policy})
+        for (int n = 1; n <= Catalogue::itemCount; ++n)
+            list.append(EntryFiles::entryFileName(kind, n));
+    return list;
+}
+
+const QSet<QString> &entrySet()
+{
+    static const QSet<QString> set = [] {
+        const QStringList list = entryNames();
+        return QSet<QString>(list.begin(), list.end());
+    }();
+    return set;
+}
+
+} // namespace
+
+const QStringList &names()
+{
+    static const QStringList list = [] {
+        QStringList all{QString::fromLatin1(StatusStore::DefaultFileName),
+                        QString::fromLatin1(DisplaySettings::DefaultFileName)};
+        all += entryNames();
+        all += {QString::fromLatin1(NameListFile::DefaultFileName),
+                QString::fromLatin1(TodoGridFile::DefaultFileName), customDictionary};
+        return all;
+    }();
+    return list;
+}
+
+bool isKnown(const QString &name)
+{
+    return names().contains(name);
+}
+
+bool isEntry(const QString &name)
+{
+    return entrySet().contains(name);
+}
+
+qint64 maxSize(const QString &name)
+{
+    if (isEntry(name))
+        return 64 * MiB; // an entry may carry pictures
+    if (name == customDictionary)
+        return 16 * MiB;
+    if (name == QLatin1String(NameListFile::DefaultFileName) || name == QLatin1String(TodoGridFile::DefaultFileName))
+        return 4 * MiB;
+    if (isKnown(name))
+        return 64 * KiB; // the record files hold a few dozen 20-byte records
+    return 0;
+}
+
+QStringList presentIn(const QString &folder)
+{
+    const QDir dir(folder);
+    QStringList present;
+    for (const QString &name : names())
+        if (QFileInfo(dir.filePath(name)).isFile())
+            present.append(name);
+    return present;
+}
+
+} // namespace WorkbookFiles

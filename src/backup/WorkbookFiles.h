@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// The user's data files that make up a workbook, by their bare names in the program's folder.
+namespace WorkbookFiles {
+
+// Every name a workbook file may have, in a fixed order: statuses, display settings, the 141 entry
+// files, the to-do list's two files, the spelling checker's own words.
+const QStringList &names();
+
+// Whether `name` is exactly one of names(): no folder, no other letter case.
+bool isKnown(const QString &name);
+
+// Whether `name` is one of the 141 entry files.
+bool isEntry(const QString &name);
+
+// The largest size in bytes a backup holds for the file `name`; 0 for an unknown name.
+qint64 maxSize(const QString &name);
+
+// The largest total of all files of one backup.
+constexpr qint64 MaxTotalSize = qint64(1) << 30;
+
+// The known names of the regular files present in `folder`, in the order of names().
+QStringList presentIn(const QString &folder);
+
+} // namespace WorkbookFiles

@@ -1,0 +1,122 @@
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <gtest/gtest.h>
+
+#include "app/HINFO1.h"
+#include "app/Startfrm.h"
+#include "backup/BackupFixtures.h"
+#include "support/ScriptedDialogs.h"
+#include "support/SteppedClock.h"
+#include "support/TempFolder.h"
+
+using namespace BackupFixtures;
+
+namespace {
+
+class BackupMenu : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        HINFO1::reset();
+        HINFO1::ProgramFolder = workbook.path();
+        writeFiles(workbook, sampleWorkbook());
+    }
+
+    void choose(const char *item) { start.findChild<QAction *>(QString::fromLatin1(item))->trigger(); }
+
+    // Backs up the sample workbook to `zip` in the folder `away`.
+    void backUp()
+    {
+        dialogs.answerFileName(zipPath);
+        choose("mOBackUp");
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages[0].style, Dialogs::Information) << dialogs.messages[0].text.toStdString();
+        dialogs.messages.clear();
+    }
+
+    QStringList workbookFolder() const { return QDir(workbook.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+
+    TempFolder away;
+    TempFolder workbook; // current while the test runs
+    const QString zipPath = away.file("wb.zip");
+    ScriptedDialogs dialogs;
+    SteppedClock clock;
+    Startfrm start;
+};
+
+} // namespace
+
+TEST_F(BackupMenu, SitsBeforeExitAndKeepsTheOptionsAccessKeysDistinct)
+{
+    QStringList names;
+    QList<QChar> keys;
+    for (QAction *item : start.mO->actions()) {
+        names.append(item->objectName());
+        const qsizetype amp = item->text().indexOf('&');
+        if (amp >= 0) {
+            EXPECT_FALSE(keys.contains(item->text()[amp + 1].toLower())) << item->text().toStdString();
+            keys.append(item->text()[amp + 1].toLower());
+        }
+    }
+    EXPECT_EQ(names, (QStringList{"mOTab(0)", "mOTab(1)", "mOTab(2)", "mO6", "mO1", "mOBackUp", "mORestore",
+                                  "mOBackUpSep", "mOE"}));
+}
+
+TEST_F(BackupMenu, BackUpThenRestoreBringsBackTheWorkbookAndKeepsWhatItReplaced)
+{
+    backUp();
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1);
+    EXPECT_TRUE(dialogs.fileDialogs[0].save);
+    EXPECT_TRUE(dialogs.fileDialogs[0].path.endsWith("/Tessarel workbook 2026-12-08.zip"));
+    workbook.write("Stat1.Fil", "changed since");
+    workbook.write("Policy9.Fil", "written since");
+
+    dialogs.answerFileName(zipPath);
+    dialogs.answer(Dialogs::Yes);
+    clock.time = QDateTime(QDate(2026, 12, 9), QTime(8, 5, 1));
+    choose("mORestore");
+    EXPECT_EQ(dialogs.fileDialogs[1].path, away.path()); // the folder last used
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    const ScriptedDialogs::Message confirm = dialogs.messages[0];
+    EXPECT_EQ(confirm.style, Dialogs::YesNo | Dialogs::Question | Dialogs::DefaultButton2);
+    for (const char *line : {"\"wb.zip\"", "Backed up: 2026-12-08 10:00\n", "Entries: 3 of 141\n",
+                             "Statuses set: 2 of 47\n", "To-do list: included\n"})
+        EXPECT_TRUE(confirm.text.contains(line)) << line;
+    EXPECT_TRUE(dialogs.messages[1].text.contains("\"Replaced 2026-12-09 080501\"")) << dialogs.messages[1].text.toStdString();
+
+    for (const auto &[name, bytes] : sampleWorkbook())
+        EXPECT_EQ(workbook.read(name), bytes) << name.toStdString();
+    EXPECT_FALSE(workbook.exists("Policy9.Fil"));
+    EXPECT_EQ(workbook.read("Replaced 2026-12-09 080501/Stat1.Fil"), "changed since");
+    EXPECT_EQ(workbook.read("Replaced 2026-12-09 080501/Policy9.Fil"), "written since");
+}
+
+TEST_F(BackupMenu, ADamagedBackupOrAnAnswerOfNoChangesNothing)
+{
+    backUp();
+    workbook.write("Stat1.Fil", "changed since");
+    const QStringList before = workbookFolder();
+
+    dialogs.answerFileName(zipPath);
+    dialogs.answer(Dialogs::No);
+    choose("mORestore");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].caption, "Restore Workbook");
+
+    // One byte inside the first file's compressed data.
+    QByteArray archive = away.read("wb.zip");
+    const int dataStart = 30 + uchar(archive[26]) + 256 * uchar(archive[27]) + uchar(archive[28]) + 256 * uchar(archive[29]);
+    archive[dataStart + 3] = char(archive[dataStart + 3] ^ 1);
+    away.write("wb.zip", archive);
+    dialogs.answerFileName(zipPath);
+    choose("mORestore");
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[1].style, Dialogs::Critical);
+    EXPECT_TRUE(dialogs.messages[1].text.startsWith("\"wb.zip\" cannot be restored: Stat1.Fil in it is damaged"))
+        << dialogs.messages[1].text.toStdString();
+
+    EXPECT_EQ(workbookFolder(), before);
+    EXPECT_EQ(workbook.read("Stat1.Fil"), "changed since");
+}
