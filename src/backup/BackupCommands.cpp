@@ -36,6 +36,7 @@ public:
         m_dialog.setCancelButton(nullptr);
         m_dialog.setMinimumDuration(400);
         m_dialog.setAutoClose(false);
+        m_dialog.setMinimumWidth(380);
         m_dialog.setValue(0);
     }
 
@@ -121,9 +122,9 @@ void backUp(QWidget *parent)
         return;
     }
     BackupFolderFile::write(dataFolder, QFileInfo(zipPath).absolutePath());
-    tell(QStringLiteral("The workbook was backed up to \"%1\" and the backup was checked: %2 files.")
-             .arg(QDir::toNativeSeparators(zipPath))
-             .arg(outcome.manifest.files.size()),
+    tell(QStringLiteral("The workbook (%1 files) was backed up to \"%2\" and checked.")
+             .arg(outcome.manifest.files.size())
+             .arg(QDir::toNativeSeparators(zipPath)),
          Dialogs::Information, backUpCaption);
 }
 

@@ -20,32 +20,6 @@ BackupOutcome failed(const QString &error)
     return outcome;
 }
 
-std::optional<QByteArray> readDataFile(const QString &path, qint64 *runningTotal, QString *error)
-{
-    const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Unable to read %1: %2").arg(name, file.errorString());
-        return std::nullopt;
-    }
-    const qint64 limit = WorkbookFiles::maxSize(name);
-    if (file.size() > limit) {
-        *error = QStringLiteral("%1 is larger than a backup can hold (%2 MB).").arg(name).arg(limit >> 20);
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Unable to read %1: %2").arg(name, file.errorString());
-        return std::nullopt;
-    }
-    *runningTotal += bytes.size();
-    if (*runningTotal > WorkbookFiles::MaxTotalSize) {
-        *error = QStringLiteral("The workbook is larger than a backup can hold.");
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 bool addEntry(QuaZip &zip, const QString &name, const QByteArray &bytes, const QDateTime &stamp)
 {
     QuaZipNewInfo info(name);
@@ -66,6 +40,36 @@ bool replacesWorkbookFile(const QString &folder, const QString &zipPath)
            target.absoluteDir().canonicalPath() == QDir(folder).canonicalPath();
 }
 
+// Puts the files `present` in `dir` and their manifest into `archive`; the reason when it fails.
+QString buildArchive(const QDir &dir, const QStringList &present, BackupManifest &manifest, QByteArray &archive,
+                     const std::function<void(int)> &fileDone)
+{
+    QBuffer buffer(&archive);
+    QuaZip zip(&buffer);
+    if (!zip.open(QuaZip::mdCreate))
+        return QStringLiteral("the archive could not be started");
+    qint64 total = 0;
+    for (int i = 0; i < present.size(); ++i) {
+        const QString path = dir.filePath(present[i]);
+        QString error;
+        const std::optional<QByteArray> bytes = WorkbookFiles::read(path, WorkbookFiles::maxSize(present[i]), &error);
+        if (!bytes)
+            return error;
+        total += bytes->size();
+        if (total > WorkbookFiles::MaxTotalSize)
+            return QStringLiteral("the workbook is larger than a backup can hold");
+        manifest.files.append(BackupManifest::describe(present[i], *bytes));
+        if (!addEntry(zip, present[i], *bytes, QFileInfo(path).lastModified()))
+            return QStringLiteral("%1 could not be added").arg(present[i]);
+        fileDone(i + 1);
+    }
+    const bool listed = addEntry(zip, QString::fromLatin1(BackupManifest::FileName), manifest.toJson(), manifest.created);
+    zip.close();
+    if (!listed || zip.getZipError() != ZIP_OK)
+        return QStringLiteral("the archive could not be completed");
+    return {};
+}
+
 } // namespace
 
 BackupOutcome backUpWorkbook(const QString &folder, const QString &zipPath, const QDateTime &created,
@@ -76,46 +80,24 @@ BackupOutcome backUpWorkbook(const QString &folder, const QString &zipPath, cons
         return failed(QStringLiteral("Unable to write %1: it is one of the workbook's own files.").arg(zipName));
 
     const QStringList present = WorkbookFiles::presentIn(folder);
-    const int steps = 2 * int(present.size());
+    const int files = int(present.size());
+    const auto report = [&](int step) {
+        if (progress)
+            progress(step, 2 * files);
+    };
     BackupManifest manifest;
     manifest.programVersion = Product::version.section(QLatin1Char(' '), -1);
     manifest.created = created;
-
     QByteArray archive;
-    QBuffer buffer(&archive);
-    QuaZip zip(&buffer);
-    if (!zip.open(QuaZip::mdCreate))
-        return failed(QStringLiteral("Unable to write %1: the archive could not be started.").arg(zipName));
-    const QDir dir(folder);
-    qint64 total = 0;
-    for (int i = 0; i < present.size(); ++i) {
-        const QString path = dir.filePath(present[i]);
-        QString error;
-        const std::optional<QByteArray> bytes = readDataFile(path, &total, &error);
-        if (!bytes)
-            return failed(error);
-        manifest.files.append(BackupManifest::describe(present[i], *bytes));
-        if (!addEntry(zip, present[i], *bytes, QFileInfo(path).lastModified()))
-            return failed(QStringLiteral("Unable to write %1: %2 could not be added.").arg(zipName, present[i]));
-        if (progress)
-            progress(i + 1, steps);
-    }
-    const QString manifestName = QString::fromLatin1(BackupManifest::FileName);
-    const bool listed = addEntry(zip, manifestName, manifest.toJson(), created);
-    zip.close();
-    if (!listed || zip.getZipError() != ZIP_OK)
-        return failed(QStringLiteral("Unable to write %1: the archive could not be completed.").arg(zipName));
-
+    const QString error = buildArchive(QDir(folder), present, manifest, archive, report);
+    if (!error.isEmpty())
+        return failed(QStringLiteral("Unable to write %1: %2.").arg(zipName, error));
     const WriteResult written = writeWholeFile(zipPath, archive);
     if (!written)
-        return failed(written.error);
+        return failed(written.error + QLatin1Char('.'));
 
     BackupReader check(zipPath);
-    const int half = int(present.size());
-    const bool whole = check.verify([&](int done, int) {
-        if (progress)
-            progress(half + done, steps);
-    });
+    const bool whole = check.verify([&](int done, int) { report(files + done); });
     if (!whole || check.manifest().files != manifest.files) {
         const QString reason = whole ? QStringLiteral("it does not hold what was written") : check.error();
         QFile::remove(zipPath);

@@ -1,6 +1,7 @@
 #include "backup/WorkbookFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -84,6 +85,23 @@ QStringList presentIn(const QString &folder)
         if (QFileInfo(dir.filePath(name)).isFile())
             present.append(name);
     return present;
+}
+
+std::optional<QByteArray> read(const QString &path, qint64 limit, QString *error)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        if (file.size() > limit) {
+            *error = QStringLiteral("%1 is larger than a backup can hold (%2 MB)").arg(name).arg(limit >> 20);
+            return std::nullopt;
+        }
+        QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return bytes;
+    }
+    *error = QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
+    return std::nullopt;
 }
 
 } // namespace WorkbookFiles

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <optional>
 
 // The user's data files that make up a workbook, by their bare names in the program's folder.
 namespace WorkbookFiles {
@@ -25,5 +27,9 @@ constexpr qint64 MaxTotalSize = qint64(1) << 30;
 
 // The known names of the regular files present in `folder`, in the order of names().
 QStringList presentIn(const QString &folder);
+
+// The whole content of the file at `path`; nothing, with a reason naming the file, when it cannot be
+// read or is larger than `limit`.
+std::optional<QByteArray> read(const QString &path, qint64 limit, QString *error);
 
 } // namespace WorkbookFiles

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <limits>
 
 #include "app/SafeWrite.h"
 #include "backup/WorkbookFiles.h"
@@ -11,22 +12,10 @@ namespace {
 
 const QString nothingChanged = QStringLiteral(". Nothing was changed.");
 
-std::optional<QByteArray> readWhole(const QString &path, QString *error)
-{
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        QByteArray bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            return bytes;
-    }
-    *error = QStringLiteral("Unable to read %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
-    return std::nullopt;
-}
-
 WriteResult copyFile(const QString &from, const QString &to)
 {
     QString error;
-    const std::optional<QByteArray> bytes = readWhole(from, &error);
+    const std::optional<QByteArray> bytes = WorkbookFiles::read(from, std::numeric_limits<qint64>::max(), &error);
     return bytes ? writeWholeFile(to, *bytes) : WriteResult{false, error};
 }
 

@@ -110,6 +110,6 @@ TEST(WorkbookBackup, AFileLargerThanABackupHoldsIsRefused)
     big.close();
     const BackupOutcome outcome = backUpWorkbook(folder.path(), folder.file("b.zip"), backupTime());
     EXPECT_FALSE(outcome.ok);
-    EXPECT_TRUE(outcome.error.startsWith("Action5.Fil is larger than a backup can hold")) << outcome.error.toStdString();
+    EXPECT_TRUE(outcome.error.startsWith("Unable to write b.zip: Action5.Fil is larger than a backup can hold")) << outcome.error.toStdString();
     EXPECT_FALSE(folder.exists("b.zip"));
 }
