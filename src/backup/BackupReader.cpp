@@ -68,11 +68,12 @@ bool BackupReader::verify(const BackupProgress &progress)
 
 std::optional<QSet<QString>> BackupReader::checkEntryNames()
 {
+    // The count comes from the archive's last record: checked before its whole directory is read.
+    if (m_zip->getEntriesCount() > WorkbookFiles::names().size() + 1)
+        return refuse(QStringLiteral("it holds more files than a workbook has"));
     const QList<QuaZipFileInfo64> entries = m_zip->getFileInfoList64();
     if (m_zip->getZipError() != UNZ_OK)
         return refuse(QStringLiteral("it is not a readable ZIP archive"));
-    if (entries.size() > WorkbookFiles::names().size() + 1)
-        return refuse(QStringLiteral("it holds more files than a workbook has"));
     QSet<QString> seen;
     for (const QuaZipFileInfo64 &entry : entries) {
         const bool isManifest = entry.name == manifestName;

@@ -52,6 +52,9 @@ QByteArray wrongHash()
 std::vector<Hostile> hostileFiles()
 {
     const Entries one{{"Stat1.Fil", statuses}};
+    Entries crowd;
+    for (int i = 0; i < 150; ++i)
+        crowd.append(qMakePair(QStringLiteral("Stat1.Fil"), QByteArray()));
     return {
         {"plain text", "Stat1.Fil is not here", "not a readable ZIP archive"},
         {"empty file", "", "not a readable ZIP archive"},
@@ -70,6 +73,7 @@ std::vector<Hostile> hostileFiles()
         {"status file too large", listed({{"Stat1.Fil", QByteArray(64 * 1024 + 1, ' ')}}), "Stat1.Fil"},
         {"another program's", withManifest(one, foreignManifest()), "not a Tessarel workbook backup"},
         {"newer format", withManifest(one, newerFormat()), "format this version"},
+        {"too many files", listed(one, crowd), "more files than a workbook has"},
         {"manifest not JSON", withManifest(one, "{files: ["), "not a Tessarel workbook backup"},
     };
 }
