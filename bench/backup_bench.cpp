@@ -16,9 +16,10 @@ namespace {
 // An RTF entry of `size` bytes: varied words in a few fonts, as a user's text would be.
 QByteArray entryText(int seed, int size)
 {
-    static const char *const words[] = {"risk", "analysis", "access", "control", "workstation", "security",
-                                        "policy", "audit", "contingency", "backup", "encryption", "integrity",
-                                        "training", "incident", "response", "facility", "device", "media"};
+    static const char *const words[] = {"risk",       "analysis",  "access",   "control",     "workstation",
+                                        "security",   "policy",    "audit",    "contingency", "backup",
+                                        "encryption", "integrity", "training", "incident",    "response",
+                                        "facility",   "device",    "media"};
     QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Times New Roman;}{\\f1 Arial;}}\\f0\\fs24 ";
     quint32 state = quint32(seed) * 2654435761u + 1;
     while (rtf.size() < size - 8) {

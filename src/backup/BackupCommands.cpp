@@ -28,7 +28,7 @@ const QString zipFilter = QStringLiteral("ZIP archives (*.zip)");
 // Shown while a long step runs; it appears only when the step takes a while.
 class ProgressBox
 {
-public:
+  public:
     ProgressBox(QWidget *parent, const QString &label) : m_dialog(label, QString(), 0, 1, parent)
     {
         m_dialog.setWindowTitle(Product::name);
@@ -48,7 +48,7 @@ public:
         };
     }
 
-private:
+  private:
     QProgressDialog m_dialog;
 };
 
@@ -101,13 +101,15 @@ void backUp(QWidget *parent)
 {
     const QString dataFolder = QDir::currentPath();
     if (WorkbookFiles::presentIn(dataFolder).isEmpty()) {
-        tell(QStringLiteral("There are no workbook files to back up yet."), Dialogs::Information, backUpCaption);
+        tell(QStringLiteral("There are no workbook files to back up yet."), Dialogs::Information,
+             backUpCaption);
         return;
     }
     const QDateTime now = Clock::current().now();
-    const QString suggested = QDir(startFolder(dataFolder))
-                                  .filePath(QStringLiteral("%1 workbook %2.zip")
-                                                .arg(Product::name, now.toString(QStringLiteral("yyyy-MM-dd"))));
+    const QString suggested =
+        QDir(startFolder(dataFolder))
+            .filePath(QStringLiteral("%1 workbook %2.zip")
+                          .arg(Product::name, now.toString(QStringLiteral("yyyy-MM-dd"))));
     const QString zipPath = Dialogs::current().saveFileName(backUpCaption, suggested, zipFilter);
     if (zipPath.isEmpty())
         return;
@@ -151,9 +153,9 @@ void restore(QWidget *parent)
         return;
     }
     HINFO1::busyOff();
-    const int answer = Dialogs::current().messageBox(confirmationText(zipPath, *summary),
-                                                     Dialogs::YesNo | Dialogs::Question | Dialogs::DefaultButton2,
-                                                     restoreCaption);
+    const int answer = Dialogs::current().messageBox(
+        confirmationText(zipPath, *summary), Dialogs::YesNo | Dialogs::Question | Dialogs::DefaultButton2,
+        restoreCaption);
     if (answer != Dialogs::Yes)
         return;
     HINFO1::busyOn();
@@ -162,10 +164,12 @@ void restore(QWidget *parent)
         tell(outcome.error, Dialogs::Critical, restoreCaption);
         return;
     }
-    QString done = QStringLiteral("The workbook was restored from \"%1\".").arg(QFileInfo(zipPath).fileName());
+    QString done =
+        QStringLiteral("The workbook was restored from \"%1\".").arg(QFileInfo(zipPath).fileName());
     if (!outcome.replacedFolder.isEmpty())
-        done += QStringLiteral("\n\nThe files it replaced are kept in the folder \"%1\" beside the data files.")
-                    .arg(outcome.replacedFolder);
+        done +=
+            QStringLiteral("\n\nThe files it replaced are kept in the folder \"%1\" beside the data files.")
+                .arg(outcome.replacedFolder);
     tell(done, Dialogs::Information, restoreCaption);
 }
 

@@ -26,7 +26,8 @@ std::optional<BackupManifest::File> readFile(const QJsonValue &value, QString *e
     BackupManifest::File file;
     file.name = object.value(nameKey).toString();
     if (!WorkbookFiles::isKnown(file.name)) {
-        *error = QStringLiteral("its list of files names \"%1\", which is not a workbook file").arg(file.name);
+        *error =
+            QStringLiteral("its list of files names \"%1\", which is not a workbook file").arg(file.name);
         return std::nullopt;
     }
     const double size = object.value(sizeKey).toDouble(-1);
@@ -76,7 +77,8 @@ std::optional<BackupManifest> BackupManifest::fromJson(const QByteArray &json, Q
         return std::nullopt;
     }
     if (root.value(formatKey).toInt(0) != FormatVersion) {
-        *error = QStringLiteral("it was made in a format this version of %1 does not know").arg(Product::name);
+        *error =
+            QStringLiteral("it was made in a format this version of %1 does not know").arg(Product::name);
         return std::nullopt;
     }
     BackupManifest manifest;

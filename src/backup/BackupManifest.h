@@ -8,8 +8,10 @@
 
 // manifest.json of a workbook backup: which program wrote it, when, and each file's name, size and
 // SHA-256.
-struct BackupManifest {
-    struct File {
+struct BackupManifest
+{
+    struct File
+    {
         QString name;
         qint64 size = 0;
         QByteArray sha256; // 32 raw bytes

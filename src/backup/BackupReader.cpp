@@ -13,7 +13,9 @@ const QString manifestName = QString::fromLatin1(BackupManifest::FileName);
 
 } // namespace
 
-BackupReader::BackupReader(QString zipPath) : m_path(std::move(zipPath)) {}
+BackupReader::BackupReader(QString zipPath) : m_path(std::move(zipPath))
+{
+}
 
 BackupReader::~BackupReader() = default;
 
@@ -122,7 +124,8 @@ std::optional<QByteArray> BackupReader::readEntry(const QString &name, qint64 li
 bool BackupReader::matchesManifest(const BackupManifest::File &file, const QByteArray &bytes)
 {
     if (BackupManifest::describe(file.name, bytes) != file)
-        return fail(QStringLiteral("%1 in it is damaged: it does not match its list of files").arg(file.name));
+        return fail(
+            QStringLiteral("%1 in it is damaged: it does not match its list of files").arg(file.name));
     return true;
 }
 

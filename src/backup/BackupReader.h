@@ -19,7 +19,7 @@ using BackupProgress = std::function<void(int done, int total)>;
 // name, within its size bound and with the size and SHA-256 the manifest gives.
 class BackupReader
 {
-public:
+  public:
     explicit BackupReader(QString zipPath);
     ~BackupReader();
     BackupReader(const BackupReader &) = delete;
@@ -35,7 +35,7 @@ public:
     // One file of a verified backup, checked against the manifest once more as it is read.
     std::optional<QByteArray> read(const QString &name);
 
-private:
+  private:
     bool fail(const QString &reason);
     std::nullopt_t refuse(const QString &reason);
     // The names of the archive's entries, once each is known to be allowed.

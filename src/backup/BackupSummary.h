@@ -6,7 +6,8 @@
 #include "backup/BackupReader.h"
 
 // What a verified backup holds, as the user is shown it before a restore.
-struct BackupSummary {
+struct BackupSummary
+{
     QDateTime created;
     int entries = 0;     // entry files held
     int statusesSet = 0; // items with a status chosen

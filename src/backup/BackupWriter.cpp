@@ -41,8 +41,8 @@ bool replacesWorkbookFile(const QString &folder, const QString &zipPath)
 }
 
 // Puts the files `present` in `dir` and their manifest into `archive`; the reason when it fails.
-QString buildArchive(const QDir &dir, const QStringList &present, BackupManifest &manifest, QByteArray &archive,
-                     const std::function<void(int)> &fileDone)
+QString buildArchive(const QDir &dir, const QStringList &present, BackupManifest &manifest,
+                     QByteArray &archive, const std::function<void(int)> &fileDone)
 {
     QBuffer buffer(&archive);
     QuaZip zip(&buffer);
@@ -52,7 +52,8 @@ QString buildArchive(const QDir &dir, const QStringList &present, BackupManifest
     for (int i = 0; i < present.size(); ++i) {
         const QString path = dir.filePath(present[i]);
         QString error;
-        const std::optional<QByteArray> bytes = WorkbookFiles::read(path, WorkbookFiles::maxSize(present[i]), &error);
+        const std::optional<QByteArray> bytes =
+            WorkbookFiles::read(path, WorkbookFiles::maxSize(present[i]), &error);
         if (!bytes)
             return error;
         total += bytes->size();
@@ -63,7 +64,8 @@ QString buildArchive(const QDir &dir, const QStringList &present, BackupManifest
             return QStringLiteral("%1 could not be added").arg(present[i]);
         fileDone(i + 1);
     }
-    const bool listed = addEntry(zip, QString::fromLatin1(BackupManifest::FileName), manifest.toJson(), manifest.created);
+    const bool listed =
+        addEntry(zip, QString::fromLatin1(BackupManifest::FileName), manifest.toJson(), manifest.created);
     zip.close();
     if (!listed || zip.getZipError() != ZIP_OK)
         return QStringLiteral("the archive could not be completed");
@@ -77,7 +79,8 @@ BackupOutcome backUpWorkbook(const QString &folder, const QString &zipPath, cons
 {
     const QString zipName = QFileInfo(zipPath).fileName();
     if (replacesWorkbookFile(folder, zipPath))
-        return failed(QStringLiteral("Unable to write %1: it is one of the workbook's own files.").arg(zipName));
+        return failed(
+            QStringLiteral("Unable to write %1: it is one of the workbook's own files.").arg(zipName));
 
     const QStringList present = WorkbookFiles::presentIn(folder);
     const int files = int(present.size());
@@ -101,7 +104,8 @@ BackupOutcome backUpWorkbook(const QString &folder, const QString &zipPath, cons
     if (!whole || check.manifest().files != manifest.files) {
         const QString reason = whole ? QStringLiteral("it does not hold what was written") : check.error();
         QFile::remove(zipPath);
-        return failed(QStringLiteral("%1 did not read back whole (%2) and was removed.").arg(zipName, reason));
+        return failed(
+            QStringLiteral("%1 did not read back whole (%2) and was removed.").arg(zipName, reason));
     }
     BackupOutcome outcome;
     outcome.ok = true;

@@ -6,7 +6,8 @@
 #include "backup/BackupManifest.h"
 #include "backup/BackupReader.h"
 
-struct BackupOutcome {
+struct BackupOutcome
+{
     bool ok = false;
     QString error; // names the file and the reason
     BackupManifest manifest;

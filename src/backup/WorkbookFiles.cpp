@@ -70,7 +70,8 @@ qint64 maxSize(const QString &name)
         return 64 * MiB; // an entry may carry pictures
     if (name == customDictionary)
         return 16 * MiB;
-    if (name == QLatin1String(NameListFile::DefaultFileName) || name == QLatin1String(TodoGridFile::DefaultFileName))
+    if (name == QLatin1String(NameListFile::DefaultFileName) ||
+        name == QLatin1String(TodoGridFile::DefaultFileName))
         return 4 * MiB;
     if (isKnown(name))
         return 64 * KiB; // the record files hold a few dozen 20-byte records

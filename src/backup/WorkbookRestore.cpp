@@ -15,7 +15,8 @@ const QString nothingChanged = QStringLiteral(". Nothing was changed.");
 WriteResult copyFile(const QString &from, const QString &to)
 {
     QString error;
-    const std::optional<QByteArray> bytes = WorkbookFiles::read(from, std::numeric_limits<qint64>::max(), &error);
+    const std::optional<QByteArray> bytes =
+        WorkbookFiles::read(from, std::numeric_limits<qint64>::max(), &error);
     return bytes ? writeWholeFile(to, *bytes) : WriteResult{false, error};
 }
 
@@ -35,7 +36,7 @@ QString makeReplacedFolder(const QDir &dir, const QDateTime &when, QString *erro
 
 class Restore
 {
-public:
+  public:
     Restore(BackupReader &backup, const QString &folder) : m_backup(backup), m_dir(folder) {}
 
     RestoreOutcome run(const QDateTime &when)
@@ -59,7 +60,7 @@ public:
         return m_outcome;
     }
 
-private:
+  private:
     bool keepCurrent(const QStringList &current, const QDateTime &when)
     {
         m_outcome.replacedFolder = makeReplacedFolder(m_dir, when, &m_outcome.error);
@@ -112,9 +113,10 @@ private:
         else if (m_outcome.replacedFolder.isEmpty())
             m_outcome.error += QStringLiteral(". Not every file could be put back.");
         else
-            m_outcome.error += QStringLiteral(". Not every file could be put back; the workbook as it was is in "
-                                              "the folder \"%1\".")
-                                   .arg(m_outcome.replacedFolder);
+            m_outcome.error +=
+                QStringLiteral(". Not every file could be put back; the workbook as it was is in "
+                               "the folder \"%1\".")
+                    .arg(m_outcome.replacedFolder);
         return m_outcome;
     }
 

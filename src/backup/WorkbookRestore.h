@@ -5,7 +5,8 @@
 
 #include "backup/BackupReader.h"
 
-struct RestoreOutcome {
+struct RestoreOutcome
+{
     bool ok = false;
     QString error;          // names the file and the reason
     QString replacedFolder; // where the files it replaced were kept; empty when there were none

@@ -16,7 +16,7 @@ namespace {
 
 class BackupMenu : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         HINFO1::reset();
@@ -36,7 +36,10 @@ protected:
         dialogs.messages.clear();
     }
 
-    QStringList workbookFolder() const { return QDir(workbook.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+    QStringList workbookFolder() const
+    {
+        return QDir(workbook.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    }
 
     TempFolder away;
     TempFolder workbook; // current while the test runs
@@ -84,7 +87,8 @@ TEST_F(BackupMenu, BackUpThenRestoreBringsBackTheWorkbookAndKeepsWhatItReplaced)
     for (const char *line : {"\"wb.zip\"", "Backed up: 2026-12-08 10:00\n", "Entries: 3 of 141\n",
                              "Statuses set: 2 of 47\n", "To-do list: included\n"})
         EXPECT_TRUE(confirm.text.contains(line)) << line;
-    EXPECT_TRUE(dialogs.messages[1].text.contains("\"Replaced 2026-12-09 080501\"")) << dialogs.messages[1].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[1].text.contains("\"Replaced 2026-12-09 080501\""))
+        << dialogs.messages[1].text.toStdString();
 
     for (const auto &[name, bytes] : sampleWorkbook())
         EXPECT_EQ(workbook.read(name), bytes) << name.toStdString();
@@ -107,14 +111,16 @@ TEST_F(BackupMenu, ADamagedBackupOrAnAnswerOfNoChangesNothing)
 
     // One byte inside the first file's compressed data.
     QByteArray archive = away.read("wb.zip");
-    const int dataStart = 30 + uchar(archive[26]) + 256 * uchar(archive[27]) + uchar(archive[28]) + 256 * uchar(archive[29]);
+    const int dataStart =
+        30 + uchar(archive[26]) + 256 * uchar(archive[27]) + uchar(archive[28]) + 256 * uchar(archive[29]);
     archive[dataStart + 3] = char(archive[dataStart + 3] ^ 1);
     away.write("wb.zip", archive);
     dialogs.answerFileName(zipPath);
     choose("mORestore");
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(dialogs.messages[1].style, Dialogs::Critical);
-    EXPECT_TRUE(dialogs.messages[1].text.startsWith("\"wb.zip\" cannot be restored: Stat1.Fil in it is damaged"))
+    EXPECT_TRUE(
+        dialogs.messages[1].text.startsWith("\"wb.zip\" cannot be restored: Stat1.Fil in it is damaged"))
         << dialogs.messages[1].text.toStdString();
 
     EXPECT_EQ(workbookFolder(), before);

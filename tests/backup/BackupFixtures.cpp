@@ -18,19 +18,27 @@ Entries sampleWorkbook()
 {
     QByteArray statuses(47 * 20, '\0');
     statuses.replace(0, 9, QByteArray("\x07\x00Working", 9));
-    statuses.replace(23 * 20, 11, QByteArray("\x09\x00" "Completed", 11));
+    statuses.replace(23 * 20, 11,
+                     QByteArray("\x09\x00"
+                                "Completed",
+                                11));
     statuses.replace(46 * 20, 3, QByteArray("\x01\x00 ", 3)); // one blank: no status chosen
     QByteArray picture;
     for (int i = 0; i < 4096; ++i)
         picture += QByteArray::number((i * 7919) % 256, 16).rightJustified(2, '0');
     return {
         {"Stat1.Fil", statuses},
-        {"GColor3.Fil", QByteArray(20, '\0') + QByteArray("\x01\x00" "3", 3)},
-        {"Action0.Fil", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Risk analysis done \x93in full\x94.\\par}"},
-        {"Comment23.Fil", "{\\rtf1\\ansi Plan tested.\\par{\\pict\\pngblip\\picw64\\pich64 " + picture + "}\\par}"},
+        {"GColor3.Fil", QByteArray(20, '\0') + QByteArray("\x01\x00"
+                                                          "3",
+                                                          3)},
+        {"Action0.Fil",
+         "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Risk analysis done \x93in full\x94.\\par}"},
+        {"Comment23.Fil",
+         "{\\rtf1\\ansi Plan tested.\\par{\\pict\\pngblip\\picw64\\pich64 " + picture + "}\\par}"},
         {"Policy46.Fil", "{\\rtf1\\ansi Keep for six years.\\par}"},
         {"TODONAME.FIL", "\"Call vendor\"\r\n\"  Review logs\"\r\n"},
-        {"TODOActv.FIL", QByteArray("\"Call vendor\"\r\n\"Mon - Dec 7, 26\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n").repeated(500)},
+        {"TODOActv.FIL",
+         QByteArray("\"Call vendor\"\r\n\"Mon - Dec 7, 26\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n").repeated(500)},
         {"CustomDict1.dct", "HIPAA\r\nePHI\r\n"},
     };
 }

@@ -11,7 +11,8 @@ using namespace BackupFixtures;
 
 namespace {
 
-struct Hostile {
+struct Hostile
+{
     const char *label;
     QByteArray file;
     const char *reason; // part of the reason given
@@ -90,9 +91,11 @@ TEST_P(BackupRefusal, IsRefusedWithItsReason)
     folder.write("hostile.zip", GetParam().file);
     BackupReader backup(folder.file("hostile.zip"));
     EXPECT_FALSE(backup.verify());
-    EXPECT_TRUE(backup.error().contains(QString::fromUtf8(GetParam().reason))) << backup.error().toStdString();
+    EXPECT_TRUE(backup.error().contains(QString::fromUtf8(GetParam().reason)))
+        << backup.error().toStdString();
     EXPECT_FALSE(backup.read("Stat1.Fil"));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"hostile.zip"});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"hostile.zip"});
     EXPECT_FALSE(QFile::exists(folder.file("../x")));
 }
 

@@ -28,7 +28,8 @@ TEST(BackupRoundTrip, RestoredIntoAnEmptyFolderEveryFileIsByteIdentical)
     const QString zipPath = workbook.file("backup.zip");
     QList<int> steps;
     const BackupOutcome outcome =
-        backUpWorkbook(workbook.path(), zipPath, backupTime(), [&](int done, int total) { steps.append(done * 100 + total); });
+        backUpWorkbook(workbook.path(), zipPath, backupTime(),
+                       [&](int done, int total) { steps.append(done * 100 + total); });
     ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
     EXPECT_EQ(steps.size(), 2 * files.size());
     EXPECT_EQ(steps.last(), 16 * 100 + 16);

@@ -14,7 +14,7 @@ namespace {
 // A checked backup of `files`, kept in a folder of its own.
 class Backup
 {
-public:
+  public:
     explicit Backup(const Entries &files)
     {
         writeFiles(m_source, files);
@@ -23,10 +23,10 @@ public:
         EXPECT_TRUE(reader.verify()) << reader.error().toStdString();
     }
 
-private:
+  private:
     TempFolder m_source;
 
-public:
+  public:
     BackupReader reader{m_source.file("b.zip")};
 };
 
@@ -38,7 +38,9 @@ TEST(WorkbookRestore, KeepsTheReplacedFilesInADatedFolderAndRemovesWhatTheBackup
 {
     Backup backup({{"Stat1.Fil", "backed up"}, {"Action0.Fil", "backed up entry"}});
     TempFolder folder;
-    writeFiles(folder, {{"Stat1.Fil", "current"}, {"Policy9.Fil", "written after the backup"}, {"notes.txt", "mine"}});
+    writeFiles(
+        folder,
+        {{"Stat1.Fil", "current"}, {"Policy9.Fil", "written after the backup"}, {"notes.txt", "mine"}});
 
     const RestoreOutcome first = restoreWorkbook(backup.reader, folder.path(), backupTime());
     ASSERT_TRUE(first.ok) << first.error.toStdString();
@@ -61,7 +63,8 @@ TEST(WorkbookRestore, KeepsTheReplacedFilesInADatedFolderAndRemovesWhatTheBackup
 
 TEST(WorkbookRestore, AFileThatCannotBeWrittenPutsTheWorkbookBack)
 {
-    Backup backup({{"Stat1.Fil", "backed up"}, {"Action0.Fil", "new entry"}, {"Comment3.Fil", "cannot land"}});
+    Backup backup(
+        {{"Stat1.Fil", "backed up"}, {"Action0.Fil", "new entry"}, {"Comment3.Fil", "cannot land"}});
     TempFolder folder;
     writeFiles(folder, {{"Stat1.Fil", "current"}, {"Policy9.Fil", "current entry"}});
     ASSERT_TRUE(QDir(folder.path()).mkdir("Comment3.Fil")); // fails for root too
@@ -69,7 +72,8 @@ TEST(WorkbookRestore, AFileThatCannotBeWrittenPutsTheWorkbookBack)
     const RestoreOutcome outcome = restoreWorkbook(backup.reader, folder.path(), backupTime());
     EXPECT_FALSE(outcome.ok);
     EXPECT_TRUE(outcome.error.contains("Comment3.Fil")) << outcome.error.toStdString();
-    EXPECT_TRUE(outcome.error.endsWith("The workbook was put back as it was.")) << outcome.error.toStdString();
+    EXPECT_TRUE(outcome.error.endsWith("The workbook was put back as it was."))
+        << outcome.error.toStdString();
     EXPECT_EQ(folder.read("Stat1.Fil"), "current");
     EXPECT_EQ(folder.read("Policy9.Fil"), "current entry");
     EXPECT_FALSE(folder.exists("Action0.Fil"));
@@ -80,7 +84,8 @@ TEST(WorkbookBackup, AFailedWriteIsReportedAndLeavesNoFile)
     TempFolder folder;
     writeFiles(folder, {{"Stat1.Fil", "statuses"}});
     folder.write("plainfile", "not a folder");
-    struct Case {
+    struct Case
+    {
         QString path;
         const char *reason;
     };
@@ -110,6 +115,8 @@ TEST(WorkbookBackup, AFileLargerThanABackupHoldsIsRefused)
     big.close();
     const BackupOutcome outcome = backUpWorkbook(folder.path(), folder.file("b.zip"), backupTime());
     EXPECT_FALSE(outcome.ok);
-    EXPECT_TRUE(outcome.error.startsWith("Unable to write b.zip: Action5.Fil is larger than a backup can hold")) << outcome.error.toStdString();
+    EXPECT_TRUE(
+        outcome.error.startsWith("Unable to write b.zip: Action5.Fil is larger than a backup can hold"))
+        << outcome.error.toStdString();
     EXPECT_FALSE(folder.exists("b.zip"));
 }
