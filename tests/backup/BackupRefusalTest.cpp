@@ -18,6 +18,11 @@ struct Hostile
     const char *reason; // part of the reason given
 };
 
+void PrintTo(const Hostile &hostile, std::ostream *out)
+{
+    *out << hostile.label;
+}
+
 const QByteArray statuses = sampleWorkbook()[0].second;
 const QByteArray entry = sampleWorkbook()[2].second;
 
