@@ -72,7 +72,7 @@ TEST(BackupRoundTrip, AChangedByteIsRefusedOrChangesNoFile)
                                     {"manifest.json", manifestFor(files)}});
     int refused = 0;
     int tried = 0;
-    // Every fifth byte reaches each kind of header field and every file's data.
+    // Every fifth byte: the headers, the directory and each file's data all get hit.
     for (qsizetype at = 0; at < archive.size(); at += 5, ++tried) {
         QByteArray damaged = archive;
         damaged[at] = char(damaged[at] ^ 0x20);
