@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <cmath>
 
 #include "app/Product.h"
 #include "backup/WorkbookFiles.h"
@@ -30,8 +31,9 @@ std::optional<BackupManifest::File> readFile(const QJsonValue &value, QString *e
             QStringLiteral("its list of files names \"%1\", which is not a workbook file").arg(file.name);
         return std::nullopt;
     }
+    // Checked as a number before it is made a whole one: NaN and huge values fail here.
     const double size = object.value(sizeKey).toDouble(-1);
-    if (size < 0 || size != double(qint64(size)) || qint64(size) > WorkbookFiles::maxSize(file.name)) {
+    if (!(size >= 0 && size <= double(WorkbookFiles::maxSize(file.name))) || size != std::floor(size)) {
         *error = QStringLiteral("the size it gives for %1 is not allowed").arg(file.name);
         return std::nullopt;
     }

@@ -47,6 +47,11 @@ QByteArray newerFormat()
     return QByteArray(manifestFor({{"Stat1.Fil", statuses}})).replace("\"format\": 1", "\"format\": 2");
 }
 
+QByteArray hugeSize()
+{
+    return QByteArray(manifestFor({{"Stat1.Fil", statuses}})).replace("\"size\": 940", "\"size\": 1e300");
+}
+
 QByteArray wrongHash()
 {
     QByteArray json = manifestFor({{"Stat1.Fil", statuses}});
@@ -75,6 +80,8 @@ std::vector<Hostile> hostileFiles()
         {"listed file missing", withManifest(one, manifestFor(one + Entries{{"Action1.Fil", entry}})),
          "lacks Action1.Fil"},
         {"file twice", zip(one + one + Entries{{"manifest.json", manifestFor(one)}}), "Stat1.Fil twice"},
+        {"size beyond any number", withManifest(one, hugeSize()),
+         "size it gives for Stat1.Fil is not allowed"},
         {"SHA-256 differs", withManifest(one, wrongHash()), "Stat1.Fil in it is damaged"},
         {"status file too large", listed({{"Stat1.Fil", QByteArray(64 * 1024 + 1, ' ')}}), "Stat1.Fil"},
         {"another program's", withManifest(one, foreignManifest()), "not a Tessarel workbook backup"},
