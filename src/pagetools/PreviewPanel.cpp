@@ -113,7 +113,7 @@ void SSPanel80::createControls()
 
     const QStringList commands{QStringLiteral("Printer &Font"), QStringLiteral("&Page Setup"),
                                QStringLiteral("&Cancel"), QStringLiteral("C&opy Current Page"),
-                               QStringLiteral("&Print")};
+                               QStringLiteral("&Print"), QStringLiteral("Save as P&DF…")};
     for (int i = 0; i < commands.size(); ++i) {
         SSCommand80.append(button(m_column, arrayName("SSCommand80", i), commands[i]));
         connect(SSCommand80[i], &QPushButton::clicked, this, [this, i] { SSCommand80_Click(i); });

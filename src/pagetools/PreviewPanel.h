@@ -4,6 +4,7 @@
 #include <QList>
 
 class PrintPreview;
+class QDate;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -30,7 +31,7 @@ public:
 
     PrintPreview *VSP1 = nullptr;
     QPushButton *SSCommand1 = nullptr;
-    QList<QPushButton *> SSCommand80;   // 0 font, 1 page setup, 2 cancel, 3 copy, 4 print
+    QList<QPushButton *> SSCommand80;   // 0 font, 1 page setup, 2 cancel, 3 copy, 4 print, 5 save as PDF
     QList<QGroupBox *> SSFrame80;       // 0 "Print Range", 1 "Display Options"
     QRadioButton *SSOption81 = nullptr;
     QList<QRadioButton *> SSOption82;   // 0 no guide lines, 1 guide lines
@@ -63,6 +64,9 @@ public:
     // Selects the stored guide-line option under the settings-load marker, so nothing is written back.
     void applyGuideLineSetting();
 
+    // "Report 2026-12-08.pdf" for the title "Report": the name "Save as P&DF…" suggests.
+    static QString suggestedPdfName(const QString &title, const QDate &date);
+
     void SSCommand1_Click();
     void SSCommand80_Click(int index);
     void SSOption82_Click(int index);
@@ -89,6 +93,7 @@ private:
     void pageSetupClicked();
     void cancelClicked();
     void copyClicked();
+    void savePdfClicked();
 
     Variant m_variant;
     QWidget *m_column = nullptr;

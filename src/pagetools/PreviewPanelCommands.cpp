@@ -87,6 +87,9 @@ void SSPanel80::SSCommand80_Click(int index)
     case 4:
         VSP1->Action(PrintPreview::PrintDocument);
         break;
+    case 5:
+        savePdfClicked();
+        break;
     default:
         break;
     }

@@ -17,6 +17,7 @@ void open(SSPanel80 &panel, const RichTextBox &page)
     panel.clearPrinterFont();
     panel.open();
     panel.VSP1->document().discard();
+    panel.VSP1->document().setTitle(QStringLiteral("The Security Rule"));
     render(*panel.VSP1, page);
 }
 

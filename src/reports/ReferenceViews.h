@@ -16,6 +16,8 @@ public:
     ReferenceViews &operator=(const ReferenceViews &) = delete;
 
     ReferenceProducer &producer() { return m_producer; }
+    // The buffers RText1(0..2).
+    std::array<ReferenceBox *, 3> buffers() { return {&m_buffers[0], &m_buffers[1], &m_buffers[2]}; }
 
 private:
     std::array<RichTextReferenceBox, 3> m_buffers;

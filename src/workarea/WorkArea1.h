@@ -21,6 +21,7 @@ class QTableWidget;
 class ReferenceViews;
 class RichTextBox;
 class SSPanel80;
+class WorkAreaPreview;
 
 // Where the report and writing-tool parts plug into the window. A button whose hook is not set stays
 // disabled.
@@ -68,6 +69,7 @@ public:
     RichTextBox *Rtext3 = nullptr;
     QList<RichTextBox *> RText1; // hidden buffers of the reference views
     SSPanel80 *previewPanel = nullptr;
+    WorkAreaPreview *printing = nullptr; // the panel's report modes
     GridBackgroundSelector *gridBackground = nullptr;
 
     QAction *mO7 = nullptr, *mO8 = nullptr, *mOFont = nullptr, *mO1 = nullptr, *mOSpell = nullptr;

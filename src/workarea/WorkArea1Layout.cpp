@@ -20,6 +20,7 @@
 #include "pagetools/GridBackgroundSelector.h"
 #include "pagetools/PreviewPanel.h"
 #include "pagetools/PrinterSettings.h"
+#include "pagetools/WorkAreaPreview.h"
 #include "reports/ReferenceViews.h"
 #include "workarea/Catalogue.h"
 
@@ -70,6 +71,10 @@ WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
     : AreaWindow(2, QString::fromUtf8(Catalogue::category(0).windowCaption), startScreen), m_hooks(std::move(hooks))
 {
     setObjectName(QStringLiteral("WorkArea1"));
+    if (!m_hooks.printOverview)
+        m_hooks.printOverview = [this] { printing->SSCommand3_Click(); };
+    if (!m_hooks.printEntry)
+        m_hooks.printEntry = [this] { printing->SSCommand5_Click(); };
     auto *page = new QVBoxLayout(ownPage());
     page->setContentsMargins(4, 4, 4, 4);
     SSTab2 = named(new QTabWidget(ownPage()), QStringLiteral("SSTab2"));
@@ -105,6 +110,7 @@ WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
         RText1[i]->hide();
     }
     m_references = std::make_unique<ReferenceViews>(*RText1[0], *RText1[1], *RText1[2], *Rtext3);
+    printing = new WorkAreaPreview(*this);
     createMenu();
     SSTab2->installEventFilter(this);
     VSGd1->installEventFilter(this);

@@ -139,6 +139,18 @@ void PreviewDocument::printText(const QString &text)
     m_x = m_margins.left();
 }
 
+void PreviewDocument::printLine(const QString &text)
+{
+    ensureOpen();
+    const QFont font = twipsFont(m_font);
+    const QFontMetricsF metrics(font, twipsDevice());
+    if (!text.isEmpty())
+        addOp(TextOp{QPointF(m_x, m_y + metrics.ascent()), text, font, m_textColor,
+                     QRectF(m_x, m_y, metrics.horizontalAdvance(text), metrics.lineSpacing())});
+    m_y += metrics.lineSpacing();
+    m_x = m_margins.left();
+}
+
 void PreviewDocument::drawLine(qreal x1, qreal y1, qreal x2, qreal y2)
 {
     ensureOpen();

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 
+#include "app/SafeWrite.h"
 #include "components/preview/PreviewPage.h"
 
 class QPagedPaintDevice;
@@ -74,10 +75,17 @@ public:
     void newPage();
     bool isOpen() const { return m_open; }
 
+    // What the document is, e.g. "Status Report": the PDF title and the start of a suggested file name.
+    QString title() const { return m_title; }
+    void setTitle(const QString &title) { m_title = title; }
+
     // Prints each line of `text` at the current position and moves down one line per line printed, back
     // to the left margin. A line too long for the right margin wraps under its start; a line that would
     // cross the bottom margin goes to the top of a new page.
     void printText(const QString &text);
+    // Prints `text` as one line at the current position, neither wrapped nor moved to a new page, and
+    // moves down one line, back to the left margin. For callers that lay out their own pages.
+    void printLine(const QString &text);
     // A straight line in the line colour.
     void drawLine(qreal x1, qreal y1, qreal x2, qreal y2);
     // Flows a formatted block between the margins from the current vertical position over as many pages
@@ -92,8 +100,9 @@ public:
 
     // Renders the pages (1-based, inclusive; 0 for all) to a paged device: a printer or a PDF writer.
     bool render(QPagedPaintDevice &device, int fromPage = 0, int toPage = 0) const;
-    // Writes the document as a PDF file (one blank page when it is empty).
-    bool renderPdf(const QString &path) const;
+    // Writes the document as a PDF file (one blank page when it is empty), replacing `path` only once the
+    // whole file is written.
+    WriteResult renderPdf(const QString &path) const;
     // Page `index` as an image at `dpi`, white paper.
     QImage pageImage(int index, qreal dpi) const;
 
@@ -116,5 +125,6 @@ private:
     qreal m_x = 1440;
     qreal m_y = 1440;
     bool m_open = false;
+    QString m_title;
     QList<Preview::Page> m_pages;
 };

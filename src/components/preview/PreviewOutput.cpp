@@ -1,5 +1,6 @@
 #include "components/preview/PreviewDocument.h"
 
+#include <QDir>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -54,19 +55,26 @@ bool PreviewDocument::render(QPagedPaintDevice &device, int fromPage, int toPage
     return renderList(device, m_pages.mid(from - 1, to - from + 1));
 }
 
-bool PreviewDocument::renderPdf(const QString &path) const
+WriteResult PreviewDocument::renderPdf(const QString &path) const
 {
+    const auto failed = [&path](const QString &reason) {
+        return WriteResult{false, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason)};
+    };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return failed(file.errorString());
     {
         QPdfWriter writer(&file);
         writer.setResolution(int(twipsPerInch));
         writer.setCreator(QStringLiteral("Tessarel"));
+        writer.setTitle(m_title);
         if (!renderList(writer, m_pages.isEmpty() ? QList<Page>{blankPage()} : m_pages))
-            return false;
+            return failed(file.errorString().isEmpty() ? QStringLiteral("the pages could not be drawn")
+                                                       : file.errorString());
     }
-    return file.commit();
+    if (!file.commit())
+        return failed(file.errorString());
+    return {true, {}};
 }
 
 QImage PreviewDocument::pageImage(int index, qreal dpi) const

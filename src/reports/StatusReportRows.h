@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+
+// The rows of the printed status report, one table per safeguard category.
+namespace StatusReportRows {
+
+struct Row {
+    const char *standard;      // "" for an empty cell
+    const char *section;       // null where the column has no cell in this row
+    const char *specification; // null: no cell
+    char letter;               // 'R', 'A', or 0 for no cell
+    int number;                // specification number of the status cell; 0: no cell
+    bool ruleAbove;            // a separator is drawn above the row
+};
+
+struct Table {
+    const char *heading; // upper-case category name with its trailing blank
+    const char *part;    // "164.308" …
+    QList<Row> rows;
+};
+
+// Administrative, Physical, Technical.
+const Table &table(int category);
+
+// The headings of the two boxes that close the report of all safeguards.
+const char *const requirementHeadings[] = {"ORGANIZATIONAL REQUIREMENTS ",
+                                           "POLICIES AND PROCEDURES AND DOCUMENTATION REQUIREMENTS "};
+const char *const requirementParts[] = {"164.314", "164.316"};
+
+} // namespace StatusReportRows

@@ -1,0 +1,92 @@
+#include <QFile>
+#include <QPushButton>
+
+#include "components/preview/PreviewTestSupport.h"
+#include "pagetools/PanelFixture.h"
+#include "support/SteppedClock.h"
+
+namespace {
+
+using SavePdf = PanelTest;
+
+void renderPages(SSPanel80 &panel, int pages)
+{
+    PreviewDocument &doc = panel.VSP1->document();
+    doc.discard();
+    doc.setTitle(QStringLiteral("Status Report"));
+    doc.startDoc();
+    for (int p = 1; p <= pages; ++p) {
+        if (p > 1)
+            doc.newPage();
+        doc.printText(QStringLiteral("Page marker %1").arg(p));
+    }
+    doc.endDoc();
+}
+
+} // namespace
+
+TEST_P(SavePdf, WritesEveryPageOfTheDocument)
+{
+    SteppedClock clock;
+    auto panel = makePanel(GetParam());
+    renderPages(*panel, 3);
+    const QString path = folder.file(QStringLiteral("report.pdf"));
+    dialogs.answerFileName(path);
+
+    command(*panel, 5)->click();
+
+    EXPECT_EQ(command(*panel, 5)->text(), QString::fromUtf8("Save as P&DF\u2026"));
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1);
+    EXPECT_TRUE(dialogs.fileDialogs[0].save);
+    EXPECT_TRUE(dialogs.fileDialogs[0].path.endsWith(QStringLiteral("/Status Report 2026-12-08.pdf")));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    ASSERT_TRUE(QFile::exists(path));
+    const QString text = pdfText(path);
+    if (text.isNull())
+        GTEST_SKIP() << "pdftotext is not installed";
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 3);
+    for (int p = 0; p < 3; ++p)
+        EXPECT_TRUE(pages[p].contains(QStringLiteral("Page marker %1").arg(p + 1))) << p;
+}
+
+TEST_P(SavePdf, CancelledDialogWritesNothing)
+{
+    auto panel = makePanel(GetParam());
+    renderPages(*panel, 1);
+    command(*panel, 5)->click();
+    EXPECT_EQ(dialogs.fileDialogs.size(), 1);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST_P(SavePdf, FailedWriteIsReportedAndChangesNothing)
+{
+    auto panel = makePanel(GetParam());
+    renderPages(*panel, 2);
+    // A file stands where the folder should be, which no user, root included, can write into.
+    folder.write(QStringLiteral("notafolder"), "kept");
+    const QString path = folder.file(QStringLiteral("notafolder/report.pdf"));
+    dialogs.answerFileName(path);
+
+    command(*panel, 5)->click();
+
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].caption, "Save as PDF");
+    EXPECT_EQ(dialogs.messages[0].style, Dialogs::OkOnly + Dialogs::Critical);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QDir::toNativeSeparators(path)));
+    EXPECT_EQ(folder.read(QStringLiteral("notafolder")), "kept");
+    EXPECT_EQ(panel->VSP1->document().pageCount(), 2);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"notafolder"});
+}
+
+TEST(SavePdfName, SuggestionIsTheTitleAndDateWithoutUnsafeCharacters)
+{
+    const QDate day(2026, 12, 8);
+    EXPECT_EQ(SSPanel80::suggestedPdfName(QStringLiteral("Status Report"), day), "Status Report 2026-12-08.pdf");
+    EXPECT_EQ(SSPanel80::suggestedPdfName(QStringLiteral("Authorization and/or: Supervision"), day),
+              "Authorization and-or- Supervision 2026-12-08.pdf");
+    EXPECT_EQ(SSPanel80::suggestedPdfName(QString(), day), "Report 2026-12-08.pdf");
+}
+
+TESSAREL_ALL_PANELS(SavePdf);

@@ -1,0 +1,202 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/HINFO1.h"
+#include "components/preview/PrintPreview.h"
+#include "components/preview/PreviewTestSupport.h"
+#include "components/richtext/RichTextBox.h"
+#include "pagetools/PreviewPanel.h"
+#include "pagetools/PrinterSettings.h"
+#include "pagetools/WorkAreaPreview.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+#include "workarea/WorkArea1.h"
+
+namespace {
+
+const QString sectionSign = QStringLiteral("\u00a7");
+
+// The work area shown in a fresh program folder, its preview panel driven as the user would.
+class WorkAreaPrinting : public ::testing::Test
+{
+protected:
+    WorkAreaPrinting()
+    {
+        HINFO1::reset();
+        PrinterSettings::reset();
+        w.resize(800, 600);
+        w.show();
+    }
+    ~WorkAreaPrinting() override { PrinterSettings::reset(); }
+
+    SSPanel80 &panel() { return *w.previewPanel; }
+    QCheckBox *box(int i) { return panel().SSCheck80.at(i); }
+    QList<bool> checks()
+    {
+        QList<bool> on;
+        for (QCheckBox *b : panel().SSCheck80)
+            on.append(b->isChecked());
+        return on;
+    }
+    QString documentText()
+    {
+        QStringList pages;
+        const PreviewDocument &doc = panel().VSP1->document();
+        for (int p = 0; p < doc.pageCount(); ++p)
+            pages.append(pageText(doc.page(p)));
+        return pages.join(QLatin1Char(' '));
+    }
+    void openItem(int category, int tab)
+    {
+        w.SSTab2->setCurrentIndex(category);
+        w.innerTabs[category - 1]->setCurrentIndex(tab);
+    }
+
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    WorkArea1 w{nullptr};
+};
+
+} // namespace
+
+TEST_F(WorkAreaPrinting, StatusModeOpensOnTheChosenCategory)
+{
+    w.SSOption1[1]->click();
+    ASSERT_TRUE(w.SSCommand3->isEnabled());
+    ASSERT_TRUE(w.mOPrint->isEnabled());
+    w.SSCommand3->click();
+
+    EXPECT_TRUE(panel().isVisible());
+    EXPECT_TRUE(w.printing->statusMode());
+    EXPECT_EQ(box(0)->text(), "All Safeguards");
+    EXPECT_EQ(box(3)->text(), "Technical Safeguards");
+    EXPECT_TRUE(box(3)->isVisible());
+    EXPECT_EQ(checks(), QList<bool>({false, false, true, false}));
+    EXPECT_EQ(panel().Panel3D80[0]->text(), " Times New Roman");
+    EXPECT_EQ(panel().Panel3D80[1]->text(), " 10");
+    EXPECT_EQ(panel().Panel3D80[2]->text(), "Portrait");
+    EXPECT_EQ(panel().fontSample->font().family(), "Times New Roman");
+    EXPECT_FALSE(panel().SSCommand80[0]->isEnabled());
+    EXPECT_FALSE(panel().SSCommand80[1]->isEnabled());
+    EXPECT_TRUE(documentText().contains("PHYSICAL SAFEGUARDS " + sectionSign + "164.310"));
+    EXPECT_FALSE(documentText().contains("ADMINISTRATIVE"));
+}
+
+TEST_F(WorkAreaPrinting, AllSafeguardsAndSingleCategoriesExcludeEachOther)
+{
+    w.SSCommand3->click();
+    box(0)->click();
+    EXPECT_EQ(checks(), QList<bool>({true, false, false, false}));
+    EXPECT_TRUE(documentText().contains("ORGANIZATIONAL REQUIREMENTS"));
+    EXPECT_TRUE(documentText().contains("TECHNICAL SAFEGUARDS"));
+
+    box(2)->click();
+    box(3)->click();
+    EXPECT_EQ(checks(), QList<bool>({false, false, true, true}));
+    EXPECT_FALSE(documentText().contains("ORGANIZATIONAL REQUIREMENTS"));
+    EXPECT_TRUE(documentText().contains("TECHNICAL SAFEGUARDS"));
+
+    box(0)->click();
+    EXPECT_EQ(checks(), QList<bool>({true, false, false, false}));
+    box(0)->click();
+    EXPECT_EQ(checks(), QList<bool>({false, false, false, false}));
+    EXPECT_TRUE(documentText().isEmpty());
+}
+
+TEST_F(WorkAreaPrinting, StatusChosenInTheWindowIsInTheNextReport)
+{
+    openItem(1, 2);
+    w.Combo1->setCurrentIndex(w.Combo1->findText(QStringLiteral("Review")));
+    emit w.Combo1->activated(w.Combo1->currentIndex());
+    w.SSTab2->setCurrentIndex(0);
+    w.SSCommand3->click();
+    const PreviewDocument &doc = panel().VSP1->document();
+    int reviews = 0;
+    for (const Preview::TextOp &t : textOps(doc.page(0)))
+        reviews += t.text == QStringLiteral("Review");
+    EXPECT_EQ(reviews, 1);
+}
+
+TEST_F(WorkAreaPrinting, EntryModePrintsTheEntryAsFormatted)
+{
+    openItem(1, 0);
+    w.SSOption4->click();
+    w.Rtext3->setText(QStringLiteral("Plain line\r\nRed bold line"));
+    w.Rtext3->setSelStart(11);
+    w.Rtext3->setSelLength(13);
+    w.Rtext3->setSelColor(Qt::red);
+    w.Rtext3->setSelBold(true);
+    w.SSCommand5->click();
+
+    EXPECT_FALSE(w.printing->statusMode());
+    EXPECT_EQ(box(1)->text(), "Comments/Notes");
+    EXPECT_EQ(box(2)->text(), "Policies && Procedures");
+    EXPECT_EQ(checks().mid(0, 3), QList<bool>({false, true, false}));
+    EXPECT_FALSE(box(0)->isEnabled());
+    EXPECT_TRUE(box(1)->isEnabled());
+    EXPECT_FALSE(box(3)->isVisible());
+    EXPECT_FALSE(panel().SSCommand80[0]->isEnabled());
+    EXPECT_TRUE(panel().SSCommand80[1]->isEnabled());
+    EXPECT_EQ(w.printing->suppressNextClick, 0);
+
+    const auto texts = textOps(panel().VSP1->document().page(0));
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[1].text, "Red bold line");
+    EXPECT_EQ(texts[1].colour, QColor(Qt::red));
+    EXPECT_TRUE(texts[1].font.bold());
+    EXPECT_FALSE(texts[0].font.bold());
+    EXPECT_EQ(texts[0].font.family(), QFont(QStringLiteral("Times New Roman")).family());
+    EXPECT_EQ(panel().VSP1->document().page(0).margins, QMarginsF(350, 300, 350, 100));
+
+    // A click on the one enabled option keeps the entry printed.
+    box(1)->click();
+    EXPECT_TRUE(box(1)->isChecked());
+    EXPECT_EQ(textOps(panel().VSP1->document().page(0)).size(), 2);
+}
+
+TEST_F(WorkAreaPrinting, ReferenceModeBuildsFromTheCheckedTexts)
+{
+    openItem(1, 14);
+    w.SSOption2->click();
+    const QString shown = w.Rtext3->Text();
+    w.SSCommand5->click();
+
+    EXPECT_EQ(box(0)->text(), "Implementation specification");
+    EXPECT_EQ(box(2)->text(), "Additional Comments");
+    EXPECT_EQ(checks().mid(0, 3), QList<bool>({false, true, false}));
+    EXPECT_TRUE(box(0)->isEnabled() && box(2)->isEnabled());
+    EXPECT_TRUE(panel().SSCommand80[0]->isEnabled());
+    EXPECT_EQ(panel().Panel3D80[0]->text(), " Times New Roman");
+    EXPECT_EQ(panel().Panel3D80[1]->text(), " 12");
+    const QString references = documentText();
+    EXPECT_TRUE(references.contains(QStringLiteral("References in Rule:")));
+    EXPECT_FALSE(references.contains(QStringLiteral("Implementation Specification:")));
+
+    box(0)->click();
+    box(2)->click();
+    const QString all = documentText();
+    EXPECT_LT(all.indexOf(QStringLiteral("Implementation Specification:")),
+              all.indexOf(QStringLiteral("References in Rule:")));
+    EXPECT_LT(all.indexOf(QStringLiteral("References in Rule:")),
+              all.indexOf(QStringLiteral("Additional Information:")));
+    EXPECT_EQ(w.Rtext3->Text(), shown) << "the report leaves the shown text alone";
+
+    // A new printer font re-renders the report in it.
+    dialogs.answerFont(QFont(QStringLiteral("Courier New"), 9));
+    panel().SSCommand80[0]->click();
+    const auto texts = textOps(panel().VSP1->document().page(0));
+    ASSERT_FALSE(texts.isEmpty());
+    EXPECT_EQ(texts[0].font.family(), QFont(QStringLiteral("Courier New")).family());
+
+    box(0)->click();
+    box(1)->click();
+    box(2)->click();
+    EXPECT_TRUE(documentText().isEmpty());
+}
