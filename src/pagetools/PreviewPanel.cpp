@@ -114,11 +114,15 @@ void SSPanel80::createControls()
     const QStringList commands{QStringLiteral("Printer &Font"), QStringLiteral("&Page Setup"),
                                QStringLiteral("&Cancel"), QStringLiteral("C&opy Current Page"),
                                QStringLiteral("&Print"), QStringLiteral("Save as P&DF…")};
+    // Two commands a row, so the column fits a small screen.
+    auto *commandGrid = new QGridLayout;
+    commandGrid->setSpacing(4);
     for (int i = 0; i < commands.size(); ++i) {
         SSCommand80.append(button(m_column, arrayName("SSCommand80", i), commands[i]));
         connect(SSCommand80[i], &QPushButton::clicked, this, [this, i] { SSCommand80_Click(i); });
-        column->addWidget(SSCommand80[i]);
+        commandGrid->addWidget(SSCommand80[i], i / 2, i % 2);
     }
+    column->addLayout(commandGrid);
     column->addStretch();
 }
 

@@ -33,6 +33,9 @@ protected:
         PrinterSettings::reset();
         w.resize(800, 600);
         w.show();
+        // The first activation shows the overview; everything after it is the user's.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        QCoreApplication::processEvents();
     }
     ~WorkAreaPrinting() override { PrinterSettings::reset(); }
 

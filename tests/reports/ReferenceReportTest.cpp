@@ -30,7 +30,9 @@ struct Report
         font.name = QStringLiteral("Courier New");
         font.size = 11;
         font.colour = Qt::darkGreen;
+        PrinterSettings::setMargins(350, 300, 350, 100);
     }
+    ~Report() { PrinterSettings::reset(); }
     void build(const ReferenceReport::Options &options, int category = passwordCategory, int tab = passwordTab)
     {
         report.build(category, tab, options, font, doc);
