@@ -45,7 +45,9 @@ QGroupBox *frame(QWidget *parent, const QString &name, const QString &title)
 {
     auto *f = new QGroupBox(title, parent);
     f->setObjectName(name);
-    new QVBoxLayout(f);
+    auto *column = new QVBoxLayout(f);
+    column->setContentsMargins(8, 2, 8, 2);
+    column->setSpacing(2);
     return f;
 }
 
