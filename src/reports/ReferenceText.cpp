@@ -3,23 +3,13 @@
 #include <QHash>
 #include <optional>
 
+#include "components/richtext/PlainText.h"
 #include "reports/ReferenceBox.h"
 #include "reports/RuleAmendments.h"
 
 namespace ReferenceText {
 
 namespace {
-
-QString trimmedBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
 
 // Appends text and marks, counting positions as the boxes do.
 class MarkedWriter
@@ -53,7 +43,7 @@ QString build(const char *label, const std::vector<ReferenceTable::Line> &lines)
     QString text = QString::fromUtf8(label) + separator;
     for (const ReferenceTable::Line &line : lines)
         text += separator + ReferenceTable::lineText(line);
-    return trimmedBlanks(text);
+    return PlainText::trimmedBlanks(text);
 }
 
 MarkedText markedRuleText(int number)

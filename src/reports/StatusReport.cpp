@@ -1,6 +1,7 @@
 #include "reports/StatusReport.h"
 
 #include "components/preview/PreviewDocument.h"
+#include "components/richtext/PlainText.h"
 
 namespace {
 
@@ -232,12 +233,5 @@ QString StatusReport::status(int number) const
 {
     if (number <= 0 || number >= int(m_statuses.size()))
         return {};
-    const QString &text = m_statuses[std::size_t(number)];
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
+    return PlainText::trimmedBlanks(m_statuses[std::size_t(number)]);
 }

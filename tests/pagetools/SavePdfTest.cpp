@@ -50,16 +50,6 @@ TEST_P(SavePdf, WritesEveryPageOfTheDocument)
         EXPECT_TRUE(pages[p].contains(QStringLiteral("Page marker %1").arg(p + 1))) << p;
 }
 
-TEST_P(SavePdf, CancelledDialogWritesNothing)
-{
-    auto panel = makePanel(GetParam());
-    renderPages(*panel, 1);
-    command(*panel, 5)->click();
-    EXPECT_EQ(dialogs.fileDialogs.size(), 1);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
-}
-
 TEST_P(SavePdf, FailedWriteIsReportedAndChangesNothing)
 {
     auto panel = makePanel(GetParam());

@@ -14,6 +14,17 @@ QString normaliseLineBreaks(const QString &text)
     return result;
 }
 
+QString trimmedBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
 void mapDocumentCharacters(QString &text)
 {
     for (QChar &c : text) {

@@ -12,6 +12,9 @@ namespace PlainText {
 // CR LF and lone CR become LF, so that assigned text gives one paragraph per line.
 QString normaliseLineBreaks(const QString &text);
 
+// `text` without leading and trailing blanks; other white space stays.
+QString trimmedBlanks(const QString &text);
+
 // The selected characters of `cursor`, with the same one-character line breaks.
 QString selectedText(const QTextCursor &cursor);
 
