@@ -29,9 +29,9 @@ void SSPanel80::savePdfClicked()
     if (!path.isEmpty()) {
         const WriteResult written = doc.renderPdf(path);
         if (!written)
-            Dialogs::current().messageBox(QStringLiteral("The preview could not be saved as a PDF file.\r\r") +
-                                              written.error,
-                                          Dialogs::OkOnly + Dialogs::Critical, QStringLiteral("Save as PDF"));
+            Dialogs::current().messageBox(
+                QStringLiteral("The preview could not be saved as a PDF file.\r\r") + written.error,
+                Dialogs::OkOnly + Dialogs::Critical, QStringLiteral("Save as PDF"));
     }
     SSCommand80[2]->setFocus();
 }

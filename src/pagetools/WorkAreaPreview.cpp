@@ -27,9 +27,7 @@ constexpr int statusFontSize = 10;
 } // namespace
 
 WorkAreaPreview::WorkAreaPreview(WorkArea1 &window)
-    : QObject(&window),
-      m_window(window),
-      m_panel(*window.previewPanel),
+    : QObject(&window), m_window(window), m_panel(*window.previewPanel),
       m_views(std::make_unique<ReferenceViews>(*window.RText1[0], *window.RText1[1], *window.RText1[2],
                                                *window.Rtext3)),
       m_report(std::make_unique<ReferenceReport>(m_views->producer(), m_views->buffers()))
@@ -56,8 +54,8 @@ void WorkAreaPreview::SSCommand3_Click()
     suppressNextClick = 0;
     m_panel.SSCommand80[0]->setEnabled(false);
     m_panel.SSCommand80[1]->setEnabled(false);
-    setCaptions({allSafeguards, QStringLiteral("Administrative Safeguards"), QStringLiteral("Physical Safeguards"),
-                 QStringLiteral("Technical Safeguards")});
+    setCaptions({allSafeguards, QStringLiteral("Administrative Safeguards"),
+                 QStringLiteral("Physical Safeguards"), QStringLiteral("Technical Safeguards")});
     for (int i = 0; i < 4; ++i) {
         m_panel.SSCheck80[i]->setEnabled(true);
         setChecked(i, false);
@@ -89,8 +87,9 @@ void WorkAreaPreview::SSCommand5_Click()
     PrinterSettings::setMargins(350, 300, 350, 100);
 
     const QList<QRadioButton *> entries{m_window.SSOption3, m_window.SSOption4, m_window.SSOption5};
-    const int entry = int(std::find_if(entries.begin(), entries.end(), [](auto *o) { return o->isChecked(); }) -
-                          entries.begin());
+    const int entry =
+        int(std::find_if(entries.begin(), entries.end(), [](auto *o) { return o->isChecked(); }) -
+            entries.begin());
     if (entry < 3) {
         setCaptions({QStringLiteral("Action Taken"), QStringLiteral("Comments/Notes"),
                      QStringLiteral("Policies && Procedures")});
@@ -102,7 +101,8 @@ void WorkAreaPreview::SSCommand5_Click()
         m_panel.SSCheck80[entry]->setEnabled(true);
         setChecked(entry, true);
         static const char *const kinds[] = {"Action Taken", "Comments/Notes", "Policies & Procedures"};
-        m_panel.VSP1->document().setTitle(QString::fromLatin1(kinds[entry]) + QStringLiteral(" - ") + itemName());
+        m_panel.VSP1->document().setTitle(QString::fromLatin1(kinds[entry]) + QStringLiteral(" - ") +
+                                          itemName());
         QCoreApplication::processEvents();
         m_panel.open();
         printEntry();
@@ -225,7 +225,8 @@ QString WorkAreaPreview::itemName() const
 
 bool WorkAreaPreview::entryShown() const
 {
-    return m_window.SSOption3->isChecked() || m_window.SSOption4->isChecked() || m_window.SSOption5->isChecked();
+    return m_window.SSOption3->isChecked() || m_window.SSOption4->isChecked() ||
+           m_window.SSOption5->isChecked();
 }
 
 void WorkAreaPreview::setCaptions(const QStringList &captions)

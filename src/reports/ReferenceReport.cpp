@@ -18,8 +18,8 @@ ReferenceReport::ReferenceReport(ReferenceProducer &producer, const std::array<R
 {
 }
 
-void ReferenceReport::build(int category, int tab, const Options &options, const PrinterSettings::PrinterFont &font,
-                            PreviewDocument &document)
+void ReferenceReport::build(int category, int tab, const Options &options,
+                            const PrinterSettings::PrinterFont &font, PreviewDocument &document)
 {
     fillMissing(category, tab);
     assemble(options);

@@ -5,13 +5,13 @@
 
 namespace {
 
-constexpr qreal edge = 100;         // box edges from the paper's sides
-constexpr qreal ruleGap = 30;       // below a rule, before text
-constexpr qreal headerGap = 100;    // below the header row
-constexpr qreal tableGap = 60;      // between one box and the next
-constexpr qreal legendGap = 100;    // between the last box and the legend
-constexpr qreal firstLine = 700;    // below the top margin, where the report starts
-constexpr qreal drawnMark = 200;    // a table bottom above this means a table is in the document
+constexpr qreal edge = 100;      // box edges from the paper's sides
+constexpr qreal ruleGap = 30;    // below a rule, before text
+constexpr qreal headerGap = 100; // below the header row
+constexpr qreal tableGap = 60;   // between one box and the next
+constexpr qreal legendGap = 100; // between the last box and the legend
+constexpr qreal firstLine = 700; // below the top margin, where the report starts
+constexpr qreal drawnMark = 200; // a table bottom above this means a table is in the document
 
 const QString sectionSign = QStringLiteral("\u00a7");
 
@@ -73,7 +73,8 @@ void StatusReport::drawTable(const StatusReportRows::Table &table)
     m_doc.setCurrentY(m_doc.currentY() + ruleGap);
     m_doc.setFontBold(true);
     m_doc.setFontSize(10);
-    printCentred(QString::fromLatin1(table.heading) + sectionSign + QString::fromLatin1(table.part), m_width / 2);
+    printCentred(QString::fromLatin1(table.heading) + sectionSign + QString::fromLatin1(table.part),
+                 m_width / 2);
     m_doc.setFontBold(false);
     m_headingBottom = m_doc.currentY();
     rule();
@@ -133,7 +134,9 @@ void StatusReport::printHeaderRow()
 // One line of every column; a cell the column lacks is left out, an empty one printed as a blank.
 void StatusReport::printRow(const StatusReportRows::Row &row)
 {
-    const auto cell = [](const char *text) { return *text ? QString::fromLatin1(text) : QStringLiteral(" "); };
+    const auto cell = [](const char *text) {
+        return *text ? QString::fromLatin1(text) : QStringLiteral(" ");
+    };
     const qreal top = m_doc.currentY();
     const auto at = [this, top](const QString &text, qreal x, bool centred) {
         m_doc.setCurrentY(top);

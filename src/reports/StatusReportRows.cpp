@@ -16,8 +16,8 @@ const Table administrative{
         {"Workforce Security", "164.308(a)(3)", "Authorization and/or Supervision", 'A', 6, true},
         {"", "", "Workforce Clearance Procedure", 'A', 7, false},
         {"", "", "Termination Procedures", 'A', 8, false},
-        {"Information Access Management", "164.308(a)(4)", "Isolating Health Care Clearinghouse Function", 'R', 9,
-         true},
+        {"Information Access Management", "164.308(a)(4)", "Isolating Health Care Clearinghouse Function",
+         'R', 9, true},
         {"", "", "Access Authorization", 'A', 10, false},
         {"", "", "Access Establishment and Modification", 'A', 11, false},
         {"Security Awareness and Training", "164.308(a)(5)", "Security Reminders", 'A', 12, true},
@@ -31,7 +31,8 @@ const Table administrative{
         {"", "", "Testing and Revision Procedure", 'A', 20, false},
         {"", "", "Applications and Data Criticality Analysis", 'A', 21, false},
         {"Evaluation", "164.308(a)(8)", "", 'R', 22, true},
-        {"Business Associate Contracts And", "164.308(b)(1)", "Written Contract or Other Arrangements", 'R', 23, true},
+        {"Business Associate Contracts And", "164.308(b)(1)", "Written Contract or Other Arrangements", 'R',
+         23, true},
         {"Other Arrangements", nullptr, nullptr, 0, 0, false},
     }};
 
@@ -50,19 +51,20 @@ const Table physical{"PHYSICAL SAFEGUARDS ",
                          {"", nullptr, "Data Backup and Storage", 'A', 33, false},
                      }};
 
-const Table technical{"TECHNICAL SAFEGUARDS ",
-                      "164.312",
-                      {
-                          {"Access Control", "164.312(a)(1)", "Unique User Identification", 'R', 34, true},
-                          {"", "", "Emergency Access Procedure", 'R', 35, false},
-                          {"", "", "Automatic Logoff", 'A', 36, false},
-                          {"", "", "Encryption and Decryption", 'A', 37, false},
-                          {"Audit Controls", "164.312(b)", "", 'R', 38, true},
-                          {"Integrity", "164.312(c)(1)", "Mechanism to Authenticate Electronic PHI", 'A', 39, true},
-                          {"Person or entity Authentication", "164.312(d)", "", 'R', 40, true},
-                          {"Transmission Security", "164.312(e)(1)", "Integrity Controls", 'A', 41, true},
-                          {"", nullptr, "Encryption", 'A', 42, false},
-                      }};
+const Table technical{
+    "TECHNICAL SAFEGUARDS ",
+    "164.312",
+    {
+        {"Access Control", "164.312(a)(1)", "Unique User Identification", 'R', 34, true},
+        {"", "", "Emergency Access Procedure", 'R', 35, false},
+        {"", "", "Automatic Logoff", 'A', 36, false},
+        {"", "", "Encryption and Decryption", 'A', 37, false},
+        {"Audit Controls", "164.312(b)", "", 'R', 38, true},
+        {"Integrity", "164.312(c)(1)", "Mechanism to Authenticate Electronic PHI", 'A', 39, true},
+        {"Person or entity Authentication", "164.312(d)", "", 'R', 40, true},
+        {"Transmission Security", "164.312(e)(1)", "Integrity Controls", 'A', 41, true},
+        {"", nullptr, "Encryption", 'A', 42, false},
+    }};
 
 } // namespace
 

@@ -5,7 +5,8 @@
 // The rows of the printed status report, one table per safeguard category.
 namespace StatusReportRows {
 
-struct Row {
+struct Row
+{
     const char *standard;      // "" for an empty cell
     const char *section;       // null where the column has no cell in this row
     const char *specification; // null: no cell
@@ -14,7 +15,8 @@ struct Row {
     bool ruleAbove;            // a separator is drawn above the row
 };
 
-struct Table {
+struct Table
+{
     const char *heading; // upper-case category name with its trailing blank
     const char *part;    // "164.308" …
     QList<Row> rows;

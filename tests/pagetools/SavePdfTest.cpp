@@ -73,7 +73,8 @@ TEST_P(SavePdf, FailedWriteIsReportedAndChangesNothing)
 TEST(SavePdfName, SuggestionIsTheTitleAndDateWithoutUnsafeCharacters)
 {
     const QDate day(2026, 12, 8);
-    EXPECT_EQ(SSPanel80::suggestedPdfName(QStringLiteral("Status Report"), day), "Status Report 2026-12-08.pdf");
+    EXPECT_EQ(SSPanel80::suggestedPdfName(QStringLiteral("Status Report"), day),
+              "Status Report 2026-12-08.pdf");
     EXPECT_EQ(SSPanel80::suggestedPdfName(QStringLiteral("Authorization and/or: Supervision"), day),
               "Authorization and-or- Supervision 2026-12-08.pdf");
     EXPECT_EQ(SSPanel80::suggestedPdfName(QString(), day), "Report 2026-12-08.pdf");

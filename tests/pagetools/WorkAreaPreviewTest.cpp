@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "app/HINFO1.h"
-#include "components/preview/PrintPreview.h"
 #include "components/preview/PreviewTestSupport.h"
+#include "components/preview/PrintPreview.h"
 #include "components/richtext/RichTextBox.h"
 #include "pagetools/PreviewPanel.h"
 #include "pagetools/PrinterSettings.h"
@@ -26,7 +26,7 @@ const QString sectionSign = QStringLiteral("\u00a7");
 // The work area shown in a fresh program folder, its preview panel driven as the user would.
 class WorkAreaPrinting : public ::testing::Test
 {
-protected:
+  protected:
     WorkAreaPrinting()
     {
         HINFO1::reset();

@@ -2,12 +2,12 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
+#include "HighlightedRuns.h"
 #include "components/preview/PreviewDocument.h"
 #include "components/preview/PreviewTestSupport.h"
 #include "reports/DocumentReferenceBox.h"
 #include "reports/ReferenceReport.h"
 #include "reports/ReferenceText.h"
-#include "HighlightedRuns.h"
 
 namespace {
 
@@ -33,7 +33,8 @@ struct Report
         PrinterSettings::setMargins(350, 300, 350, 100);
     }
     ~Report() { PrinterSettings::reset(); }
-    void build(const ReferenceReport::Options &options, int category = passwordCategory, int tab = passwordTab)
+    void build(const ReferenceReport::Options &options, int category = passwordCategory,
+               int tab = passwordTab)
     {
         report.build(category, tab, options, font, doc);
     }
@@ -98,13 +99,14 @@ TEST(ReferenceReport, SeveralTextsJoinWithBlankLinesAndMissingOnesAreProduced)
     Report r;
     r.buffers[1].setText(QStringLiteral("References shown in the window."));
     r.build({true, true, true});
-    EXPECT_EQ(r.text(), normalised(ReferenceText::ruleText(15) + "\r\n\r\n" + "References shown in the window." +
-                                   "\r\n\r\n" + ReferenceText::additionalInformation(15)));
+    const QString ruleText = ReferenceText::markedRuleText(15).text;
+    const QString additional = ReferenceText::additionalInformation(15);
+    EXPECT_EQ(r.text(), normalised(ruleText + "\r\n\r\n" + "References shown in the window." + "\r\n\r\n" +
+                                   additional));
 
     Report twoOnly;
     twoOnly.build({true, false, true});
-    EXPECT_EQ(twoOnly.text(),
-              normalised(ReferenceText::ruleText(15) + "\r\n\r\n" + ReferenceText::additionalInformation(15)));
+    EXPECT_EQ(twoOnly.text(), normalised(ruleText + "\r\n\r\n" + additional));
 }
 
 TEST(ReferenceReport, NoOptionGivesAnEmptyDocument)

@@ -89,7 +89,8 @@ TEST(StatusReport, OneCategoryGivesTitleTableAndLegend)
     const QString text = report.pdf();
     if (text.isNull())
         GTEST_SKIP() << "pdftotext is not installed";
-    EXPECT_LT(text.indexOf("HIPAA Security Standards"), text.indexOf("PHYSICAL SAFEGUARDS " + sectionSign + "164.310"));
+    EXPECT_LT(text.indexOf("HIPAA Security Standards"),
+              text.indexOf("PHYSICAL SAFEGUARDS " + sectionSign + "164.310"));
     EXPECT_FALSE(text.contains("ADMINISTRATIVE"));
     EXPECT_FALSE(text.contains("TECHNICAL"));
     EXPECT_TRUE(text.contains("Facility Access Control"));
@@ -101,7 +102,8 @@ TEST(StatusReport, SecondTableSitsBelowTheFirstWithoutASecondTitle)
     Built report({false, true, false, true});
     EXPECT_EQ(report.count(QStringLiteral("HIPAA Security Standards")), 1);
     const Preview::TextOp *technical = report.find("TECHNICAL SAFEGUARDS " + sectionSign + "164.312");
-    const Preview::TextOp *administrative = report.find("ADMINISTRATIVE SAFEGUARDS " + sectionSign + "164.308");
+    const Preview::TextOp *administrative =
+        report.find("ADMINISTRATIVE SAFEGUARDS " + sectionSign + "164.308");
     ASSERT_TRUE(technical && administrative);
     EXPECT_FALSE(report.find("PHYSICAL SAFEGUARDS " + sectionSign + "164.310"));
     // The last rule above the technical heading is its box's top; the one before it the first table's bottom.
@@ -112,7 +114,8 @@ TEST(StatusReport, SecondTableSitsBelowTheFirstWithoutASecondTitle)
     ASSERT_GE(above.size(), 2);
     EXPECT_DOUBLE_EQ(above.last(), above[above.size() - 2] + 60);
     EXPECT_DOUBLE_EQ(technical->box.top(), above.last() + 30);
-    const Preview::TextOp *legend = report.find(QStringLiteral("      Legend:  R = Required    A = Addressable"));
+    const Preview::TextOp *legend =
+        report.find(QStringLiteral("      Legend:  R = Required    A = Addressable"));
     ASSERT_TRUE(legend);
     EXPECT_DOUBLE_EQ(legend->box.top(), report.rules().last() + 100);
     EXPECT_DOUBLE_EQ(legend->box.left(), report.doc.marginLeft());
@@ -131,7 +134,8 @@ TEST(StatusReport, AllSafeguardsAddTheRequirementBoxes)
                                "PHYSICAL SAFEGUARDS " + sectionSign + "164.310",
                                "TECHNICAL SAFEGUARDS " + sectionSign + "164.312",
                                "ORGANIZATIONAL REQUIREMENTS " + sectionSign + "164.314",
-                               "POLICIES AND PROCEDURES AND DOCUMENTATION REQUIREMENTS " + sectionSign + "164.316",
+                               "POLICIES AND PROCEDURES AND DOCUMENTATION REQUIREMENTS " + sectionSign +
+                                   "164.316",
                                QStringLiteral("      Legend:  R = Required    A = Addressable")};
     QStringList found;
     for (const auto &[page, t] : report.texts())
