@@ -11,7 +11,6 @@
 class GridBackgroundSelector;
 class QAbstractButton;
 class QButtonGroup;
-class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -21,6 +20,7 @@ class QTableWidget;
 class ReferenceViews;
 class RichTextBox;
 class SSPanel80;
+class StatusBox;
 
 // Where the report and writing-tool parts plug into the window. A button whose hook is not set stays
 // disabled.
@@ -64,7 +64,7 @@ public:
     QPushButton *SSCommand3 = nullptr, *SSCommand4 = nullptr, *SSCommand5 = nullptr, *SSCommand6 = nullptr;
     QPushButton *SSCommand7 = nullptr, *SSCommand8 = nullptr, *SSCommand9 = nullptr, *SSCommand10 = nullptr;
     QFrame *SSPanel1 = nullptr;
-    QComboBox *Combo1 = nullptr;
+    StatusBox *Combo1 = nullptr;
     RichTextBox *Rtext3 = nullptr;
     QList<RichTextBox *> RText1; // hidden buffers of the reference views
     SSPanel80 *previewPanel = nullptr;
@@ -122,6 +122,8 @@ private:
     // Entries and statuses (WorkArea1Entries.cpp).
     void selectView(QRadioButton *option);
     void applyViewState(QRadioButton *option);
+    void enableEntryCommands(bool entry);
+    bool isEntryView(const QRadioButton *option) const;
     void loadEntry();
     bool saveEntry();
     void emptyBox();
