@@ -207,6 +207,7 @@ void WorkArea1::createWorkPanel(QWidget *parent)
     Rtext3->setAccessibleName(QStringLiteral("Entry and reference text"));
     layout->addWidget(createPanelControls(), 1, 0);
     layout->addWidget(Rtext3, 1, 1);
+    layout->addWidget(m_commandRow, 2, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
 }
@@ -248,15 +249,15 @@ QWidget *WorkArea1::createPanelControls()
     SSCommand8 = button(QStringLiteral("SSCommand8"), QStringLiteral("&Font Select"), column);
     SSCommand9 = button(QStringLiteral("SSCommand9"), QStringLiteral("&Thesaurus"), column);
     SSCommand10 = button(QStringLiteral("SSCommand10"), QStringLiteral("Spell &Check"), column);
-    auto *buttons = new QGridLayout;
+    // The commands lie in one row under the text, leaving the column's height to the options.
+    m_commandRow = new QWidget(SSPanel1);
+    auto *buttons = new QHBoxLayout(m_commandRow);
+    buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(4);
-    buttons->addWidget(SSCommand5, 0, 0);
-    buttons->addWidget(SSCommand6, 0, 1);
-    buttons->addWidget(SSCommand8, 1, 0);
-    buttons->addWidget(SSCommand9, 1, 1);
-    buttons->addWidget(SSCommand10, 2, 0);
-    buttons->addWidget(SSCommand7, 2, 1);
-    v->addLayout(buttons);
+    for (QPushButton *b : {SSCommand5, SSCommand6, SSCommand8, SSCommand9, SSCommand10, SSCommand7}) {
+        b->setParent(m_commandRow);
+        buttons->addWidget(b);
+    }
     v->addStretch();
     connect(SSCommand6, &QPushButton::clicked, this, &WorkArea1::SSCommand6_Click);
     connect(SSCommand7, &QPushButton::clicked, this, &WorkArea1::SSCommand7_Click);

@@ -113,7 +113,9 @@ void RowTabBar::paintEvent(QPaintEvent *)
     for (int i : order) {
         QStyleOptionTab option;
         initStyleOption(&option, i);
+        // The base fits the caption to its own single-row layout; here every tab has room for all of it.
         option.rect = rects[i];
+        option.text = tabText(i);
         const bool first = i == 0 || rects[i - 1].y() != rects[i].y();
         const bool last = i == count() - 1 || rects[i + 1].y() != rects[i].y();
         option.position = first && last ? QStyleOptionTab::OnlyOneTab
@@ -122,6 +124,8 @@ void RowTabBar::paintEvent(QPaintEvent *)
                                         : QStyleOptionTab::Middle;
         option.selectedPosition = QStyleOptionTab::NotAdjacent;
         option.state &= ~QStyle::State_MouseOver;
+        // The style draws a current tab reaching down to the pane, which here is the next row: keep it in its row.
+        painter.setClipRect(rects[i]);
         painter.drawControl(QStyle::CE_TabBarTab, option);
     }
 }
