@@ -29,6 +29,13 @@ constexpr Swatch basicColours[] = {
     {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF}, {"White", 0xFFFFFF},
 };
 
+QCheckBox *checkBox(const QString &caption, bool checked, QWidget *parent)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setChecked(checked);
+    return box;
+}
+
 QIcon swatchIcon(const QColor &colour)
 {
     QPixmap pixmap(16, 16);
@@ -69,10 +76,8 @@ FontDialog::FontDialog(const QFont &font, const QColor &colour, int flags, QWidg
 
     auto *style = new QGroupBox(QStringLiteral("Font Style"), this);
     auto *styleRow = new QHBoxLayout(style);
-    boldBox = new QCheckBox(QStringLiteral("&Bold"), style);
-    italicBox = new QCheckBox(QStringLiteral("&Italic"), style);
-    boldBox->setChecked(font.bold());
-    italicBox->setChecked(font.italic());
+    boldBox = checkBox(QStringLiteral("&Bold"), font.bold(), style);
+    italicBox = checkBox(QStringLiteral("&Italic"), font.italic(), style);
     styleRow->addWidget(boldBox);
     styleRow->addWidget(italicBox);
     form->addRow(style);
@@ -107,10 +112,8 @@ QWidget *FontDialog::createEffects()
 {
     auto *effects = new QGroupBox(QStringLiteral("Effects"), this);
     auto *grid = new QGridLayout(effects);
-    underlineBox = new QCheckBox(QStringLiteral("&Underline"), effects);
-    strikeBox = new QCheckBox(QStringLiteral("Stri&keout"), effects);
-    underlineBox->setChecked(m_preset.underline());
-    strikeBox->setChecked(m_preset.strikeOut());
+    underlineBox = checkBox(QStringLiteral("&Underline"), m_preset.underline(), effects);
+    strikeBox = checkBox(QStringLiteral("Stri&keout"), m_preset.strikeOut(), effects);
     grid->addWidget(underlineBox, 0, 0, 1, 4);
     grid->addWidget(strikeBox, 0, 4, 1, 4);
     auto *colourLabel = new QLabel(QStringLiteral("Colour:"), effects);
