@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -19,7 +20,10 @@ public:
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
+    QLabel *Image1 = nullptr;
     QLabel *Image2 = nullptr;
+    QFrame *SSPanel1 = nullptr;
+    QFrame *Line1 = nullptr;
     QPushButton *Command1 = nullptr;
     QMenu *mO = nullptr;
 
@@ -31,5 +35,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void createControls();
+    void fillLabel1();
     void Form_Load(QWidget *startScreen);
 };

@@ -1,6 +1,6 @@
 #include "app/AreaTabs.h"
 
-#include <QTabWidget>
+#include "components/tabs/TabStrip.h"
 
 namespace AreaTabs {
 
@@ -12,8 +12,9 @@ QStringList captions()
 
 QTabWidget *create(QWidget *parent)
 {
-    auto *strip = new QTabWidget(parent);
+    auto *strip = new TabStrip(parent);
     strip->setObjectName(QStringLiteral("SSTab1"));
+    strip->setAccessibleName(QStringLiteral("Areas"));
     const QStringList names = captions();
     for (int i = 0; i < names.size(); ++i) {
         auto *page = new QWidget(strip);

@@ -24,15 +24,10 @@ AreaWindow::AreaWindow(int ownArea, const QString &caption, QWidget *startScreen
     m_layout->setMenuBar(m_menuBar);
     mO = m_menuBar->addMenu(QStringLiteral("&Options"));
     mO->setObjectName(QStringLiteral("mO"));
-    mH = m_menuBar->addMenu(QStringLiteral("&Help"));
+    // A command of the menu bar itself: a click opens the help at once, with no empty menu left open.
+    mH = m_menuBar->addAction(QStringLiteral("&Help"));
     mH->setObjectName(QStringLiteral("mH"));
-    // A menu without items still answers a click: open the help at the window's topic.
-    connect(mH, &QMenu::aboutToShow, this, [this] {
-        if (mH->isEmpty()) {
-            mH->hide();
-            mH_Click();
-        }
-    });
+    connect(mH, &QAction::triggered, this, &AreaWindow::mH_Click);
 
     SSTab1 = AreaTabs::create(this);
     m_layout->addWidget(SSTab1);

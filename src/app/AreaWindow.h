@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class KeyPreview;
+class QAction;
 class QKeyEvent;
 class QMenu;
 class QMenuBar;
@@ -21,7 +22,7 @@ public:
 
     QTabWidget *SSTab1 = nullptr;
     QMenu *mO = nullptr;
-    QMenu *mH = nullptr;
+    QAction *mH = nullptr;
 
     int ownArea() const { return m_ownArea; }
     // The page of the window's own tab, which holds its contents.

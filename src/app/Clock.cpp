@@ -1,6 +1,7 @@
 #include "app/Clock.h"
 
-#include <QThread>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace {
 
@@ -8,7 +9,12 @@ class SystemClock : public Clock
 {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
-    void sleep(int ms) override { QThread::msleep(static_cast<unsigned long>(ms)); }
+    void sleep(int ms) override
+    {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
 };
 
 Clock *installed = nullptr;

@@ -8,7 +8,7 @@ class Clock
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
-    // Waits about `ms` milliseconds without processing window events.
+    // Waits about `ms` milliseconds, idle, while pending events run: the program keeps answering.
     virtual void sleep(int ms) = 0;
 
     static Clock &current();

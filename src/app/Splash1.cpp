@@ -4,38 +4,14 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
-#include <QThread>
 #include <QVBoxLayout>
 
+#include "app/Emblem.h"
 #include "app/HINFO1.h"
 #include "app/Product.h"
 
 namespace {
-
-// The splash's emblem: a shield with a check mark.
-QPixmap emblem(int size, const QColor &colour)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath shield;
-    const qreal s = size;
-    shield.moveTo(s * 0.5, s * 0.06);
-    shield.lineTo(s * 0.88, s * 0.2);
-    shield.cubicTo(s * 0.88, s * 0.62, s * 0.7, s * 0.82, s * 0.5, s * 0.95);
-    shield.cubicTo(s * 0.3, s * 0.82, s * 0.12, s * 0.62, s * 0.12, s * 0.2);
-    shield.closeSubpath();
-    p.setPen(QPen(colour.darker(160), s * 0.04));
-    p.setBrush(colour);
-    p.drawPath(shield);
-    p.setPen(QPen(Qt::white, s * 0.08, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF({QPointF(s * 0.32, s * 0.5), QPointF(s * 0.46, s * 0.64), QPointF(s * 0.7, s * 0.36)}));
-    return pixmap;
-}
 
 QLabel *picture(QWidget *parent, const QString &name, const QPixmap &pixmap)
 {
@@ -105,11 +81,7 @@ int Splash1::run()
 {
     show();
     raise();
-    // Let the window appear and paint before the pauses, which process no events.
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::processEvents();
-        QThread::msleep(10);
-    }
+    QCoreApplication::processEvents();
     Form_GotFocus();
     return result();
 }

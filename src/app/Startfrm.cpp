@@ -41,7 +41,8 @@ Startfrm::Startfrm(QWidget *parent) : QMainWindow(parent)
     buildHomePage();
     buildMenus();
     m_keys = new KeyPreview(this, [this](QKeyEvent *e) { return keyPressed(e); });
-    connect(SSTab1, &QTabWidget::currentChanged, this, &Startfrm::SSTab1_Click);
+    // Queued: a tab chosen from outside (the accessibility bus) returns before the area runs modally.
+    connect(SSTab1, &QTabWidget::currentChanged, this, &Startfrm::SSTab1_Click, Qt::QueuedConnection);
     showArea = [this](int area) { runAreaWindow(area, this); };
     showSplash = [] {
         Splash1 splash;

@@ -1,8 +1,11 @@
 #include "components/HelpViewer.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QPointer>
+#include <QShortcut>
 #include <QTextBrowser>
 
 namespace HelpViewer {
@@ -17,27 +20,54 @@ QString locate(const QString &helpFile)
     return {};
 }
 
+namespace {
+
+QPointer<QTextBrowser> helpWindow;
+
+QTextBrowser *createWindow(QWidget *owner)
+{
+    auto *window = new QTextBrowser(owner);
+    window->setWindowFlag(Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setObjectName(QStringLiteral("HelpWindow"));
+    window->setAccessibleName(QStringLiteral("Help text"));
+    window->setOpenExternalLinks(true);
+    window->resize(640, 560);
+    auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(close, &QShortcut::activated, window, &QWidget::close);
+    return window;
+}
+
+} // namespace
+
+QWidget *window()
+{
+    return helpWindow;
+}
+
 void show(const QString &helpFile, int command, int context)
 {
-    static QPointer<QTextBrowser> window;
-    const QString path = locate(helpFile);
-    if (!window) {
-        window = new QTextBrowser;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setObjectName(QStringLiteral("HelpWindow"));
-        window->resize(640, 560);
+    // A modal area window blocks every window that is not its own: the help window belongs to it while it
+    // runs, and closing the help returns to it.
+    QWidget *owner = QApplication::activeModalWidget();
+    if (helpWindow && helpWindow->parentWidget() != owner) {
+        helpWindow->setParent(owner, helpWindow->windowFlags() | Qt::Window);
     }
-    window->setWindowTitle(QStringLiteral("Tessarel Help"));
+    if (!helpWindow)
+        helpWindow = createWindow(owner);
+    helpWindow->setWindowTitle(QStringLiteral("Tessarel Help"));
+    const QString path = locate(helpFile);
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        window->setPlainText(QStringLiteral("The help file %1 could not be opened.").arg(helpFile));
+        helpWindow->setPlainText(QStringLiteral("The help file %1 could not be opened.").arg(helpFile));
     } else {
-        window->setHtml(QString::fromUtf8(file.readAll()));
+        helpWindow->setHtml(QString::fromUtf8(file.readAll()));
         if (command == 1)
-            window->scrollToAnchor(QString::number(context));
+            helpWindow->scrollToAnchor(QString::number(context));
     }
-    window->show();
-    window->raise();
+    helpWindow->show();
+    helpWindow->raise();
+    helpWindow->activateWindow();
 }
 
 } // namespace HelpViewer

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QImage>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -14,6 +13,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "components/FontDialog.h"
 #include "components/HelpViewer.h"
 
 namespace {
@@ -108,13 +108,7 @@ void QtDialogs::setClipboardImage(const QImage &image)
 
 bool QtDialogs::chooseFont(QFont &font, QColor &colour, int flags)
 {
-    Q_UNUSED(flags);
-    Q_UNUSED(colour);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, QApplication::activeWindow());
-    if (ok)
-        font = chosen;
-    return ok;
+    return FontDialog::choose(font, colour, flags, QApplication::activeWindow());
 }
 
 bool QtDialogs::pageSetup(QPrinter &printer)

@@ -51,6 +51,7 @@ void Misc1::createControls()
     page->setContentsMargins(6, 6, 6, 6);
     SSTab2 = new QTabWidget(ownPage());
     SSTab2->setObjectName(QStringLiteral("SSTab2"));
+    SSTab2->setAccessibleName(QStringLiteral("Miscellaneous pages"));
     // Seven tabs share one row at 800 pixels.
     SSTab2->tabBar()->setFont(QFont(QStringLiteral("Arial"), 9));
     SSTab2->tabBar()->setStyle(new NarrowTabStyle(SSTab2->tabBar()));
@@ -171,7 +172,7 @@ void Misc1::connectControls()
     connect(mOEx, &QAction::triggered, this, &Misc1::Command1_Click);
     connect(gridBackground, &GridBackgroundSelector::pictureChanged, this, &Misc1::setGridPicture);
     connect(mO, &QMenu::aboutToShow, this, [this] { m_todo->hideCalendar(); });
-    connect(mH, &QMenu::aboutToShow, this, [this] { m_todo->hideCalendar(); });
+    connect(mH, &QAction::triggered, this, [this] { m_todo->hideCalendar(); });
 
     QList<QWidget *> popups{SSTab1, SSTab2, Panel3D1, Label1, Label3, Label7, Command1[0]};
     for (WebLinkLabel *link : std::as_const(Label4))

@@ -56,6 +56,7 @@ QGroupBox *frame(QWidget *parent, const QString &name, const QString &title)
 SSPanel80::SSPanel80(Variant variant, QWidget *parent) : QFrame(parent), m_variant(variant)
 {
     setObjectName(QStringLiteral("SSPanel80"));
+    setAccessibleName(QStringLiteral("Print preview"));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
@@ -69,8 +70,12 @@ SSPanel80::SSPanel80(Variant variant, QWidget *parent) : QFrame(parent), m_varia
 
 bool SSPanel80::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == parentWidget() && event->type() == QEvent::Resize)
+    if (watched == parentWidget() && event->type() == QEvent::Resize) {
         setGeometry(parentWidget()->rect());
+        // The normal layout belongs to the active window and follows its size.
+        if (isActiveWindow())
+            recordNormalLayout();
+    }
     return QFrame::eventFilter(watched, event);
 }
 
@@ -194,8 +199,8 @@ void SSPanel80::resizeEvent(QResizeEvent *event)
 void SSPanel80::layoutControls()
 {
     SSCommand1->setGeometry(Gap, CommandTop, ColumnWidth, SSCommand1->sizeHint().height());
-    const int columnTop = SSCommand1->geometry().bottom() + Gap;
-    m_column->setGeometry(Gap, columnTop, ColumnWidth, qMax(0, height() - columnTop - Gap));
+    const int top = columnTop();
+    m_column->setGeometry(Gap, top, ColumnWidth, qMax(0, height() - top - Gap));
     QRect preview = normalPreviewGeometry();
     if (isEnlarged()) {
         const int margin = m_variant == MiscArea ? 60 : 115;
@@ -205,10 +210,16 @@ void SSPanel80::layoutControls()
     VSP1->setGeometry(preview);
 }
 
-// Below SSCommand1, which stays in front of the enlarged preview without covering its navigation.
+int SSPanel80::columnTop() const
+{
+    return CommandTop + SSCommand1->sizeHint().height() + Gap;
+}
+
+// Below SSCommand1, which stays in front of the enlarged preview without covering its navigation. Taken from
+// the panel's own size, so it holds while the panel is hidden and not laid out yet.
 QRect SSPanel80::normalPreviewGeometry() const
 {
-    const int top = m_column->y();
+    const int top = columnTop();
     const int left = 2 * Gap + ColumnWidth;
     return {left, top, qMax(0, width() - left - Gap), qMax(0, height() - top - Gap)};
 }

@@ -45,8 +45,8 @@ public:
 
     // Shows the panel with "&Cancel" focused, ready for the window to render into the preview.
     void open();
-    // The window became active: place SSCommand1 and save the preview's normal width and left edge.
-    // While enlarged (the window comes back from a dialog) the normal layout is saved, not the enlarged one.
+    // The window became active: place SSCommand1 and save the preview's normal width and left edge, as the
+    // panel lays it out (also while hidden or enlarged).
     void saveNormalLayout();
     // Esc with the panel shown: an enlarged preview goes back to normal, else the panel closes.
     // Returns false (the key is the window's) while the panel is hidden.
@@ -88,6 +88,8 @@ private:
     void layoutControls();
     // Where the preview lies when not enlarged.
     QRect normalPreviewGeometry() const;
+    int columnTop() const;
+    void recordNormalLayout();
     QWidget *controlColumn() const { return m_column; }
     void printerFontClicked();
     void pageSetupClicked();

@@ -27,7 +27,12 @@ void SSPanel80::open()
 void SSPanel80::saveNormalLayout()
 {
     SSCommand1->move(SSCommand1->x(), Twips::toPixels(115));
-    const QRect normal = isEnlarged() ? normalPreviewGeometry() : VSP1->geometry();
+    recordNormalLayout();
+}
+
+void SSPanel80::recordNormalLayout()
+{
+    const QRect normal = normalPreviewGeometry();
     PrinterSettings::NormalPreviewWidth = qint16(Twips::fromPixels(normal.width()));
     PrinterSettings::NormalPreviewLeft = qint16(Twips::fromPixels(normal.x()));
 }

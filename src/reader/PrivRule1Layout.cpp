@@ -78,6 +78,7 @@ QWidget *PrivRule1::createOptionColumn()
     // On a short screen the options scroll rather than push the window past the start screen's size.
     auto *scroller = new QScrollArea(column);
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setAccessibleName(SSFrame1->title());
     scroller->setWidgetResizable(true);
     scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroller->setWidget(SSFrame1);
@@ -101,6 +102,8 @@ QWidget *PrivRule1::createPageColumn()
     auto *pages = new QGridLayout;
     RText2 = pageBox(QStringLiteral("RText2"), column);
     RText = pageBox(QStringLiteral("RText"), column);
+    RText2->setAccessibleName(QStringLiteral("Rule page"));
+    RText->setAccessibleName(QStringLiteral("Rule page"));
     RText->setText(QStringLiteral("Loading the page..."));
     RText->hide();
     pages->addWidget(RText2, 0, 0);

@@ -11,7 +11,6 @@
 class GridBackgroundSelector;
 class QAbstractButton;
 class QButtonGroup;
-class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -21,6 +20,7 @@ class QTableWidget;
 class ReferenceViews;
 class RichTextBox;
 class SSPanel80;
+class StatusBox;
 class WorkAreaPreview;
 
 // Where the report and writing-tool parts plug into the window. A button whose hook is not set stays
@@ -65,7 +65,7 @@ public:
     QPushButton *SSCommand3 = nullptr, *SSCommand4 = nullptr, *SSCommand5 = nullptr, *SSCommand6 = nullptr;
     QPushButton *SSCommand7 = nullptr, *SSCommand8 = nullptr, *SSCommand9 = nullptr, *SSCommand10 = nullptr;
     QFrame *SSPanel1 = nullptr;
-    QComboBox *Combo1 = nullptr;
+    StatusBox *Combo1 = nullptr;
     RichTextBox *Rtext3 = nullptr;
     QList<RichTextBox *> RText1; // hidden buffers of the reference views
     SSPanel80 *previewPanel = nullptr;
@@ -124,6 +124,8 @@ private:
     // Entries and statuses (WorkArea1Entries.cpp).
     void selectView(QRadioButton *option);
     void applyViewState(QRadioButton *option);
+    void enableEntryCommands(bool entry);
+    bool isEntryView(const QRadioButton *option) const;
     void loadEntry();
     bool saveEntry();
     void emptyBox();
@@ -136,6 +138,7 @@ private:
     WorkAreaHooks m_hooks;
     std::unique_ptr<ReferenceViews> m_references;
     QButtonGroup *m_views = nullptr;
+    QWidget *m_commandRow = nullptr;
     QList<std::pair<QWidget *, Qt::FocusPolicy>> m_tabStopped;
     int m_shownCategory = 0;            // the category tab whose content is on show
     QList<int> m_shownItem;             // per inner strip, the tab whose content is on show

@@ -54,13 +54,23 @@ void WorkArea1::selectView(QRadioButton *option)
     EntryChanged = 0;
 }
 
+bool WorkArea1::isEntryView(const QRadioButton *option) const
+{
+    return option && (option == SSOption3 || option == SSOption4 || option == SSOption5);
+}
+
 void WorkArea1::applyViewState(QRadioButton *option)
 {
-    const bool entry = option == SSOption3 || option == SSOption4 || option == SSOption5;
+    const bool entry = isEntryView(option);
     const bool sampleLocked = CurrentCategory == Catalogue::sampleCategory && option != SSOption5;
     Rtext3->setLocked(!entry || sampleLocked);
     SSCommand5->setEnabled(bool(m_hooks.printEntry));
     mOPrint->setEnabled(bool(m_hooks.printEntry));
+    enableEntryCommands(entry);
+}
+
+void WorkArea1::enableEntryCommands(bool entry)
+{
     SSCommand6->setEnabled(entry);
     mOSave->setEnabled(entry);
     const QList<std::tuple<QPushButton *, QAction *, bool>> tools{{SSCommand8, mOFont, bool(m_hooks.selectFont)},
@@ -134,7 +144,8 @@ bool WorkArea1::saveEntry()
         return true;
     }
     EntryChanged = 0;
-    if (EntryKind == EntryFiles::NoEntry || CurrentCategory == 0)
+    // Only an entry loaded into the box and shown there is written.
+    if (EntryKind == EntryFiles::NoEntry || CurrentCategory == 0 || !isEntryView(m_shownView))
         return true;
     CurrentFileName = EntryFiles::fileName(static_cast<EntryFiles::Kind>(EntryKind), CurrentCategory, CurrentItemTab);
     if (CurrentFileName.trimmed().isEmpty() || !EntryFiles::mayBeWritten(CurrentFileName))

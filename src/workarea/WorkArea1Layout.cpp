@@ -15,14 +15,17 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/HINFO1.h"
 #include "app/Product.h"
 #include "components/richtext/RichTextBox.h"
+#include "components/tabs/TabStrip.h"
 #include "pagetools/GridBackgroundSelector.h"
 #include "pagetools/PreviewPanel.h"
 #include "pagetools/PrinterSettings.h"
 #include "pagetools/WorkAreaPreview.h"
 #include "reports/ReferenceViews.h"
 #include "workarea/Catalogue.h"
+#include "workarea/StatusBox.h"
 
 namespace {
 
@@ -77,7 +80,8 @@ WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
         m_hooks.printEntry = [this] { printing->SSCommand5_Click(); };
     auto *page = new QVBoxLayout(ownPage());
     page->setContentsMargins(4, 4, 4, 4);
-    SSTab2 = named(new QTabWidget(ownPage()), QStringLiteral("SSTab2"));
+    SSTab2 = named(new TabStrip(ownPage()), QStringLiteral("SSTab2"));
+    SSTab2->setAccessibleName(QStringLiteral("Safeguard categories"));
     page->addWidget(SSTab2);
     Label1 = label(QStringLiteral("Label1"), QString(), ownPage());
     Label1->hide();
@@ -87,8 +91,9 @@ WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
     SSTab2->addTab(overview, QString::fromUtf8(Catalogue::category(0).tabCaption));
     for (int c = 1; c <= 5; ++c) {
         const auto &category = Catalogue::category(c);
-        auto *strip = named(new QTabWidget, QString::fromUtf8(category.innerTabStrip));
-        strip->setUsesScrollButtons(true);
+        auto *strip = named(new TabStrip, QString::fromUtf8(category.innerTabStrip));
+        strip->installEventFilter(this);
+        strip->setAccessibleName(QString::fromUtf8(category.tabCaption));
         for (int t = 0; t < category.itemCount; ++t)
             strip->addTab(new QWidget, QString::fromUtf8(Catalogue::item(c, t)->tabCaption));
         innerTabs << strip;
@@ -118,7 +123,11 @@ WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
     Form_Load();
 }
 
-WorkArea1::~WorkArea1() = default;
+WorkArea1::~WorkArea1()
+{
+    // Hiding the dialog in its base destructor moves the focus: this part of the window is gone by then.
+    disconnect(Rtext3, nullptr, this, nullptr);
+}
 
 void WorkArea1::createOverviewPage(QWidget *page)
 {
@@ -140,6 +149,7 @@ void WorkArea1::createOverviewPage(QWidget *page)
     for (int i = 0; i < SSOption1.size(); ++i)
         connect(SSOption1[i], &QRadioButton::clicked, this, [this, i] { SSOption1_Click(i); });
     VSGd1 = named(new QTableWidget(page), QStringLiteral("VSGd1"));
+    VSGd1->setAccessibleName(QStringLiteral("Status overview"));
     VSGd1->setColumnCount(5);
     VSGd1->horizontalHeader()->hide();
     VSGd1->verticalHeader()->hide();
@@ -171,6 +181,7 @@ void WorkArea1::createOverviewPage(QWidget *page)
 void WorkArea1::createWorkPanel(QWidget *parent)
 {
     SSPanel1 = named(new QFrame(parent), QStringLiteral("SSPanel1"));
+    SSPanel1->setAccessibleName(QStringLiteral("Safeguard item"));
     SSPanel1->setFrameShape(QFrame::Panel);
     SSPanel1->setFrameShadow(QFrame::Raised);
     SSPanel1->setAutoFillBackground(true);
@@ -182,12 +193,9 @@ void WorkArea1::createWorkPanel(QWidget *parent)
     for (QLabel *l : {Label5, Label6, Label7})
         l->setTextFormat(Qt::PlainText);
     Label9 = label(QStringLiteral("Label9"), QStringLiteral("Current Status:"), SSPanel1);
-    Combo1 = named(new QComboBox(SSPanel1), QStringLiteral("Combo1"));
+    Combo1 = named(new StatusBox(SSPanel1), QStringLiteral("Combo1"));
     Combo1->setMinimumContentsLength(12);
-    // Its text changes only by picking from the list.
-    Combo1->setEditable(true);
-    Combo1->lineEdit()->setReadOnly(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Label9->setBuddy(Combo1);
     auto *labels = new QVBoxLayout;
     labels->setSpacing(2);
     labels->addWidget(Label5);
@@ -202,8 +210,10 @@ void WorkArea1::createWorkPanel(QWidget *parent)
 
     Rtext3 = named(new RichTextBox(SSPanel1), QStringLiteral("Rtext3"));
     Rtext3->setBaseFont(QFont(QStringLiteral("Times New Roman"), 12));
+    Rtext3->setAccessibleName(QStringLiteral("Entry and reference text"));
     layout->addWidget(createPanelControls(), 1, 0);
     layout->addWidget(Rtext3, 1, 1);
+    layout->addWidget(m_commandRow, 2, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
 }
@@ -245,15 +255,15 @@ QWidget *WorkArea1::createPanelControls()
     SSCommand8 = button(QStringLiteral("SSCommand8"), QStringLiteral("&Font Select"), column);
     SSCommand9 = button(QStringLiteral("SSCommand9"), QStringLiteral("&Thesaurus"), column);
     SSCommand10 = button(QStringLiteral("SSCommand10"), QStringLiteral("Spell &Check"), column);
-    auto *buttons = new QGridLayout;
+    // The commands lie in one row under the text, leaving the column's height to the options.
+    m_commandRow = new QWidget(SSPanel1);
+    auto *buttons = new QHBoxLayout(m_commandRow);
+    buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(4);
-    buttons->addWidget(SSCommand5, 0, 0);
-    buttons->addWidget(SSCommand6, 0, 1);
-    buttons->addWidget(SSCommand8, 1, 0);
-    buttons->addWidget(SSCommand9, 1, 1);
-    buttons->addWidget(SSCommand10, 2, 0);
-    buttons->addWidget(SSCommand7, 2, 1);
-    v->addLayout(buttons);
+    for (QPushButton *b : {SSCommand5, SSCommand6, SSCommand8, SSCommand9, SSCommand10, SSCommand7}) {
+        b->setParent(m_commandRow);
+        buttons->addWidget(b);
+    }
     v->addStretch();
     connect(SSCommand6, &QPushButton::clicked, this, &WorkArea1::SSCommand6_Click);
     connect(SSCommand7, &QPushButton::clicked, this, &WorkArea1::SSCommand7_Click);
@@ -324,9 +334,19 @@ void WorkArea1::createMenu()
 
 void WorkArea1::placeWorkPanel()
 {
+    if (!SSPanel1 || !previewPanel)
+        return;
     const QRect tab = SSTab2->geometry();
-    SSPanel1->setGeometry(tab.left() + qRound(0.02 * tab.width()), tab.top() + qRound(0.23 * tab.height()),
-                          qRound(0.96 * tab.width()), qRound(0.75 * tab.height()));
+    int top = tab.top() + qRound(0.23 * tab.height());
+    // Below the last row of the item tabs, whatever the width makes of them.
+    if (Catalogue::hasItems(CurrentCategory)) {
+        auto *strip = static_cast<TabStrip *>(innerTabs[CurrentCategory - 1]);
+        const int rowsBottom = strip->mapTo(SSPanel1->parentWidget(), QPoint(0, strip->tabRowsHeight())).y();
+        top = qMax(top, rowsBottom + 2);
+    }
+    const int bottom = tab.top() + qRound(0.98 * tab.height());
+    SSPanel1->setGeometry(tab.left() + qRound(0.02 * tab.width()), top, qRound(0.96 * tab.width()),
+                          qMax(0, bottom - top));
     SSPanel1->raise();
     previewPanel->raise();
 }
@@ -336,13 +356,15 @@ void WorkArea1::Form_Load()
     // Category 0 is shown first; the status box is filled before any item can show a status.
     Combo1->addItems(StatusStore::values());
     Combo1->setCurrentIndex(-1);
-    connect(Combo1, &QComboBox::activated, this, &WorkArea1::Combo1_Click);
+    connect(Combo1, &StatusBox::picked, this, &WorkArea1::Combo1_Click);
     selectCategory(0);
     statusTable = StatusStore().readTable();
     previewPanel->setPalette(Label1->palette());
     PrinterSettings::Font.assign(Rtext3->baseFont(), Qt::black);
     gridBackground->applyStored();
     previewPanel->applyGuideLineSetting();
+    // The load goes on past the settings marker: from here on a guide-line click is the user's and is stored.
+    HINFO1::SharedAnswer = 0;
     SSOption1[0]->setChecked(true);
     SSPanel1->hide();
     placeWorkPanel();

@@ -13,6 +13,7 @@
 #include "components/richtext/RichTextBox.h"
 #include "pagetools/PreviewPanel.h"
 #include "workarea/Catalogue.h"
+#include "workarea/StatusBox.h"
 
 void WorkArea1::SSTab2_Click()
 {
@@ -39,7 +40,7 @@ void WorkArea1::selectCategory(int category)
     setWindowTitle(QString::fromUtf8(Catalogue::category(category).windowCaption));
     showCategoryMenu(category != 0);
     if (category == Catalogue::sampleCategory)
-        Combo1->setEditText(QStringLiteral("Completed"));
+        Combo1->showValue(QStringLiteral("Completed"));
     // Nothing can be typed until a view is chosen, so no entry is written without being loaded first.
     Rtext3->setLocked(true);
     if (!SSPanel1->isHidden())
@@ -123,7 +124,10 @@ void WorkArea1::clearViews()
     for (QAbstractButton *b : m_views->buttons())
         b->setChecked(false);
     m_views->setExclusive(true);
+    // No entry is shown any more: nothing typed counts as an edit and nothing can be saved.
     m_shownView = nullptr;
+    EntryKind = 0;
+    enableEntryCommands(false);
 }
 
 QRadioButton *WorkArea1::selectedView() const
@@ -190,7 +194,8 @@ void WorkArea1::Form_Activate()
 
 bool WorkArea1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == SSTab2 && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+    const bool strip = watched == SSTab2 || innerTabs.contains(qobject_cast<QTabWidget *>(watched));
+    if (strip && (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Show))
         placeWorkPanel();
     if (watched == VSGd1 && event->type() == QEvent::Resize)
         sizeOverview();

@@ -11,11 +11,12 @@
 #include "components/richtext/RichTextBox.h"
 #include "workarea/Catalogue.h"
 #include "workarea/OverviewRows.h"
+#include "workarea/StatusBox.h"
 
 void WorkArea1::showStatus(int specNumber)
 {
     if (specNumber >= 1 && specNumber <= StatusStore::ItemCount)
-        Combo1->setEditText(statusTable[static_cast<std::size_t>(specNumber)]);
+        Combo1->showValue(statusTable[static_cast<std::size_t>(specNumber)]);
 }
 
 void WorkArea1::Combo1_Click()

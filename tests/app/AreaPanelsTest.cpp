@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -74,4 +75,31 @@ TEST_F(AreaPanels, MiscAreaEscapeAndHelpFollowThePreview)
     EXPECT_EQ(dialogs.helps.last().file, "TESSAREL.hlp");
     QTest::keyClick(&misc, Qt::Key_Escape);
     EXPECT_FALSE(misc.isVisible());
+}
+
+TEST_F(AreaPanels, NormalGivesBackThePreviewAsTheAreaLaysItOut)
+{
+    WorkArea1 *area = nullptr;
+    WorkAreaHooks hooks;
+    hooks.printOverview = [&area] { area->previewPanel->open(); }; // as the overview report opens it
+    WorkArea1 work(nullptr, hooks);
+    area = &work;
+    work.resize(800, 600);
+    work.show();
+    QApplication::setActiveWindow(&work); // the area's activation records the normal layout
+    QApplication::processEvents();
+    SSPanel80 &panel = *work.previewPanel;
+    for (const QSize &size : {QSize(800, 600), QSize(1000, 700)}) {
+        work.resize(size);
+        QApplication::processEvents();
+        work.SSCommand3->click(); // "&Print"
+        const QRect normal = panel.VSP1->geometry();
+        EXPECT_GT(normal.width(), size.width() / 2) << size.width();
+        panel.SSCommand1->click();
+        EXPECT_GT(panel.VSP1->width(), normal.width());
+        panel.SSCommand1->click();
+        EXPECT_EQ(panel.VSP1->geometry(), normal) << size.width();
+        QTest::keyClick(&work, Qt::Key_Escape);
+        EXPECT_TRUE(panel.isHidden());
+    }
 }

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -72,6 +73,13 @@ protected:
         startTabs.clear();
     }
 
+    // Tab changes on the start screen run from the event loop.
+    static void settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
     TempFolder folder;
     SteppedClock clock;
     ScriptedDialogs dialogs;
@@ -95,6 +103,7 @@ TEST_F(Hub, EveryAreaToAreaSwitchSkipsHome)
             tabsAtOpen.clear();
             script = {pickTab(to), pressExit()};
             start.SSTab1->setCurrentIndex(from);
+            settle();
             EXPECT_EQ(opened, QList<int>({from, to})) << from << "->" << to;
             // Home was not selected between the two areas.
             EXPECT_EQ(tabsAtOpen, QList<int>({from, from})) << from << "->" << to;
@@ -109,6 +118,7 @@ TEST_F(Hub, ChoosingHomeInAnAreaReturnsToHome)
 {
     script = {pickTab(0)};
     start.mOTab_Click(1); // the Options menu's "&Office Action Area"
+    settle();
     EXPECT_EQ(opened, QList<int>({2}));
     EXPECT_EQ(start.SSTab1->currentIndex(), 0);
     EXPECT_EQ(HINFO1::PendingArea, 0);
@@ -122,6 +132,7 @@ TEST_F(Hub, ExitQuestionOnlyYesEndsTheProgram)
     for (int answer : {int(Dialogs::No), int(Dialogs::Cancel)}) {
         dialogs.answer(answer);
         QTest::keyClick(start.SSTab1, Qt::Key_Escape);
+        settle();
         EXPECT_EQ(start.SSTab1->currentIndex(), 0);
         EXPECT_FALSE(start.isUnloaded());
     }
@@ -132,6 +143,7 @@ TEST_F(Hub, ExitQuestionOnlyYesEndsTheProgram)
 
     dialogs.answer(Dialogs::Yes);
     start.findChild<QAction *>("mOE")->trigger();
+    settle();
     EXPECT_TRUE(start.isUnloaded());
     EXPECT_FALSE(start.isVisible());
     EXPECT_EQ(unloads, 1);
@@ -142,6 +154,7 @@ TEST_F(Hub, ExitProgramFromAnAreaAsksOverTheStartScreen)
     dialogs.answer(Dialogs::No);
     script = {pickTab(4)};
     start.SSTab1->setCurrentIndex(3);
+    settle();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, "Exit Tessarel?");
     EXPECT_EQ(start.SSTab1->currentIndex(), 0);
@@ -150,6 +163,7 @@ TEST_F(Hub, ExitProgramFromAnAreaAsksOverTheStartScreen)
     dialogs.answer(Dialogs::Yes);
     script = {[](AreaWindow &w) { w.findChild<QAction *>("mOTab(4)")->trigger(); }};
     start.SSTab1->setCurrentIndex(1);
+    settle();
     EXPECT_TRUE(start.isUnloaded());
 }
 
@@ -157,6 +171,7 @@ TEST_F(Hub, TabChangeWhilePendingIsIgnored)
 {
     HINFO1::PendingArea = 2;
     start.SSTab1->setCurrentIndex(1);
+    settle();
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -174,6 +189,7 @@ TEST_F(Hub, AreaExitLeavesNothingPending)
             ADD_FAILURE() << "no Exit button";
         }};
         start.SSTab1->setCurrentIndex(area);
+        settle();
         EXPECT_EQ(HINFO1::PendingArea, 0);
         EXPECT_EQ(start.SSTab1->currentIndex(), 0);
     }

@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/Clock.h"
@@ -40,6 +41,14 @@ TEST(StartupPause, SleepsBetweenReadsAndEndsWhenTheClockJumps)
     const int reads = HINFO1::startupPause();
     EXPECT_LE(reads, 3);
     EXPECT_GT(clock.slept, 0);
+}
+
+TEST(StartupPause, TheProgramKeepsAnsweringWhileItWaits)
+{
+    bool answered = false;
+    QTimer::singleShot(0, [&answered] { answered = true; });
+    Clock::current().sleep(20);
+    EXPECT_TRUE(answered);
 }
 
 TEST(BusyPointer, OnAndOffAreNotCounted)

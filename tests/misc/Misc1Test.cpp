@@ -145,7 +145,7 @@ TEST_F(MiscArea, HelpTopicFollowsTheTabAndThePreview)
     open();
     const auto helpFor = [this](bool byMenu) {
         if (byMenu)
-            emit w->mH->aboutToShow();
+            w->mH->trigger();
         else
             QTest::keyClick(w.get(), Qt::Key_F1);
         return dialogs.helps.isEmpty() ? -1 : dialogs.helps.last().context;

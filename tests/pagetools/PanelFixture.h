@@ -31,8 +31,9 @@ protected:
     {
         auto panel = std::make_unique<SSPanel80>(variant);
         panel->resize(900, 640);
-        panel->open();
+        // The window becomes active with the panel hidden; "&Print" opens it later.
         panel->saveNormalLayout();
+        panel->open();
         return panel;
     }
 

@@ -9,6 +9,7 @@
 #include "pagetools/GridBackgroundSelector.h"
 #include "pagetools/PanelColour.h"
 #include "pagetools/PanelFixture.h"
+#include "workarea/WorkArea1.h"
 
 namespace {
 
@@ -81,11 +82,11 @@ TEST_F(WindowSettings, LoadingTheStoredValueDoesNotWriteItBack)
     EXPECT_EQ(folder.read("GColor3.Fil"), guideRecord(" 1"));
     EXPECT_EQ(HINFO1::SharedAnswer, 0);
 
-    // The work area's own load goes on with the marker in place.
-    SSPanel80 work(SSPanel80::WorkArea);
-    load(work);
+    // The work area's own load goes on past the marker.
+    WorkArea1 work(nullptr);
+    EXPECT_TRUE(work.previewPanel->SSOption82[1]->isChecked());
     EXPECT_EQ(folder.read("GColor3.Fil"), guideRecord(" 1"));
-    EXPECT_EQ(HINFO1::SharedAnswer, -899);
+    EXPECT_NE(HINFO1::SharedAnswer, SSPanel80::SettingsLoadMarker);
 
     // Once the marker is gone the user's click is stored.
     HINFO1::SharedAnswer = 7;

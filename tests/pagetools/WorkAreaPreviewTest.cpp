@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include "pagetools/WorkAreaPreview.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "workarea/StatusBox.h"
 #include "workarea/WorkArea1.h"
 
 namespace {
@@ -116,8 +118,10 @@ TEST_F(WorkAreaPrinting, AllSafeguardsAndSingleCategoriesExcludeEachOther)
 TEST_F(WorkAreaPrinting, StatusChosenInTheWindowIsInTheNextReport)
 {
     openItem(1, 2);
-    w.Combo1->setCurrentIndex(w.Combo1->findText(QStringLiteral("Review")));
-    emit w.Combo1->activated(w.Combo1->currentIndex());
+    w.Combo1->showPopup();
+    QAbstractItemView *list = w.Combo1->view();
+    const QModelIndex review = list->model()->index(w.Combo1->findText(QStringLiteral("Review")), 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(review).center());
     w.SSTab2->setCurrentIndex(0);
     w.SSCommand3->click();
     const PreviewDocument &doc = panel().VSP1->document();

@@ -20,43 +20,9 @@
 #include "pagetools/GridBackgroundSelector.h"
 #include "workarea/Catalogue.h"
 #include "workarea/WorkArea1.h"
+#include "workarea/WorkAreaFixture.h"
 
 namespace {
-
-const QString savePrompt = QStringLiteral("Save changes/entries before next action?");
-
-// A work area in a fresh program folder, driven as the user would.
-class WorkArea : public ::testing::Test
-{
-protected:
-    WorkArea() { HINFO1::PendingArea = 0; }
-
-    void openItem(int category, int tab)
-    {
-        w.SSTab2->setCurrentIndex(category);
-        w.innerTabs[category - 1]->setCurrentIndex(tab);
-    }
-    void type(const QString &text)
-    {
-        w.Rtext3->setFocus();
-        QTest::keyClicks(w.Rtext3, text);
-    }
-    // The plain text a file holds, read back through the text box.
-    static QString textOf(const QString &file)
-    {
-        RichTextBox box;
-        return box.LoadFile(file) ? box.Text() : QStringLiteral("<unreadable>");
-    }
-    int prompts() const
-    {
-        return static_cast<int>(std::count_if(dialogs.messages.begin(), dialogs.messages.end(),
-                                              [](const auto &m) { return m.text == savePrompt; }));
-    }
-
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    WorkArea1 w{nullptr};
-};
 
 TEST_F(WorkArea, OpensOnTheOverviewWithCatalogueCaptions)
 {
@@ -183,8 +149,7 @@ TEST_F(WorkArea, ChoosingAStatusWritesItsRecord)
 {
     openItem(1, 0);
     EXPECT_EQ(w.Combo1->currentText(), "");
-    w.Combo1->setCurrentIndex(2);
-    emit w.Combo1->activated(2);
+    pickStatus(2);
     const QByteArray file = folder.read(QStringLiteral("Stat1.Fil"));
     ASSERT_GE(file.size(), 9);
     EXPECT_EQ(file.left(9), QByteArrayLiteral("\x07\x00Working"));
@@ -201,8 +166,7 @@ TEST_F(WorkArea, StatusWriteFailureIsReported)
     ASSERT_TRUE(QFile::remove(folder.file(QStringLiteral("Stat1.Fil"))));
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Stat1.Fil")));
     openItem(3, 0);
-    w.Combo1->setCurrentIndex(1);
-    emit w.Combo1->activated(1);
+    pickStatus(1);
     ASSERT_FALSE(dialogs.messages.isEmpty());
     EXPECT_TRUE(dialogs.messages.last().text.contains("Stat1.Fil"));
     EXPECT_EQ(w.Combo1->currentText(), "Pending");

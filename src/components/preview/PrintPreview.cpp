@@ -19,7 +19,9 @@ PrintPreview::PrintPreview(QWidget *parent)
     , m_scroll(new QScrollArea(this))
 {
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Print preview"));
     m_scroll->setObjectName(QStringLiteral("pageArea"));
+    m_scroll->setAccessibleName(tr("Preview page"));
     m_scroll->setWidget(m_view);
     m_scroll->setWidgetResizable(false);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -69,6 +71,7 @@ QToolButton *PrintPreview::addNavigationButton(QWidget *bar, const char *name, Q
     button->setObjectName(QLatin1String(name));
     button->setIcon(style()->standardIcon(icon));
     button->setToolTip(tip);
+    button->setAccessibleName(tip);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     bar->layout()->addWidget(button);

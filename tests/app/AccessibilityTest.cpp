@@ -1,0 +1,94 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+#include "app/About1.h"
+#include "app/HINFO1.h"
+#include "app/Startfrm.h"
+#include "misc/Misc1.h"
+#include "pagetools/PreviewPanel.h"
+#include "reader/PrivRule1.h"
+#include "support/AccessibilityWalk.h"
+#include "support/ScriptedDialogs.h"
+#include "support/SteppedClock.h"
+#include "support/TempFolder.h"
+#include "workarea/WorkArea1.h"
+
+namespace {
+
+class Accessibility : public ::testing::Test
+{
+protected:
+    Accessibility() { HINFO1::reset(); }
+
+    // Walks the window as it first shows, then with its preview panel open.
+    static void expectAllNamed(QWidget &window, SSPanel80 *preview = nullptr)
+    {
+        window.show();
+        QApplication::processEvents();
+        EXPECT_EQ(unnamedControls(&window).join("; ").toStdString(), "") << window.objectName().toStdString();
+        if (!preview)
+            return;
+        preview->open();
+        EXPECT_EQ(unnamedControls(&window).join("; ").toStdString(), "") << window.objectName().toStdString() << " preview";
+        preview->SSCommand80[2]->click();
+    }
+
+    TempFolder folder;
+    SteppedClock clock;
+    ScriptedDialogs dialogs;
+};
+
+} // namespace
+
+TEST_F(Accessibility, EveryControlOfEveryWindowHasAName)
+{
+    Startfrm start;
+    start.showSplash = [] {};
+    start.Form_Load();
+    expectAllNamed(start);
+
+    PrivRule1 reader(&start);
+    expectAllNamed(reader, reader.previewPanel);
+
+    WorkArea1 work(&start);
+    expectAllNamed(work, work.previewPanel);
+    work.SSTab2->setCurrentIndex(1);
+    work.SSOption3->click();
+    expectAllNamed(work);
+
+    Misc1 misc(&start);
+    expectAllNamed(misc, misc.previewPanel);
+
+    About1 about(&start);
+    expectAllNamed(about);
+}
+
+TEST_F(Accessibility, TheCurrentTabIsSelectedAndChoosingAnAreaReturnsAtOnce)
+{
+    Startfrm start;
+    start.showSplash = [] {};
+    QList<int> opened;
+    start.showArea = [&opened](int area) { opened << area; };
+    start.Form_Load();
+    start.show();
+    QApplication::processEvents();
+
+    QAccessibleInterface *tabs = QAccessible::queryAccessibleInterface(start.SSTab1->tabBar());
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_GE(tabs->childCount(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(tabs->child(i)->state().selected, i == 0) << i;
+
+    QAccessibleActionInterface *press = tabs->child(2)->actionInterface();
+    ASSERT_NE(press, nullptr);
+    press->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(opened.isEmpty()) << "the area opens after the accessibility call has returned";
+    EXPECT_TRUE(tabs->child(2)->state().selected);
+    QApplication::processEvents();
+    EXPECT_EQ(opened, QList<int>({2}));
+}
