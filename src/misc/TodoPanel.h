@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QWidget>
 
+#include <functional>
+
 #include "misc/TodoGridFile.h"
 #include "misc/TodoNames.h"
 
@@ -59,8 +61,13 @@ public:
     void setExitButton(QPushButton *exit);
     void attachMenu(QMenu *options, QAction *del, QAction *clear, QAction *insert, QAction *print, QAction *save);
     void attachPreview(SSPanel80 *panel);
-    // Controls over which a right-button release should pop up the Options menu.
+    // Controls over which a right-button release pops up the Options menu, through `popup`.
     QList<QWidget *> popupWidgets() const;
+    void setPopup(std::function<void(const QPoint &)> popup) { m_popup = std::move(popup); }
+    // The Options menu is about to pop up at the pointer: the current cell becomes (1, 1).
+    void optionsMenuRequested();
+    // The picture behind the grid's cells; a null image for none.
+    void setGridPicture(const QImage &picture);
 
     // Reads both files into the picker and the grid; the changes flag is cleared. A file read only in
     // part is reported once.
@@ -71,11 +78,6 @@ public:
 
     // "&Save": writes the grid as shown; a failure is reported and the changes stay marked.
     bool saveGrid();
-    // The save prompt; Yes saves. Returns the answer, Cancel also when the save failed.
-    int askToSave();
-    // Before leaving the list (another tab or area, Exit, closing): asks while there are unsaved
-    // changes. False keeps the user on the list.
-    bool confirmLeave();
 
     // Command handlers.
     void addToGrid();
@@ -139,6 +141,7 @@ private:
     QPushButton *m_exit = nullptr;
     QMenu *m_options = nullptr;
     SSPanel80 *m_preview = nullptr;
+    std::function<void(const QPoint &)> m_popup;
     int m_editMode = 0;
     int m_calendarColumn = 0;
     int m_sortColumn = -1;

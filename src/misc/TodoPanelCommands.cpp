@@ -22,6 +22,7 @@ namespace {
 const QString ListCaption = QStringLiteral("To Do List");
 const QColor DeleteHighlight(255, 0, 0);
 
+// A question with No as the default answer.
 int ask(const QString &text, const QString &caption)
 {
     return Dialogs::current().messageBox(text, Dialogs::YesNoCancel + Dialogs::Question + Dialogs::DefaultButton2,
@@ -69,21 +70,6 @@ bool TodoPanel::saveGrid()
     }
     GridChanged = 0;
     return true;
-}
-
-int TodoPanel::askToSave()
-{
-    const int answer = ask(QStringLiteral("Save changes made to To Do Grid before exiting?"), ListCaption);
-    if (answer == Dialogs::Yes && !saveGrid())
-        return Dialogs::Cancel;
-    if (answer == Dialogs::No)
-        GridChanged = 0;
-    return answer;
-}
-
-bool TodoPanel::confirmLeave()
-{
-    return GridChanged != 1 || askToSave() != Dialogs::Cancel;
 }
 
 void TodoPanel::addName(const QString &text)

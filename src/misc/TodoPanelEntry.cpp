@@ -1,6 +1,7 @@
 #include "misc/TodoPanel.h"
 
 #include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -34,8 +35,11 @@ bool TodoPanel::eventFilter(QObject *watched, QEvent *event)
         windowKey(static_cast<QKeyEvent *>(event)))
         return true;
     if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton &&
-        popupWidgets().contains(widget))
-        makeCurrent(1, 1);
+        m_popup && (popupWidgets().contains(widget) || MonthView1->isAncestorOf(widget))) {
+        optionsMenuRequested();
+        m_popup(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
+        return true;
+    }
     if (watched == Text1_0) {
         if (type == QEvent::FocusIn)
             entryFocused();

@@ -195,6 +195,19 @@ QList<QWidget *> TodoPanel::popupWidgets() const
     return widgets;
 }
 
+void TodoPanel::optionsMenuRequested()
+{
+    hideCalendar();
+    makeCurrent(1, 1);
+}
+
+void TodoPanel::setGridPicture(const QImage &picture)
+{
+    QPalette palette = VSGd1->palette();
+    palette.setBrush(QPalette::Base, picture.isNull() ? QLineEdit().palette().base() : QBrush(picture));
+    VSGd1->setPalette(palette);
+}
+
 void TodoPanel::activate()
 {
     setColumnWidths();

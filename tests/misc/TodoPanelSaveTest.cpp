@@ -62,50 +62,6 @@ TEST_F(TodoPanelTest, HandWrittenFilesReadAndWriteBackByteForByte)
     EXPECT_EQ(folder.read("TODONAME.FIL"), names + "\"Lock server room\"\r\n");
 }
 
-TEST_F(TodoPanelTest, SavePromptAnswers)
-{
-    struct Case {
-        int answer;
-        bool leaves;
-        qint16 changedAfter;
-        bool written;
-    };
-    for (const Case &c : {Case{Dialogs::Yes, true, 0, true}, Case{Dialogs::No, true, 0, false},
-                          Case{Dialogs::Cancel, false, 1, false}}) {
-        TempFolder fresh;
-        panel->loadList();
-        panel->Text1_0->setText("Sign BA contracts");
-        panel->addToGrid();
-        ASSERT_EQ(panel->GridChanged, 1);
-        dialogs.messages.clear();
-        dialogs.answer(c.answer);
-        EXPECT_EQ(panel->confirmLeave(), c.leaves) << c.answer;
-        ASSERT_EQ(dialogs.messages.size(), 1);
-        EXPECT_EQ(dialogs.messages[0].text, "Save changes made to To Do Grid before exiting?");
-        EXPECT_EQ(dialogs.messages[0].caption, "To Do List");
-        EXPECT_EQ(dialogs.messages[0].style, Dialogs::YesNoCancel + Dialogs::Question + Dialogs::DefaultButton2);
-        EXPECT_EQ(panel->GridChanged, c.changedAfter) << c.answer;
-        EXPECT_EQ(fresh.exists("TODOActv.FIL"), c.written) << c.answer;
-        if (c.leaves) {
-            dialogs.messages.clear();
-            EXPECT_TRUE(panel->confirmLeave());
-            EXPECT_TRUE(dialogs.messages.isEmpty()) << "asked only while there are changes";
-        }
-    }
-}
-
-TEST_F(TodoPanelTest, SaveWritesTheGridAsShownEvenAfterNo)
-{
-    open();
-    type("Sign BA contracts");
-    panel->Command1[2]->click();
-    dialogs.answer(Dialogs::No);
-    EXPECT_TRUE(panel->confirmLeave());
-    EXPECT_EQ(panel->GridChanged, 0);
-    mOS->trigger();
-    EXPECT_TRUE(folder.read("TODOActv.FIL").startsWith("\"Sign BA contracts\"\r\n\"\"\r\n"));
-}
-
 TEST_F(TodoPanelTest, AFailedSaveIsReportedAndKeepsTheChanges)
 {
     open();
@@ -117,8 +73,6 @@ TEST_F(TodoPanelTest, AFailedSaveIsReportedAndKeepsTheChanges)
     EXPECT_EQ(dialogs.messages[0].caption, "Save Failed");
     EXPECT_TRUE(dialogs.messages[0].text.contains("TODOActv.FIL"));
     EXPECT_EQ(panel->GridChanged, 1);
-    dialogs.answer(Dialogs::Yes);
-    EXPECT_FALSE(panel->confirmLeave()) << "a failed save on Yes keeps the user on the list";
 }
 
 TEST_F(TodoPanelTest, AFileReadInPartIsReportedOnceAndKeptBeforeItIsReplaced)
