@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -34,6 +35,16 @@ void reportFailure(const QString &what, const QString &reason)
     Dialogs::current().messageBox(what + QStringLiteral("\n\n") + reason +
                                       QStringLiteral("\n\nThe to-do list is still shown; nothing has been lost."),
                                   Dialogs::OkOnly + Dialogs::Critical, QStringLiteral("Save Failed"));
+}
+
+// An installed family, or a name the font configuration maps onto one of its own (Times New Roman onto
+// its metric-compatible stand-in) rather than onto the fallback of unknown names.
+bool hasFontFamily(const QString &family)
+{
+    if (QFontDatabase::hasFamily(family))
+        return true;
+    const QString fallback = QFontInfo(QFont(QStringLiteral("no such family"))).family();
+    return QFontInfo(QFont(family)).family() != fallback;
 }
 
 } // namespace
@@ -134,10 +145,14 @@ void TodoPanel::deleteRow()
     const QString question = item.isEmpty() ? QStringLiteral("Delete This Row?")
                                             : QStringLiteral("Delete Activity and Dates for - \n") + item +
                                                   QStringLiteral(", ") + grid->cell(row, 2) + QStringLiteral("?");
+    // The current cell's selection would hide the red of its cell.
+    VSGd1->clearSelection();
     const int answer = ask(question, QStringLiteral("Delete Row"));
     grid->setHighlight(0);
-    if (answer != Dialogs::Yes)
+    if (answer != Dialogs::Yes) {
+        VSGd1->setCurrentIndex(VSGd1->currentIndex());
         return;
+    }
     grid->removeListRow(row);
     makeCurrent(row, qMax(1, currentColumn()));
     setEditMode(0);
@@ -176,9 +191,7 @@ void TodoPanel::printList()
     setEditMode(0);
     if (m_options)
         m_options->setEnabled(false);
-    PrinterSettings::Font = TodoPrint::printerFont(PrinterSettings::Font, Text1_0->font(), [](const QString &family) {
-        return QFontDatabase::hasFamily(family);
-    });
+    PrinterSettings::Font = TodoPrint::printerFont(PrinterSettings::Font, Text1_0->font(), hasFontFamily);
     for (QPushButton *command : m_preview->SSCommand80)
         command->setEnabled(true);
     m_preview->showPrinterFont();

@@ -27,6 +27,8 @@ bool TodoPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Combo1->view()->window() && event->type() == QEvent::Show)
         pickerDroppedDown();
+    if (watched == VSGd1->viewport() && event->type() == QEvent::Resize)
+        setColumnWidths();
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget || !isVisible() || widget->window() != window())
         return QWidget::eventFilter(watched, event);

@@ -61,6 +61,7 @@ void TodoPanel::createControls()
     VSGd1->verticalHeader()->setDefaultSectionSize(VSGd1->fontMetrics().height() + 8);
     VSGd1->horizontalHeader()->setSectionsClickable(true);
     VSGd1->horizontalHeader()->setHighlightSections(false);
+    VSGd1->horizontalHeader()->setMinimumSectionSize(1);
     VSGd1->setSelectionMode(QAbstractItemView::SingleSelection);
     VSGd1->setSelectionBehavior(QAbstractItemView::SelectItems);
     VSGd1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -234,7 +235,6 @@ void TodoPanel::setColumnWidths()
 void TodoPanel::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    setColumnWidths();
     if (MonthView1->isVisible())
         placeCalendar(m_calendarColumn);
 }
