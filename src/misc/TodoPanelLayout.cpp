@@ -109,8 +109,6 @@ void TodoPanel::createButtons()
         Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
         connect(Command1[i], &QPushButton::clicked, this, &TodoPanel::hideCalendar);
     }
-    // Two buttons share "&Delete": the grid's keeps the access key, the name list's takes "f".
-    Command1[1]->setText(QStringLiteral("Delete Item &fm File"));
     connect(Command1[1], &QPushButton::clicked, this, &TodoPanel::deleteName);
     connect(Command1[2], &QPushButton::clicked, this, &TodoPanel::addToGrid);
     connect(Command1[3], &QPushButton::clicked, this, &TodoPanel::deleteRow);

@@ -1,11 +1,15 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QMenu>
+#include <QTableView>
 #include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/HINFO1.h"
 #include "misc/Misc1.h"
+#include "misc/TodoGridModel.h"
 #include "misc/TodoPanel.h"
 #include "misc/TodoPanelHooks.h"
 #include "support/ScriptedDialogs.h"
@@ -65,6 +69,13 @@ TEST_F(TodoInMisc1, ThePanelSitsInPanel3D1WithTheWindowsCommands)
     w.mOS->trigger();
     EXPECT_TRUE(saved());
     EXPECT_EQ(panel()->GridChanged, 0);
+
+    panel()->VSGd1->setCurrentIndex(panel()->grid->index(4, 2));
+    QWidget *cells = panel()->VSGd1->viewport();
+    QTest::mouseRelease(cells, Qt::RightButton, {}, cells->rect().center());
+    EXPECT_TRUE(w.mO->isVisible()) << "the Options menu pops up over the grid";
+    EXPECT_EQ(panel()->VSGd1->currentIndex(), panel()->grid->index(0, 1));
+    w.mO->hide();
 }
 
 TEST(TodoInMisc1Moments, SavePromptAtEachMoment)

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 
@@ -73,6 +74,14 @@ TEST_F(TodoPanelTest, AFailedSaveIsReportedAndKeepsTheChanges)
     EXPECT_EQ(dialogs.messages[0].caption, "Save Failed");
     EXPECT_TRUE(dialogs.messages[0].text.contains("TODOActv.FIL"));
     EXPECT_EQ(panel->GridChanged, 1);
+
+    ASSERT_TRUE(QFile::remove(folder.file("TODONAME.FIL")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("TODONAME.FIL"));
+    type("Lock server room");
+    panel->Command1[2]->click();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(dialogs.messages[1].text.contains("TODONAME.FIL"));
+    EXPECT_EQ(panel->Combo1->findText("Lock server room"), 1) << "the name stays in the picker";
 }
 
 TEST_F(TodoPanelTest, AFileReadInPartIsReportedOnceAndKeptBeforeItIsReplaced)
