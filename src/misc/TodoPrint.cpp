@@ -1,7 +1,9 @@
 #include "misc/TodoPrint.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 #include "components/preview/PreviewDocument.h"
 #include "misc/TodoDate.h"
@@ -31,12 +33,13 @@ public:
         : m_doc(document), m_size(fontSize), m_options(options), m_today(today)
     {
         m_width = m_doc.pageWidth();
+        setSize(m_size);
     }
 
     void row(const TodoGrid &grid, int r)
     {
         const qreal bottom = m_doc.pageHeight() - m_doc.marginBottom() - FrameInset;
-        const qreal lastLine = bottom - 2 * m_doc.textWidth(QStringLiteral("P"));
+        const qreal lastLine = bottom - 2 * width(QStringLiteral("P"));
         if (m_doc.currentY() < m_doc.marginTop() + FreshPageZone)
             head(bottom);
         if (m_doc.currentY() >= lastLine) {
@@ -48,10 +51,18 @@ public:
         textAt(m_doc.marginLeft() + ItemIndent, y, grid.item(r));
         for (std::size_t i = 1; i < Anchors.size(); ++i)
             centredAt(m_width / Anchors.at(i), y, grid.cell(r, AnchorColumns.at(i)));
-        m_doc.setCurrentY(y + m_doc.lineHeight());
+        m_doc.setCurrentY(y + m_metrics->lineSpacing());
     }
 
 private:
+    // The font size of what follows, with its measures.
+    void setSize(qreal size)
+    {
+        m_doc.setFontSize(size > 0 ? size : 1);
+        m_metrics.emplace(Preview::twipsFont(m_doc.font()), Preview::twipsDevice());
+    }
+    qreal width(const QString &text) const { return m_metrics->horizontalAdvance(text); }
+
     void head(qreal bottom)
     {
         const qreal top = m_doc.marginTop() + HeadDrop;
@@ -64,7 +75,7 @@ private:
         headLine(QStringLiteral("To Do List"), m_size + 2);
         if (m_options.asOfDate)
             headLine(QStringLiteral("As of  ") + TodoDate::longText(m_today), m_size - 2);
-        m_doc.setFontSize(m_size);
+        setSize(m_size);
         const qreal y = m_doc.currentY();
         if (m_options.gridLines) {
             rule(y);
@@ -73,7 +84,7 @@ private:
         }
         for (std::size_t i = 0; i < Anchors.size(); ++i)
             centredAt(m_width / Anchors.at(i), y, Headings.at(i));
-        const qreal under = y + m_doc.lineHeight();
+        const qreal under = y + m_metrics->lineSpacing();
         if (m_options.gridLines)
             rule(under);
         m_doc.setCurrentY(under + FrameInset);
@@ -81,33 +92,26 @@ private:
 
     void headLine(const QString &text, qreal size)
     {
-        m_doc.setFontSize(size > 0 ? size : 1);
+        setSize(size);
         const qreal y = m_doc.currentY();
         centredAt(m_width / 2, y, text);
-        m_doc.setCurrentY(y + m_doc.lineHeight());
+        m_doc.setCurrentY(y + m_metrics->lineSpacing());
     }
 
     void rule(qreal y) { m_doc.drawLine(FrameInset, y, m_width - FrameInset, y); }
 
     void centredAt(qreal centre, qreal y, const QString &text)
     {
-        textAt(centre - m_doc.textWidth(text) / 2, y, text);
+        textAt(centre - width(text) / 2, y, text);
     }
 
-    // One line of text at (x, y) that never wraps nor breaks the page.
     void textAt(qreal x, qreal y, const QString &text)
     {
         if (text.isEmpty())
             return;
-        const qreal right = m_doc.marginRight();
-        const qreal bottomMargin = m_doc.marginBottom();
-        m_doc.setMarginRight(0);
-        m_doc.setMarginBottom(0);
         m_doc.setCurrentX(x);
         m_doc.setCurrentY(y);
-        m_doc.printText(text);
-        m_doc.setMarginRight(right);
-        m_doc.setMarginBottom(bottomMargin);
+        m_doc.printLine(text);
         m_doc.setCurrentY(y);
     }
 
@@ -116,6 +120,7 @@ private:
     Options m_options;
     QDate m_today;
     qreal m_width = 0;
+    std::optional<QFontMetricsF> m_metrics;
 };
 
 } // namespace

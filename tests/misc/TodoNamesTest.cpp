@@ -1,35 +1,24 @@
 #include <gtest/gtest.h>
 
+#include "QuotedLines.h"
 #include "misc/TodoNames.h"
 #include "support/TempFolder.h"
-
-namespace {
-
-QByteArray quoted(const QStringList &names)
-{
-    QByteArray bytes;
-    for (const QString &name : names)
-        bytes += '"' + name.toLatin1() + "\"\r\n";
-    return bytes;
-}
-
-} // namespace
 
 TEST(TodoNames, AddsOnlyNamesThatDifferBeyondCaseAndTrailingBlanks)
 {
     TempFolder folder;
-    folder.write("TODONAME.FIL", quoted({"Backup tapes", "Audit logs"}));
+    folder.write("TODONAME.FIL", quotedLines({"Backup tapes", "Audit logs"}));
     TodoNames names;
     EXPECT_TRUE(names.load().isEmpty());
 
     EXPECT_FALSE(names.addIfNew("BACKUP TAPES   "));
     EXPECT_FALSE(names.addIfNew("   "));
     EXPECT_FALSE(names.addIfNew(""));
-    EXPECT_EQ(folder.read("TODONAME.FIL"), quoted({"Backup tapes", "Audit logs"}));
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Backup tapes", "Audit logs"}));
 
     const auto added = names.addIfNew(" audit logs ");
     ASSERT_TRUE(added && *added);
-    EXPECT_EQ(folder.read("TODONAME.FIL"), quoted({"Backup tapes", "Audit logs", " audit logs "}))
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Backup tapes", "Audit logs", " audit logs "}))
         << "a leading blank makes another name, stored as typed";
     EXPECT_EQ(names.completion("  au"), "Audit logs");
     EXPECT_EQ(names.completion("x"), "");
@@ -50,9 +39,9 @@ TEST(TodoNames, DeletingComparesBothEndsAndTheLastNameLeavesAnEmptyLine)
     EXPECT_EQ(names.names(), QStringList({""}));
 
     ASSERT_TRUE(names.addIfNew("Train staff"));
-    EXPECT_EQ(folder.read("TODONAME.FIL"), quoted({"Train staff"})) << "the empty line is replaced";
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Train staff"})) << "the empty line is replaced";
     ASSERT_TRUE(names.remove("Not there"));
-    EXPECT_EQ(folder.read("TODONAME.FIL"), quoted({"Train staff"}));
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Train staff"}));
 }
 
 TEST(TodoNames, HoldsAtMost1000Names)
@@ -61,10 +50,10 @@ TEST(TodoNames, HoldsAtMost1000Names)
     QStringList many;
     for (int i = 1; i <= 1000; ++i)
         many.append(QStringLiteral("Name %1").arg(i));
-    folder.write("TODONAME.FIL", quoted(many));
+    folder.write("TODONAME.FIL", quotedLines(many));
     TodoNames names;
     names.load();
     EXPECT_FALSE(names.addIfNew("One too many"));
     EXPECT_EQ(names.names().size(), 1000);
-    EXPECT_EQ(folder.read("TODONAME.FIL"), quoted(many));
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines(many));
 }

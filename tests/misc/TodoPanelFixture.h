@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
+#include "QuotedLines.h"
 #include "misc/TodoGridModel.h"
 #include "misc/TodoPanel.h"
 #include "pagetools/PreviewPanel.h"
@@ -84,14 +85,6 @@ protected:
         return list;
     }
 
-    // The bytes of a to-do file: one quoted field a line, CR LF.
-    static QByteArray quoted(const QStringList &fields)
-    {
-        QByteArray bytes;
-        for (const QString &field : fields)
-            bytes += '"' + field.toLatin1() + "\"\r\n";
-        return bytes;
-    }
     // A grid file whose rows 1..n hold the given item, to-do date and review date, the rest empty.
     static QByteArray gridFile(const QList<QStringList> &rows)
     {
@@ -99,7 +92,7 @@ protected:
         for (int r = 0; r < rows.size(); ++r)
             for (int c = 0; c < rows[r].size(); ++c)
                 fields[r * 5 + c] = rows[r][c];
-        return quoted(fields);
+        return quotedLines(fields);
     }
 
     TempFolder folder;

@@ -35,13 +35,13 @@ TEST_F(TodoPanelTest, FirstRunAddsTypedItemsToTheFirstFreeRowAndTheNameList)
     EXPECT_TRUE(panel->Text1_0->text().isEmpty());
     EXPECT_EQ(panel->GridChanged, 1);
     EXPECT_TRUE(panel->Command1[5]->isEnabled());
-    EXPECT_EQ(folder.read("TODONAME.FIL"), quoted({"Review backup logs"}));
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Review backup logs"}));
 
     type("rev");
     EXPECT_EQ(panel->Combo1->currentText(), "Review backup logs") << "type-ahead in the picker";
     QTest::mouseDClick(panel->Text1_0, Qt::LeftButton);
     EXPECT_EQ(cell(2, 1), "rev");
-    EXPECT_EQ(folder.read("TODONAME.FIL"), quoted({"Review backup logs", "rev"}));
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Review backup logs", "rev"}));
 }
 
 TEST_F(TodoPanelTest, DatesNeedAnItemAndAnEmptyDateCellTakesToday)
@@ -90,14 +90,14 @@ TEST_F(TodoPanelTest, TypedNameGoesIntoAClickedItemCellButNotADateCell)
     click(1, 1);
     EXPECT_EQ(cell(1, 1), "Encrypt laptops");
     EXPECT_EQ(cell(1, 2), "Mon - Dec 7, 26");
-    EXPECT_EQ(folder.read("TODONAME.FIL"), quoted({"Encrypt laptops"}));
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Encrypt laptops"}));
 
     click(1, 1);
     panel->Text1_0->setFocus();
     QTest::keyClicks(panel->Text1_0, "Patch servers");
     QTest::keyClick(panel->Text1_0, Qt::Key_Return);
     EXPECT_EQ(cell(1, 1), "Patch servers  ") << "Enter writes the text with two trailing blanks";
-    EXPECT_EQ(folder.read("TODONAME.FIL"), quoted({"Encrypt laptops", "Patch servers"}));
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Encrypt laptops", "Patch servers"}));
 }
 
 TEST_F(TodoPanelTest, DeletingRowSevenOfTenAsksWithTheRowInRed)
@@ -171,7 +171,7 @@ TEST_F(TodoPanelTest, AscendingSortOnToDoDateClosesTheGaps)
 
 TEST_F(TodoPanelTest, PickerAndNameFile)
 {
-    folder.write("TODONAME.FIL", quoted({"Audit logs", "Train staff"}));
+    folder.write("TODONAME.FIL", quotedLines({"Audit logs", "Train staff"}));
     folder.write("TODOActv.FIL", gridFile({{"Audit logs"}}));
     open();
     ASSERT_EQ(panel->Combo1->count(), 2);
@@ -180,7 +180,7 @@ TEST_F(TodoPanelTest, PickerAndNameFile)
     EXPECT_TRUE(panel->Command1[1]->isEnabled());
     EXPECT_TRUE(panel->Command1[2]->isEnabled());
     panel->Command1[1]->click();
-    EXPECT_EQ(folder.read("TODONAME.FIL"), quoted({"Audit logs"}));
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Audit logs"}));
     EXPECT_EQ(panel->Combo1->count(), 1);
     EXPECT_FALSE(panel->Command1[1]->isEnabled());
 
