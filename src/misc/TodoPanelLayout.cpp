@@ -166,6 +166,7 @@ void TodoPanel::attachMenu(QMenu *options, QAction *del, QAction *clear, QAction
     connect(print, &QAction::triggered, this, &TodoPanel::printList);
     connect(save, &QAction::triggered, this, &TodoPanel::saveGrid);
     del->setEnabled(Command1[3]->isEnabled());
+    insert->setEnabled(Command1[3]->isEnabled());
     clear->setEnabled(Command1[6]->isEnabled());
     save->setEnabled(Command1[5]->isEnabled());
 }
@@ -265,7 +266,10 @@ void TodoPanel::setSaveClearEnabled(bool on)
 
 void TodoPanel::setDeleteEnabled(bool on)
 {
+    // Insert Row acts on the same row as Delete Item from Grid.
     Command1[3]->setEnabled(on);
     if (mODel)
         mODel->setEnabled(on);
+    if (mOIN)
+        mOIN->setEnabled(on);
 }

@@ -25,6 +25,7 @@ TEST_F(TodoPanelTest, FirstRunAddsTypedItemsToTheFirstFreeRowAndTheNameList)
     EXPECT_EQ(panel->grid->headerData(5, Qt::Horizontal).toString(), "Next Review Date");
     EXPECT_FALSE(panel->Command1[5]->isEnabled());
     EXPECT_FALSE(mOCl->isEnabled());
+    EXPECT_FALSE(mOIN->isEnabled()) << "no row chosen to insert at";
     EXPECT_TRUE(exit->hasFocus());
 
     type("Review \"backup\" logs");
