@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QAction>
 #include <QDate>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 #include <functional>
@@ -8,13 +12,10 @@
 #include "misc/TodoGridFile.h"
 #include "misc/TodoNames.h"
 
-class QAction;
 class QCalendarWidget;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
-class QPushButton;
 class QTableView;
 class SSPanel80;
 class TodoGridModel;
@@ -38,11 +39,12 @@ public:
     QCalendarWidget *MonthView1 = nullptr;
     QLabel *itemLabel = nullptr;
     QPushButton *Command1[7] = {};
-    QAction *mODel = nullptr;
-    QAction *mOCl = nullptr;
-    QAction *mOIN = nullptr;
-    QAction *mOPrt = nullptr;
-    QAction *mOS = nullptr;
+    // The host's menu items; guarded, as the host may destroy them before the panel.
+    QPointer<QAction> mODel;
+    QPointer<QAction> mOCl;
+    QPointer<QAction> mOIN;
+    QPointer<QAction> mOPrt;
+    QPointer<QAction> mOS;
 
     // Unsaved changes in the grid (1) or none (0).
     qint16 GridChanged = 0;
@@ -138,9 +140,9 @@ private:
     TodoNames m_names;
     // Kept from load to save: a file read only in part is copied aside before its first overwrite.
     TodoGridFile m_gridFile;
-    QPushButton *m_exit = nullptr;
-    QMenu *m_options = nullptr;
-    SSPanel80 *m_preview = nullptr;
+    QPointer<QPushButton> m_exit;
+    QPointer<QMenu> m_options;
+    QPointer<SSPanel80> m_preview;
     std::function<void(const QPoint &)> m_popup;
     int m_editMode = 0;
     int m_calendarColumn = 0;

@@ -1,4 +1,5 @@
 #include <QCalendarWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -208,4 +209,26 @@ TEST_F(TodoPanelTest, DeleteKeyClearsTheClickedCellAndScrollTipNamesTheRow)
     bar->setSliderPosition(5);
     EXPECT_EQ(bar->toolTip(), " Row 6: Item 6 ");
     bar->setSliderDown(false);
+}
+
+TEST_F(TodoPanelTest, TypingIntoAClickedItemCellTakes45CharactersAndAddsTheName)
+{
+    folder.write("TODOActv.FIL", gridFile({{"Audit logs"}}));
+    open();
+    QTest::keyClicks(panel->VSGd1, "x");
+    EXPECT_EQ(cell(1, 1), "Audit logs") << "no editing before a cell is clicked";
+
+    click(2, 1);
+    EXPECT_EQ(panel->editMode(), 1);
+    QTest::keyClicks(panel->VSGd1, "E");
+    QWidget *editor = QApplication::focusWidget();
+    ASSERT_NE(editor, panel->VSGd1);
+    QTest::keyClicks(editor, "ncrypt every laptop and phone used off the premises");
+    EXPECT_EQ(panel->GridChanged, 1) << "typing marks the change";
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits once the key is handled
+    EXPECT_EQ(cell(2, 1), "Encrypt every laptop and phone used off the p");
+    EXPECT_EQ(cell(2, 1).size(), 45);
+    EXPECT_EQ(panel->editMode(), 0);
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Encrypt every laptop and phone used off the p"}));
 }
