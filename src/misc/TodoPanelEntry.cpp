@@ -1,6 +1,7 @@
 #include "misc/TodoPanel.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -77,7 +78,7 @@ QString TodoPanel::entryText() const
 void TodoPanel::setHighlight(bool on)
 {
     QPalette palette = Text1_0->palette();
-    palette.setColor(QPalette::Base, on ? Highlight : QLineEdit().palette().color(QPalette::Base));
+    palette.setColor(QPalette::Base, on ? Highlight : QApplication::palette(Text1_0).color(QPalette::Base));
     Text1_0->setPalette(palette);
     Combo1->setPalette(palette);
 }

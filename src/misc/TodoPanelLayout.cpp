@@ -204,7 +204,7 @@ void TodoPanel::optionsMenuRequested()
 void TodoPanel::setGridPicture(const QImage &picture)
 {
     QPalette palette = VSGd1->palette();
-    palette.setBrush(QPalette::Base, picture.isNull() ? QLineEdit().palette().base() : QBrush(picture));
+    palette.setBrush(QPalette::Base, picture.isNull() ? QApplication::palette(VSGd1).base() : QBrush(picture));
     VSGd1->setPalette(palette);
 }
 
