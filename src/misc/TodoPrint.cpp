@@ -148,6 +148,7 @@ void layout(PreviewDocument &document, const TodoGrid &grid, const PrinterSettin
             Options options, QDate today)
 {
     document.discard();
+    document.setTitle(QStringLiteral("To Do List"));
     document.setFont(font.font());
     document.setTextColor(font.colour);
     document.setLineColor(font.colour);

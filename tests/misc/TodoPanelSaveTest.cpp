@@ -121,7 +121,11 @@ TEST_F(TodoPanelTest, PrintLaysTheListOutAgainWhenAnOptionChanges)
     preview->SSCheck81->click();
     EXPECT_EQ(pagesWithText(doc, "As of  December 08, 2026"), 0);
     EXPECT_EQ(pagesWithText(doc, "To Do List"), doc.pageCount());
-    EXPECT_TRUE(doc.renderPdf(folder.file("list.pdf")));
+    dialogs.answerFileName(folder.file("list.pdf"));
+    preview->SSCommand80[5]->click();
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1);
+    EXPECT_TRUE(dialogs.fileDialogs[0].path.endsWith("To Do List 2026-12-08.pdf"));
+    EXPECT_TRUE(folder.read("list.pdf").startsWith("%PDF"));
 
     preview->SSCommand80[2]->click();
     EXPECT_TRUE(options.isEnabled());
