@@ -13,6 +13,7 @@
 #include "app/Product.h"
 #include "components/Dialogs.h"
 #include "components/richtext/RichTextBox.h"
+#include "misc/TodoPanelHooks.h"
 #include "misc/WebSites.h"
 #include "pagetools/GridBackgroundSelector.h"
 #include "pagetools/PreviewPanel.h"
@@ -32,7 +33,7 @@ Misc1::~Misc1() = default;
 
 std::unique_ptr<TodoListHooks> Misc1::createTodoList()
 {
-    return std::make_unique<TodoListHooks>();
+    return std::make_unique<TodoPanelHooks>(*this);
 }
 
 QString Misc1::pageFile(int index)

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <Qt>
 
 // The cells of the to-do list: rows 1 to 500, columns 1 to 5 (item, to-do date, actual date, an unused
 // column, next review date), numbered as in the grid. Cells outside read as empty and ignore writes.
@@ -14,8 +15,27 @@ public:
 
     TodoGrid();
 
+    static constexpr int ItemColumn = 1;
+
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
+    QString item(int row) const { return cell(row, ItemColumn); }
+
+    // A row has an item when its item cell holds more than blanks.
+    bool hasItem(int row) const;
+    bool hasItems() const;
+    // The first row without an item; 0 when every row has one.
+    int firstRowWithoutItem() const;
+
+    // The list always keeps 500 rows: removing a row appends an empty one, inserting an empty row
+    // drops the last. Rows outside 1..500 are left alone; both return whether anything moved.
+    bool removeRow(int row);
+    bool insertRow(int row);
+    void clear();
+
+    // Stable sort of the rows by `column` (dates in date order, other texts ignoring case; empty cells
+    // first). After an ascending sort the rows without an item follow every row with one.
+    void sortRows(int column, Qt::SortOrder order);
 
     // All cells row by row, column 4 empty: the order of the to-do file's lines.
     QStringList fileFields() const;

@@ -1,18 +1,11 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+#include "QuotedLines.h"
 #include "misc/TodoGridFile.h"
 #include "support/TempFolder.h"
 
 namespace {
-
-QByteArray quotedLines(const QStringList &values)
-{
-    QByteArray bytes;
-    for (const QString &value : values)
-        bytes += '"' + value.toLatin1() + "\"\r\n";
-    return bytes;
-}
 
 QStringList emptyFields(int count)
 {

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+#include "QuotedLines.h"
+#include "misc/TodoGridModel.h"
+#include "misc/TodoPanel.h"
+#include "pagetools/PreviewPanel.h"
+#include "support/ScriptedDialogs.h"
+#include "support/SteppedClock.h"
+#include "support/TempFolder.h"
+
+// Scripted answers that also note which row is painted red while each question is up.
+class WatchingDialogs : public ScriptedDialogs
+{
+public:
+    int messageBox(const QString &text, int style, const QString &caption) override
+    {
+        redRows.append(model ? model->highlightedRow() : 0);
+        return ScriptedDialogs::messageBox(text, style, caption);
+    }
+    TodoGridModel *model = nullptr;
+    QList<int> redRows;
+};
+
+// The to-do panel in a host window with an Exit button, the Options menu twins and a preview panel, in a
+// fresh program folder on Tuesday 8 December 2026.
+class TodoPanelTest : public ::testing::Test
+{
+protected:
+    void open()
+    {
+        host.resize(800, 560);
+        auto *layout = new QVBoxLayout(&host);
+        layout->addWidget(panel);
+        layout->addWidget(exit);
+        exit->setObjectName("Command1(0)");
+        panel->setExitButton(exit);
+        panel->attachMenu(&options, mODel, mOCl, mOIN, mOPrt, mOS);
+        preview = new SSPanel80(SSPanel80::MiscArea, &host);
+        for (QCheckBox *box : {preview->SSCheck80[0], preview->SSCheck81}) {
+            const QSignalBlocker quiet(box);
+            box->setChecked(true);
+        }
+        panel->attachPreview(preview);
+        panel->loadList();
+        dialogs.model = panel->grid;
+        host.show();
+        host.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+        panel->activate();
+    }
+
+    QModelIndex at(int row, int column) const { return panel->grid->index(row - 1, column); }
+    QString cell(int row, int column) const { return panel->grid->cell(row, column); }
+    void click(int row, int column)
+    {
+        panel->VSGd1->scrollTo(at(row, column));
+        QTest::mouseClick(panel->VSGd1->viewport(), Qt::LeftButton, {}, panel->VSGd1->visualRect(at(row, column)).center());
+    }
+    void clickHeading(int column)
+    {
+        QHeaderView *header = panel->VSGd1->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+    }
+    void type(const QString &text)
+    {
+        QTest::mouseClick(panel->Text1_0, Qt::LeftButton);
+        QTest::keyClicks(panel->Text1_0, text);
+    }
+    QStringList texts() const
+    {
+        QStringList list;
+        for (const auto &m : dialogs.messages)
+            list.append(m.text);
+        return list;
+    }
+
+    // A grid file whose rows 1..n hold the given item, to-do date and review date, the rest empty.
+    static QByteArray gridFile(const QList<QStringList> &rows)
+    {
+        QStringList fields(2500);
+        for (int r = 0; r < rows.size(); ++r)
+            for (int c = 0; c < rows[r].size(); ++c)
+                fields[r * 5 + c] = rows[r][c];
+        return quotedLines(fields);
+    }
+
+    TempFolder folder;
+    SteppedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 0))};
+    WatchingDialogs dialogs;
+    QWidget host;
+    TodoPanel *panel = new TodoPanel(&host);
+    QPushButton *exit = new QPushButton("E&xit", &host);
+    QMenu options{"&Options"};
+    QAction *mODel = options.addAction("&Delete Item from Grid");
+    QAction *mOCl = options.addAction("&Clear Grid");
+    QAction *mOIN = options.addAction("&Insert Row");
+    QAction *mOPrt = options.addAction("&Print");
+    QAction *mOS = options.addAction("&Save");
+    SSPanel80 *preview = nullptr;
+};

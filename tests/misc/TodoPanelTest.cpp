@@ -1,0 +1,234 @@
+#include <QCalendarWidget>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolTip>
+
+#include "TodoPanelFixture.h"
+
+namespace {
+
+QList<QStringList> tenRows()
+{
+    QList<QStringList> rows;
+    for (int r = 1; r <= 10; ++r)
+        rows.append({QStringLiteral("Item %1").arg(r), QStringLiteral("Mon - Dec %1, 26").arg(r)});
+    return rows;
+}
+
+} // namespace
+
+TEST_F(TodoPanelTest, FirstRunAddsTypedItemsToTheFirstFreeRowAndTheNameList)
+{
+    open();
+    EXPECT_EQ(panel->grid->rowCount(), 500);
+    EXPECT_EQ(panel->grid->headerData(5, Qt::Horizontal).toString(), "Next Review Date");
+    EXPECT_FALSE(panel->Command1[5]->isEnabled());
+    EXPECT_FALSE(mOCl->isEnabled());
+    EXPECT_FALSE(mOIN->isEnabled()) << "no row chosen to insert at";
+    EXPECT_TRUE(exit->hasFocus());
+
+    type("Review \"backup\" logs");
+    EXPECT_EQ(panel->Text1_0->text(), "Review backup logs") << "a typed quote is removed";
+    EXPECT_EQ(panel->Text1_0->cursorPosition(), panel->Text1_0->text().size());
+    panel->Command1[2]->click();
+    EXPECT_EQ(cell(1, 1), "Review backup logs");
+    EXPECT_TRUE(panel->Text1_0->text().isEmpty());
+    EXPECT_EQ(panel->GridChanged, 1);
+    EXPECT_TRUE(panel->Command1[5]->isEnabled());
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Review backup logs"}));
+
+    type("rev");
+    EXPECT_EQ(panel->Combo1->currentText(), "Review backup logs") << "type-ahead in the picker";
+    QTest::mouseDClick(panel->Text1_0, Qt::LeftButton);
+    EXPECT_EQ(cell(2, 1), "rev");
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Review backup logs", "rev"}));
+}
+
+TEST_F(TodoPanelTest, DatesNeedAnItemAndAnEmptyDateCellTakesToday)
+{
+    folder.write("TODOActv.FIL", gridFile({{"Audit logs"}, {"Train staff", "", "Fri - Jan 1, 27"}}));
+    open();
+    click(5, 3);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, "Please, enter an Item before any dates.");
+    EXPECT_EQ(dialogs.messages[0].caption, "Item Grid");
+    EXPECT_EQ(dialogs.messages[0].style, Dialogs::Information);
+    EXPECT_EQ(panel->VSGd1->currentIndex(), at(3, 1)) << "the first free item row";
+    EXPECT_TRUE(cell(5, 3).isEmpty());
+    EXPECT_EQ(panel->GridChanged, 0);
+
+    click(1, 2);
+    EXPECT_EQ(cell(1, 2), "Tue - Dec 8, 26");
+    EXPECT_EQ(panel->GridChanged, 1);
+    ASSERT_TRUE(panel->MonthView1->isVisible());
+    EXPECT_EQ(panel->MonthView1->x(), int(panel->width() * 0.575));
+    EXPECT_TRUE(panel->Command1[4]->hasFocus());
+
+    QWidget *days = panel->MonthView1->findChild<QWidget *>("qt_calendar_calendarview");
+    days->setFocus();
+    QTest::keyClick(days, Qt::Key_Right);
+    QTest::keyClick(days, Qt::Key_Return);
+    EXPECT_EQ(cell(1, 2), "Wed - Dec 9, 26") << "a date picked in the calendar replaces it";
+
+    click(2, 3);
+    EXPECT_EQ(panel->MonthView1->selectedDate(), QDate(2027, 1, 1)) << "set from the filled cell";
+    EXPECT_EQ(panel->MonthView1->x(), int(panel->width() * 0.28));
+    click(2, 1);
+    EXPECT_FALSE(panel->MonthView1->isVisible());
+}
+
+TEST_F(TodoPanelTest, TypedNameGoesIntoAClickedItemCellButNotADateCell)
+{
+    folder.write("TODOActv.FIL", gridFile({{"Audit logs", "Mon - Dec 7, 26"}}));
+    open();
+    type("Encrypt laptops");
+    click(4, 2);
+    EXPECT_TRUE(panel->Text1_0->text().isEmpty());
+    EXPECT_TRUE(cell(4, 1).isEmpty());
+
+    type("Encrypt laptops");
+    click(1, 1);
+    EXPECT_EQ(cell(1, 1), "Encrypt laptops");
+    EXPECT_EQ(cell(1, 2), "Mon - Dec 7, 26");
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Encrypt laptops"}));
+
+    click(1, 1);
+    panel->Text1_0->setFocus();
+    QTest::keyClicks(panel->Text1_0, "Patch servers");
+    QTest::keyClick(panel->Text1_0, Qt::Key_Return);
+    EXPECT_EQ(cell(1, 1), "Patch servers  ") << "Enter writes the text with two trailing blanks";
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Encrypt laptops", "Patch servers"}));
+}
+
+TEST_F(TodoPanelTest, DeletingRowSevenOfTenAsksWithTheRowInRed)
+{
+    folder.write("TODOActv.FIL", gridFile(tenRows()));
+    open();
+    click(7, 1);
+    EXPECT_TRUE(panel->Command1[3]->isEnabled());
+    dialogs.answer(Dialogs::No);
+    panel->Command1[3]->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, "Delete Activity and Dates for - \nItem 7, Mon - Dec 7, 26?");
+    EXPECT_EQ(dialogs.messages[0].caption, "Delete Row");
+    EXPECT_EQ(dialogs.messages[0].style, Dialogs::YesNoCancel + Dialogs::Question + Dialogs::DefaultButton2);
+    EXPECT_EQ(dialogs.redRows, QList<int>({7}));
+    EXPECT_EQ(panel->grid->highlightedRow(), 0);
+    EXPECT_EQ(cell(7, 1), "Item 7");
+
+    dialogs.answer(Dialogs::Yes);
+    mODel->trigger();
+    EXPECT_EQ(dialogs.redRows, QList<int>({7, 7}));
+    EXPECT_EQ(panel->grid->highlightedRow(), 0);
+    EXPECT_EQ(cell(7, 1), "Item 8");
+    EXPECT_EQ(cell(9, 2), "Mon - Dec 10, 26");
+    EXPECT_TRUE(cell(10, 1).isEmpty());
+    EXPECT_EQ(panel->grid->rowCount(), 500);
+    EXPECT_EQ(panel->ActionRow, TodoPanel::NoActionRow);
+    EXPECT_EQ(panel->GridChanged, 1);
+
+    panel->Command1[3]->setFocus();
+    panel->Command1[3]->click();
+    EXPECT_EQ(dialogs.messages.size(), 2) << "no row to act on until a cell is clicked again";
+    EXPECT_EQ(cell(7, 1), "Item 8");
+}
+
+TEST_F(TodoPanelTest, InsertingARowDropsRow500AndIsNoChange)
+{
+    QList<QStringList> rows = tenRows();
+    while (rows.size() < 499)
+        rows.append(QStringList());
+    rows.append({"Last item"});
+    folder.write("TODOActv.FIL", gridFile(rows));
+    open();
+    click(3, 1);
+    mOIN->trigger();
+    EXPECT_TRUE(cell(3, 1).isEmpty());
+    EXPECT_EQ(cell(4, 1), "Item 3");
+    EXPECT_TRUE(cell(500, 1).isEmpty());
+    EXPECT_EQ(panel->GridChanged, 0);
+    EXPECT_TRUE(exit->hasFocus());
+    EXPECT_EQ(panel->ActionRow, 0) << "Exit took the focus after the insertion";
+}
+
+TEST_F(TodoPanelTest, AscendingSortOnToDoDateClosesTheGaps)
+{
+    folder.write("TODOActv.FIL", gridFile({{"Audit logs", "Tue - Jan 5, 27"}, {}, {"Backup", "Mon - Dec 7, 26"},
+                                           {}, {"Contract", ""}}));
+    open();
+    clickHeading(2);
+    EXPECT_EQ(cell(1, 1), "Contract");
+    EXPECT_EQ(cell(2, 1), "Backup");
+    EXPECT_EQ(cell(3, 1), "Audit logs");
+    EXPECT_TRUE(cell(4, 1).isEmpty());
+    EXPECT_EQ(panel->grid->rowCount(), 500);
+    EXPECT_EQ(panel->GridChanged, 1);
+    EXPECT_EQ(panel->VSGd1->currentIndex().column(), 1);
+
+    clickHeading(2);
+    EXPECT_EQ(cell(1, 1), "Audit logs") << "a second click sorts descending";
+}
+
+TEST_F(TodoPanelTest, PickerAndNameFile)
+{
+    folder.write("TODONAME.FIL", quotedLines({"Audit logs", "Train staff"}));
+    folder.write("TODOActv.FIL", gridFile({{"Audit logs"}}));
+    open();
+    ASSERT_EQ(panel->Combo1->count(), 2);
+    emit panel->Combo1->activated(1);
+    EXPECT_EQ(panel->Text1_0->text(), "Train staff");
+    EXPECT_TRUE(panel->Command1[1]->isEnabled());
+    EXPECT_TRUE(panel->Command1[2]->isEnabled());
+    panel->Command1[1]->click();
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Audit logs"}));
+    EXPECT_EQ(panel->Combo1->count(), 1);
+    EXPECT_FALSE(panel->Command1[1]->isEnabled());
+
+    click(1, 1);
+    emit panel->Combo1->activated(0);
+    EXPECT_EQ(cell(1, 1), "Audit logs") << "with a cell clicked, the name goes into it";
+    EXPECT_EQ(panel->editMode(), 0);
+}
+
+TEST_F(TodoPanelTest, DeleteKeyClearsTheClickedCellAndScrollTipNamesTheRow)
+{
+    folder.write("TODOActv.FIL", gridFile(tenRows()));
+    open();
+    click(4, 2);
+    QTest::keyClick(panel->VSGd1, Qt::Key_Delete);
+    EXPECT_TRUE(cell(4, 2).isEmpty());
+    EXPECT_EQ(panel->ClickedCol, 0);
+    EXPECT_EQ(panel->editMode(), 0);
+    EXPECT_FALSE(panel->MonthView1->isVisible());
+
+    QScrollBar *bar = panel->VSGd1->verticalScrollBar();
+    bar->setSliderDown(true);
+    bar->triggerAction(QAbstractSlider::SliderMove);
+    bar->setSliderPosition(5);
+    EXPECT_EQ(bar->toolTip(), " Row 6: Item 6 ");
+    bar->setSliderDown(false);
+}
+
+TEST_F(TodoPanelTest, TypingIntoAClickedItemCellTakes45CharactersAndAddsTheName)
+{
+    folder.write("TODOActv.FIL", gridFile({{"Audit logs"}}));
+    open();
+    QTest::keyClicks(panel->VSGd1, "x");
+    EXPECT_EQ(cell(1, 1), "Audit logs") << "no editing before a cell is clicked";
+
+    click(2, 1);
+    EXPECT_EQ(panel->editMode(), 1);
+    QTest::keyClicks(panel->VSGd1, "E");
+    QWidget *editor = QApplication::focusWidget();
+    ASSERT_NE(editor, panel->VSGd1);
+    QTest::keyClicks(editor, "ncrypt every laptop and phone used off the premises");
+    EXPECT_EQ(panel->GridChanged, 1) << "typing marks the change";
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits once the key is handled
+    EXPECT_EQ(cell(2, 1), "Encrypt every laptop and phone used off the p");
+    EXPECT_EQ(cell(2, 1).size(), 45);
+    EXPECT_EQ(panel->editMode(), 0);
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Encrypt every laptop and phone used off the p"}));
+}
