@@ -1,6 +1,7 @@
 #include "pagetools/PreviewPanel.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -18,20 +19,43 @@ QString SSPanel80::suggestedPdfName(const QString &title, const QDate &date)
     return name + date.toString(QStringLiteral(" yyyy-MM-dd")) + QStringLiteral(".pdf");
 }
 
+namespace {
+
+const QString savePdfCaption = QStringLiteral("Save as PDF");
+
+// A name typed without an extension gets ".pdf". The file dialog only asked about replacing the name as
+// typed, so replacing an existing file of the completed name is asked here; "" when the user declines.
+QString completedPdfPath(QString path)
+{
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    path += path.endsWith(u'.') ? QStringLiteral("pdf") : QStringLiteral(".pdf");
+    if (!QFileInfo::exists(path))
+        return path;
+    const int answer = Dialogs::current().messageBox(
+        QStringLiteral("\"%1\" already exists.\r\rDo you want to replace it?")
+            .arg(QDir::toNativeSeparators(path)),
+        Dialogs::YesNo + Dialogs::Exclamation + Dialogs::DefaultButton2, savePdfCaption);
+    return answer == Dialogs::Yes ? path : QString();
+}
+
+} // namespace
+
 void SSPanel80::savePdfClicked()
 {
     const PreviewDocument &doc = VSP1->document();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested =
         QDir(folder).filePath(suggestedPdfName(doc.title(), Clock::current().now().date()));
-    const QString path = Dialogs::current().saveFileName(QStringLiteral("Save as PDF"), suggested,
-                                                         QStringLiteral("PDF files (*.pdf)"));
+    const QString chosen =
+        Dialogs::current().saveFileName(savePdfCaption, suggested, QStringLiteral("PDF files (*.pdf)"));
+    const QString path = chosen.isEmpty() ? chosen : completedPdfPath(chosen);
     if (!path.isEmpty()) {
         const WriteResult written = doc.renderPdf(path);
         if (!written)
             Dialogs::current().messageBox(
                 QStringLiteral("The preview could not be saved as a PDF file.\r\r") + written.error,
-                Dialogs::OkOnly + Dialogs::Critical, QStringLiteral("Save as PDF"));
+                Dialogs::OkOnly + Dialogs::Critical, savePdfCaption);
     }
     SSCommand80[2]->setFocus();
 }

@@ -3,6 +3,7 @@
 #include <QTextCursor>
 
 #include "components/preview/PreviewDocument.h"
+#include "components/richtext/PlainText.h"
 #include "reports/ReferenceBox.h"
 #include "reports/ReferenceText.h"
 #include "workarea/Catalogue.h"
@@ -24,7 +25,10 @@ void ReferenceReport::build(int category, int tab, const Options &options,
     fillMissing(category, tab);
     assemble(options);
     applyFont(font);
-    const QString name = Catalogue::ruleSearchName(ReferenceProducer::itemNumber(category, tab));
+    const int number = ReferenceProducer::itemNumber(category, tab);
+    if (options[0])
+        markAmendments(number);
+    const QString name = Catalogue::ruleSearchName(number);
     if (!name.isEmpty())
         ReferenceText::highlight(m_box, name);
 
@@ -82,4 +86,16 @@ void ReferenceReport::applyFont(const PrinterSettings::PrinterFont &font)
     QTextCursor all(&m_report);
     all.select(QTextCursor::Document);
     all.mergeCharFormat(format);
+}
+
+// The printer font clears the rule text's amendment marks; they are set again where the rule text stands,
+// at the start of the report, as long as its buffer holds the text the marks were counted in.
+void ReferenceReport::markAmendments(int number)
+{
+    const ReferenceText::MarkedText rule = ReferenceText::markedRuleText(number);
+    QString expected = PlainText::normaliseLineBreaks(rule.text);
+    PlainText::mapDocumentCharacters(expected);
+    if (rule.marks.empty() || m_buffers[0]->text() != expected)
+        return;
+    ReferenceText::markAmendments(m_box, rule.marks);
 }

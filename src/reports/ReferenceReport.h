@@ -11,7 +11,8 @@ class PreviewDocument;
 class ReferenceBox;
 
 // The reference report of a catalogue item: any combination of its rule text, references and additional
-// information, set in the printer font, with the item's rule search name in bold and underlined.
+// information, set in the printer font, with the rule text's amendment marks and the item's rule search
+// name in bold and underlined.
 class ReferenceReport
 {
 public:
@@ -33,6 +34,7 @@ private:
     void fillMissing(int category, int tab);
     void assemble(const Options &options);
     void applyFont(const PrinterSettings::PrinterFont &font);
+    void markAmendments(int number);
 
     ReferenceProducer &m_producer;
     std::array<ReferenceBox *, 3> m_buffers;

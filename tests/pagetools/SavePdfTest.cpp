@@ -27,27 +27,70 @@ void renderPages(SSPanel80 &panel, int pages)
 
 TEST_P(SavePdf, WritesEveryPageOfTheDocument)
 {
+    // The name typed in the file dialog, the file written, and the answer to the question about replacing
+    // an existing file of the completed name (0: no question).
+    struct Case
+    {
+        const char *typed;
+        const char *written;
+        int replaceAnswer;
+    };
+    const Case cases[] = {
+        {"report.pdf", "report.pdf", 0},
+        {"typed without extension", "typed without extension.pdf", 0},
+        {"upper.PDF", "upper.PDF", 0},
+        {"trailing dot.", "trailing dot.pdf", 0},
+        {"replaced", "replaced.pdf", Dialogs::Yes},
+        {"kept", "kept.pdf", Dialogs::No},
+    };
     SteppedClock clock;
     auto panel = makePanel(GetParam());
     renderPages(*panel, 3);
-    const QString path = folder.file(QStringLiteral("report.pdf"));
-    dialogs.answerFileName(path);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QString path = folder.file(QString::fromUtf8(c.written));
+        if (c.replaceAnswer != 0) {
+            folder.write(QString::fromUtf8(c.written), "old");
+            dialogs.answer(c.replaceAnswer);
+        }
+        dialogs.fileDialogs.clear();
+        dialogs.messages.clear();
+        dialogs.answerFileName(folder.file(QString::fromUtf8(c.typed)));
 
-    command(*panel, 5)->click();
+        command(*panel, 5)->click();
 
-    EXPECT_EQ(command(*panel, 5)->text(), QString::fromUtf8("Save as P&DF\u2026"));
-    ASSERT_EQ(dialogs.fileDialogs.size(), 1);
-    EXPECT_TRUE(dialogs.fileDialogs[0].save);
-    EXPECT_TRUE(dialogs.fileDialogs[0].path.endsWith(QStringLiteral("/Status Report 2026-12-08.pdf")));
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    ASSERT_TRUE(QFile::exists(path));
-    const QString text = pdfText(path);
-    if (text.isNull())
-        GTEST_SKIP() << "pdftotext is not installed";
-    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
-    ASSERT_EQ(pages.size(), 3);
-    for (int p = 0; p < 3; ++p)
-        EXPECT_TRUE(pages[p].contains(QStringLiteral("Page marker %1").arg(p + 1))) << p;
+        EXPECT_EQ(command(*panel, 5)->text(), QString::fromUtf8("Save as P&DF\u2026"));
+        ASSERT_EQ(dialogs.fileDialogs.size(), 1);
+        EXPECT_TRUE(dialogs.fileDialogs[0].save);
+        EXPECT_TRUE(dialogs.fileDialogs[0].path.endsWith(QStringLiteral("/Status Report 2026-12-08.pdf")));
+        if (c.replaceAnswer != 0) {
+            ASSERT_EQ(dialogs.messages.size(), 1);
+            EXPECT_EQ(dialogs.messages[0].text, "\"" + QDir::toNativeSeparators(path) +
+                                                    "\" already exists.\r\rDo you want to replace it?");
+            EXPECT_EQ(dialogs.messages[0].style,
+                      Dialogs::YesNo + Dialogs::Exclamation + Dialogs::DefaultButton2);
+            EXPECT_EQ(dialogs.messages[0].caption, "Save as PDF");
+        } else {
+            EXPECT_TRUE(dialogs.messages.isEmpty());
+        }
+        if (c.replaceAnswer == Dialogs::No) {
+            EXPECT_EQ(folder.read(QString::fromUtf8(c.written)), "old");
+            continue;
+        }
+        ASSERT_TRUE(QFile::exists(path));
+        const QString text = pdfText(path);
+        if (text.isNull())
+            GTEST_SKIP() << "pdftotext is not installed";
+        const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        ASSERT_EQ(pages.size(), 3);
+        for (int p = 0; p < 3; ++p)
+            EXPECT_TRUE(pages[p].contains(QStringLiteral("Page marker %1").arg(p + 1))) << p;
+    }
+    QStringList written;
+    for (const Case &c : cases)
+        written.append(QString::fromUtf8(c.written));
+    written.sort();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files, QDir::Name), written) << "no file of the typed name";
 }
 
 TEST_P(SavePdf, FailedWriteIsReportedAndChangesNothing)

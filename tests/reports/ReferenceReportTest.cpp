@@ -8,11 +8,14 @@
 #include "reports/DocumentReferenceBox.h"
 #include "reports/ReferenceReport.h"
 #include "reports/ReferenceText.h"
+#include "reports/RuleData.h"
 
 namespace {
 
 constexpr int passwordCategory = 1;
 constexpr int passwordTab = 14; // item 15, "Password Management"
+constexpr int organizationalCategory = 4;
+constexpr int businessAssociateTab = 1; // item 44, "Business Associate Contracts"
 
 struct Report
 {
@@ -124,4 +127,46 @@ TEST(ReferenceReport, SampleCategoryReportsPasswordManagement)
     r.build({false, true, false}, 6, 0);
     EXPECT_EQ(r.text(), normalised(ReferenceText::references(15)));
     EXPECT_FALSE(highlightedRuns(r.report.report()).isEmpty());
+}
+
+TEST(ReferenceReport, RuleTextKeepsItsAmendmentMarksInThePrinterFont)
+{
+    const QString removed = RuleData::line(QStringLiteral("164.314(a)(1)(ii)"));
+    const QString added = QStringLiteral(", including breaches of unsecured protected health information as "
+                                         "required by § 164.410.");
+    for (const ReferenceReport::Options &options :
+         {ReferenceReport::Options{true, false, false}, ReferenceReport::Options{true, true, true}}) {
+        SCOPED_TRACE(options[1] ? "joined texts" : "rule text alone");
+        Report r;
+        r.build(options, organizationalCategory, businessAssociateTab);
+        const QTextDocument &report = r.report.report();
+        const qsizetype heading = r.text().indexOf(QString::fromUtf8(ReferenceText::amendedHeading));
+        ASSERT_GT(heading, 0);
+
+        QList<int> struckStarts;
+        const QStringList struckRuns = struck(report, &struckStarts);
+        const qsizetype at = struckRuns.indexOf(removed);
+        ASSERT_GE(at, 0);
+        EXPECT_GT(struckStarts[at], heading);
+        QTextCursor cursor(const_cast<QTextDocument *>(&report));
+        cursor.setPosition(struckStarts[at] + 1);
+        EXPECT_EQ(cursor.charFormat().fontFamilies().toStringList().value(0), "Courier New");
+        QList<int> underlinedStarts;
+        const QStringList underlinedRuns = underlined(report, false, &underlinedStarts);
+        EXPECT_TRUE(underlinedRuns.contains(added));
+        EXPECT_GT(underlinedStarts.value(0), heading);
+
+        const auto highlights = highlightedRuns(report);
+        ASSERT_GE(highlights.size(), 2);
+        EXPECT_LT(highlights.first().first, heading);
+        EXPECT_GT(highlights.last().first, heading);
+        for (const auto &[start, length] : highlights)
+            EXPECT_EQ(r.text().mid(start, length).toLower(), "business associate");
+    }
+
+    // Marks counted in another text would land on the wrong words.
+    Report other;
+    other.buffers[0].setText(QStringLiteral("Edited. ") + ReferenceText::markedRuleText(44).text);
+    other.build({true, false, false}, organizationalCategory, businessAssociateTab);
+    EXPECT_TRUE(struck(other.report.report()).isEmpty());
 }
