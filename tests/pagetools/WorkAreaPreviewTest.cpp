@@ -207,3 +207,31 @@ TEST_F(WorkAreaPrinting, ReferenceModeBuildsFromTheCheckedTexts)
     box(2)->click();
     EXPECT_TRUE(documentText().isEmpty());
 }
+
+TEST_F(WorkAreaPrinting, RuleTextReportKeepsTheAmendmentMarks)
+{
+    openItem(4, 1);
+    w.SSOption6->click();
+    w.SSCommand5->click();
+    ASSERT_EQ(checks().mid(0, 3), QList<bool>({true, false, false}));
+
+    QStringList struckWords, underlinedWords, highlightedWords;
+    const PreviewDocument &doc = panel().VSP1->document();
+    for (int p = 0; p < doc.pageCount(); ++p) {
+        for (const Preview::TextOp &t : textOps(doc.page(p))) {
+            if (t.font.strikeOut())
+                struckWords.append(t.text);
+            else if (t.font.underline())
+                (t.font.bold() ? highlightedWords : underlinedWords).append(t.text);
+        }
+    }
+    EXPECT_TRUE(
+        struckWords.join(u' ').contains(QStringLiteral("between a covered entity and a business associate")));
+    EXPECT_TRUE(underlinedWords.join(u' ').contains(
+        QStringLiteral(", including breaches of unsecured protected health information as required by ") +
+        sectionSign + QStringLiteral(" 164.410.")));
+    const QStringList highlighted = highlightedWords.join(u' ').toLower().split(u' ', Qt::SkipEmptyParts);
+    ASSERT_FALSE(highlighted.isEmpty());
+    for (const QString &word : highlighted)
+        EXPECT_TRUE(word == "business" || word == "associate") << word.toStdString();
+}
