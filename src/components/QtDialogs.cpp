@@ -73,7 +73,10 @@ int escapeAnswer(const QList<ButtonSpec> &buttons)
 int QtDialogs::messageBox(const QString &text, int style, const QString &caption)
 {
     const QList<ButtonSpec> buttons = buttonsFor(style);
-    QMessageBox box(iconFor(style), caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+    // Stored texts break lines with CR or CR LF; the label breaks on LF only.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(iconFor(style), caption, shown, QMessageBox::NoButton, QApplication::activeWindow());
     QList<QPushButton *> pushButtons;
     for (const ButtonSpec &b : buttons)
         pushButtons.append(box.addButton(b.button));
