@@ -4,6 +4,7 @@
 
 #include "misc/Misc1.h"
 #include "reader/PrivRule1.h"
+#include "reports/WritingTools.h"
 #include "workarea/WorkArea1.h"
 
 void runAreaWindow(int area, QWidget *startScreen)
@@ -13,9 +14,13 @@ void runAreaWindow(int area, QWidget *startScreen)
     case 1:
         window = std::make_unique<PrivRule1>(startScreen);
         break;
-    case 2:
-        window = std::make_unique<WorkArea1>(startScreen);
+    case 2: {
+        auto tools = std::make_shared<WritingTools>();
+        auto workArea = std::make_unique<WorkArea1>(startScreen, WritingTools::addHooks({}, tools));
+        tools->setEditor(workArea->Rtext3);
+        window = std::move(workArea);
         break;
+    }
     case 3:
         window = std::make_unique<Misc1>(startScreen);
         break;

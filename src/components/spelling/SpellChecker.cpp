@@ -1,0 +1,104 @@
+#include "components/spelling/SpellChecker.h"
+
+#include <QFile>
+#include <hunspell.hxx>
+
+#include "components/spelling/RuleVocabulary.h"
+#include "components/spelling/SpellWords.h"
+
+SpellChecker::SpellChecker(const QString &userDictionary, const QString &mainDictionary)
+    : m_userDictionary(userDictionary)
+{
+    const QByteArray aff = QFile::encodeName(mainDictionary + QStringLiteral(".aff"));
+    const QByteArray dic = QFile::encodeName(mainDictionary + QStringLiteral(".dic"));
+    if (QFile::exists(QString::fromLocal8Bit(aff)) && QFile::exists(QString::fromLocal8Bit(dic)))
+        m_hunspell = std::make_unique<Hunspell>(aff.constData(), dic.constData());
+
+    QFile file(userDictionary);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        for (const QString &line : lines) {
+            const QString word = line.trimmed();
+            if (!word.isEmpty() && !m_userLower.contains(word.toLower())) {
+                m_userWords.append(word);
+                m_userLower.insert(word.toLower());
+            }
+        }
+    }
+}
+
+SpellChecker::~SpellChecker() = default;
+
+QString SpellChecker::defaultMainDictionary()
+{
+    return QStringLiteral("/usr/share/hunspell/en_US");
+}
+
+bool SpellChecker::inDictionary(const QString &word) const
+{
+    QString plain = word;
+    plain.replace(QChar(0x2019), QLatin1Char('\''));
+    return m_hunspell && m_hunspell->spell(plain.toStdString());
+}
+
+bool SpellChecker::isCorrect(const QString &word) const
+{
+    if (word.isEmpty() || SpellWords::isAbbreviation(word) || m_ignored.contains(word))
+        return true;
+    const QString lower = word.toLower();
+    if (m_userLower.contains(lower) || RuleVocabulary::words().contains(lower))
+        return true;
+    // Without a dictionary nothing can be judged wrong.
+    return !m_hunspell || inDictionary(word);
+}
+
+QStringList SpellChecker::suggestions(const QString &word) const
+{
+    QStringList out;
+    const QString corrected = autoCorrectFor(word);
+    if (!corrected.isEmpty())
+        out.append(corrected);
+    if (m_hunspell) {
+        for (const std::string &s : m_hunspell->suggest(word.toStdString())) {
+            const QString suggestion = QString::fromStdString(s);
+            if (!out.contains(suggestion))
+                out.append(suggestion);
+            if (out.size() >= MaxSuggestions)
+                break;
+        }
+    }
+    return out;
+}
+
+WriteResult SpellChecker::addUserWord(const QString &word)
+{
+    const QString trimmed = word.trimmed();
+    if (trimmed.isEmpty() || m_userLower.contains(trimmed.toLower()))
+        return {true, {}};
+    m_userWords.append(trimmed);
+    m_userLower.insert(trimmed.toLower());
+    return writeWholeFile(m_userDictionary, (m_userWords.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+}
+
+void SpellChecker::addAutoCorrect(const QString &misspelling, const QString &correction)
+{
+    m_autoCorrect.append({misspelling, correction});
+}
+
+QString SpellChecker::autoCorrectMisspelling(int i) const
+{
+    return i >= 0 && i < m_autoCorrect.size() ? m_autoCorrect[i].first : QString();
+}
+
+QString SpellChecker::autoCorrectCorrection(int i) const
+{
+    return i >= 0 && i < m_autoCorrect.size() ? m_autoCorrect[i].second : QString();
+}
+
+QString SpellChecker::autoCorrectFor(const QString &word) const
+{
+    for (const auto &[misspelling, correction] : m_autoCorrect)
+        if (misspelling.compare(word, Qt::CaseInsensitive) == 0)
+            return correction;
+    return {};
+}

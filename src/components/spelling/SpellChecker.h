@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "app/SafeWrite.h"
+
+class Hunspell;
+
+// The spelling checker's judgement of words: the main dictionary, the user's own word list, the
+// regulation's vocabulary, the words ignored for this run, and the auto-correct list.
+class SpellChecker
+{
+public:
+    static constexpr auto UserDictionaryName = "CustomDict1.dct";
+    static constexpr int MaxSuggestions = 12;
+
+    // The main dictionary files, and the user's word list (one word a line, read now).
+    explicit SpellChecker(const QString &userDictionary = QString::fromLatin1(UserDictionaryName),
+                          const QString &mainDictionary = defaultMainDictionary());
+    ~SpellChecker();
+    SpellChecker(const SpellChecker &) = delete;
+    SpellChecker &operator=(const SpellChecker &) = delete;
+
+    // The installed English dictionary, without its .aff/.dic ending.
+    static QString defaultMainDictionary();
+    bool hasMainDictionary() const { return m_hunspell != nullptr; }
+
+    // False for a word the user has to decide on. Words the checker skips (abbreviations) are correct.
+    bool isCorrect(const QString &word) const;
+    QStringList suggestions(const QString &word) const;
+
+    // Adds the word to the user's list and rewrites the list file whole. On failure the word is still
+    // accepted for this run.
+    WriteResult addUserWord(const QString &word);
+    QStringList userWords() const { return m_userWords; }
+    void ignoreAll(const QString &word) { m_ignored.insert(word); }
+
+    // Auto-correct entries, in the order they were added (from 0).
+    void addAutoCorrect(const QString &misspelling, const QString &correction);
+    int autoCorrectCount() const { return int(m_autoCorrect.size()); }
+    QString autoCorrectMisspelling(int i) const;
+    QString autoCorrectCorrection(int i) const;
+    // The correction of the first entry for `word` (letter case ignored), or "".
+    QString autoCorrectFor(const QString &word) const;
+
+private:
+    bool inDictionary(const QString &word) const;
+
+    std::unique_ptr<Hunspell> m_hunspell;
+    QString m_userDictionary;
+    QStringList m_userWords;
+    QSet<QString> m_userLower;
+    QSet<QString> m_ignored;
+    QList<std::pair<QString, QString>> m_autoCorrect;
+};

@@ -1,0 +1,154 @@
+#include "reports/WritingTools.h"
+
+#include "app/HINFO1.h"
+#include "app/Product.h"
+#include "components/Dialogs.h"
+#include "components/richtext/RichTextBox.h"
+#include "components/spelling/SpellChecker.h"
+#include "components/spelling/SpellDialog.h"
+#include "components/thesaurus/ThesaurusDialog.h"
+
+namespace {
+
+const QString thesaurusDelimiters = QStringLiteral(" ,.:;");
+
+} // namespace
+
+WritingTools::WritingTools(SpellAsker *spellAsker, ThesaurusAsker *thesaurusAsker)
+    : m_spellAsker(spellAsker), m_thesaurusAsker(thesaurusAsker)
+{
+}
+
+WritingTools::~WritingTools() = default;
+
+WorkAreaHooks WritingTools::addHooks(WorkAreaHooks hooks, const std::shared_ptr<WritingTools> &tools)
+{
+    hooks.spellCheck = [tools] { tools->spellCheck(); };
+    hooks.thesaurus = [tools] { tools->thesaurus(); };
+    hooks.selectFont = [tools] { tools->selectFont(); };
+    return hooks;
+}
+
+SpellChecker &WritingTools::checker()
+{
+    if (!m_checker)
+        m_checker = std::make_unique<SpellChecker>();
+    return *m_checker;
+}
+
+const Thesaurus &WritingTools::thesaurusData()
+{
+    if (!m_thesaurus)
+        m_thesaurus = std::make_unique<Thesaurus>();
+    return *m_thesaurus;
+}
+
+void WritingTools::showSpellingHelp()
+{
+    Dialogs::current().showHelp(Product::helpFile, 1, SpellingHelpContext);
+}
+
+void WritingTools::spellCheck()
+{
+    if (!m_editor)
+        return;
+    RichTextBox *box = m_editor;
+    HINFO1::busyOn();
+    SpellDialog dialog(box->window());
+    QObject::connect(&dialog, &SpellDialog::helpRequested, &dialog, [this] { showSpellingHelp(); });
+    SpellCheck check(checker(), m_spellAsker ? *m_spellAsker : static_cast<SpellAsker &>(dialog));
+    // A locked box is checked but never corrected.
+    if (box->Locked())
+        check.setText(box->Text());
+    else
+        check.attach(box->document());
+    check.setCheckRange(0, -1);
+    QObject::connect(&check, &SpellCheck::wordReported, box, [box](int start, int length) {
+        HINFO1::busyOff();
+        box->setSelStart(start);
+        box->setSelLength(length);
+        box->setHideSelection(false);
+    });
+    QObject::connect(&check, &SpellCheck::wordFinished, box, [box] {
+        HINFO1::busyOn();
+        box->setHideSelection(true);
+    });
+    QObject::connect(&check, &SpellCheck::userDictionaryFailed, box, [](const QString &reason) {
+        HINFO1::busyOff();
+        Dialogs::current().messageBox(QObject::tr("The word could not be added to your dictionary.\n\n%1").arg(reason),
+                                      Dialogs::OkOnly | Dialogs::Exclamation, QObject::tr("Spelling Check"));
+    });
+    check.check();
+    HINFO1::busyOff();
+    Dialogs::current().messageBox(QStringLiteral("Spelling Check has reached the end of your document"),
+                                  Dialogs::OkOnly | Dialogs::Information, QStringLiteral("Spelling Check"));
+    box->setSelStart(1);
+}
+
+void WritingTools::thesaurus()
+{
+    if (!m_editor)
+        return;
+    RichTextBox *box = m_editor;
+    while (box->SelLength() > 0 && thesaurusDelimiters.contains(box->SelText().back()))
+        box->setSelLength(box->SelLength() - 1);
+    if (box->SelLength() == 0) {
+        Dialogs::current().messageBox(QStringLiteral("Please highlight word you desire to look up!"),
+                                      Dialogs::OkOnly | Dialogs::Question, QStringLiteral("Thesaurus"));
+        return;
+    }
+    QString replacement;
+    if (m_thesaurusAsker) {
+        replacement = m_thesaurusAsker->replacementFor(box->SelText());
+    } else {
+        ThesaurusDialog dialog(thesaurusData(), box->window());
+        replacement = dialog.replacementFor(box->SelText());
+    }
+    if (replacement.isEmpty())
+        return;
+    // The work area shows no number in its text panel, so the guard counts the replacement alone. It
+    // raises the box's limit so the replacement goes in whole, and never cuts the user's text.
+    const int newLength = int(replacement.size());
+    if (newLength > ThesaurusLengthGuard)
+        box->setMaxLength(newLength + 5);
+    box->setSelText(replacement);
+    if (newLength > ThesaurusLengthGuard)
+        box->setMaxLength(std::max(ThesaurusLengthGuard, int(box->Text().size())));
+    box->setFocus();
+}
+
+void WritingTools::selectFont()
+{
+    if (!m_editor)
+        return;
+    RichTextBox *box = m_editor;
+    box->setHideSelection(false);
+    const int start = box->SelStart();
+    const int length = box->SelLength();
+    QFont font = box->baseFont();
+    if (length > 0) {
+        font.setFamily(box->SelFontName());
+        font.setPointSizeF(box->SelFontSize());
+        font.setBold(box->SelBold());
+        font.setItalic(box->SelItalic());
+        font.setUnderline(box->SelUnderline());
+        font.setStrikeOut(box->SelStrikeThru());
+    }
+    QColor colour = box->SelColor();
+    const bool chosen = Dialogs::current().chooseFont(font, colour, FontDialogFlags);
+    box->setHideSelection(true);
+    // Restored first: moving the caret afterwards would drop the attributes set for text typed next.
+    box->setSelStart(start);
+    if (length > 0)
+        box->setSelLength(length);
+    if (chosen) {
+        box->setSelFontName(font.family());
+        box->setSelFontSize(font.pointSizeF());
+        box->setSelBold(font.bold());
+        box->setSelItalic(font.italic());
+        box->setSelUnderline(font.underline());
+        box->setSelStrikeThru(font.strikeOut());
+        box->setSelColor(colour);
+    }
+    box->setFocus();
+}
