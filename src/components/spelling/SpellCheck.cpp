@@ -7,7 +7,12 @@
 
 namespace {
 
-bool endsSentence(QChar c) { return c == u'.' || c == u'!' || c == u'?'; }
+// A full stop, exclamation or question mark followed by a blank or the end ends a sentence.
+bool endsSentence(const QString &text, qsizetype i)
+{
+    const QChar c = text[i];
+    return (c == u'.' || c == u'!' || c == u'?') && (i + 1 == text.size() || text[i + 1].isSpace());
+}
 
 } // namespace
 
@@ -58,12 +63,12 @@ SpellQuestion SpellCheck::question(const WordSpan &span)
     const QString text = block.text();
     const int at = span.start - block.position();
     int begin = at;
-    while (begin > 0 && !endsSentence(text[begin - 1]))
+    while (begin > 0 && !endsSentence(text, begin - 1))
         --begin;
     while (begin < at && text[begin].isSpace())
         ++begin;
     int end = at + span.length;
-    while (end < text.size() && !endsSentence(text[end]))
+    while (end < text.size() && !endsSentence(text, end))
         ++end;
     end = std::min(end + 1, int(text.size()));
     const QString word = text.mid(at, span.length);

@@ -1,0 +1,207 @@
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/HINFO1.h"
+#include "components/richtext/RichTextBox.h"
+#include "reports/WritingTools.h"
+#include "support/ScriptedDialogs.h"
+#include "support/ScriptedSpelling.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+const QString endOfDocument = QStringLiteral("Spelling Check has reached the end of your document");
+
+// The work area with the writing tools, the dialogs answered by scripts.
+class Tools : public ::testing::Test
+{
+protected:
+    Tools()
+    {
+        tools->setEditor(w.Rtext3);
+        w.SSTab2->setCurrentIndex(1);
+        w.SSOption3->click(); // Action Taken
+    }
+    void write(const QString &text)
+    {
+        w.Rtext3->setText(text);
+        w.EntryChanged = 0;
+    }
+    void select(int start, int length)
+    {
+        w.Rtext3->setSelStart(start);
+        w.Rtext3->setSelLength(length);
+    }
+
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    ScriptedSpellAsker speller;
+    ScriptedThesaurus thesaurus;
+    std::shared_ptr<WritingTools> tools = std::make_shared<WritingTools>(&speller, &thesaurus);
+    WorkArea1 w{nullptr, WritingTools::addHooks({}, tools)};
+};
+
+TEST_F(Tools, EnabledForEntriesOnlyAsTheViewsSay)
+{
+    const QList<std::pair<QPushButton *, QAction *>> tools{
+        {w.SSCommand8, w.mOFont}, {w.SSCommand9, w.mOThes}, {w.SSCommand10, w.mOSpell}};
+    for (const auto &[button, item] : tools) {
+        EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+        EXPECT_TRUE(item->isEnabled());
+    }
+    w.SSOption2->click(); // references in the rule
+    for (const auto &[button, item] : tools) {
+        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+        EXPECT_FALSE(item->isEnabled());
+    }
+}
+
+TEST_F(Tools, SpellCheckSelectsEachWordCorrectsInPlaceAndMarksTheEntryChanged)
+{
+    write(QStringLiteral("HIPAA under 164.308(a)(1): Check teh backups"));
+    QList<std::tuple<QString, bool, int>> seen;
+    speller.onAsk = [&](const SpellQuestion &) {
+        seen.append({w.Rtext3->SelText(), w.Rtext3->HideSelection(), HINFO1::mousePointer()});
+    };
+    speller.answer(SpellAnswer::Change, QStringLiteral("the"));
+    w.SSCommand10->click();
+    EXPECT_EQ(seen, (QList<std::tuple<QString, bool, int>>{{"teh", false, 0}}));
+    EXPECT_EQ(w.Rtext3->Text(), "HIPAA under 164.308(a)(1): Check the backups");
+    EXPECT_EQ(w.EntryChanged, 1);
+    EXPECT_TRUE(w.Rtext3->HideSelection());
+    EXPECT_EQ(HINFO1::mousePointer(), 0);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, endOfDocument);
+    EXPECT_EQ(dialogs.messages[0].caption, "Spelling Check");
+    EXPECT_EQ(dialogs.messages[0].style, Dialogs::Information);
+    EXPECT_EQ(w.Rtext3->SelStart(), 1);
+}
+
+TEST_F(Tools, SpellCheckOfAnEmptyEntryStillEndsWithTheMessage)
+{
+    write(QString());
+    w.mOSpell->trigger();
+    EXPECT_TRUE(speller.questions.isEmpty());
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, endOfDocument);
+    EXPECT_EQ(w.EntryChanged, 0);
+}
+
+TEST_F(Tools, SpellCheckOfALockedSampleEntryChangesNothing)
+{
+    w.SSTab2->setCurrentIndex(6);
+    w.SSOption3->click();
+    const QString sample = w.Rtext3->Text();
+    speller.answer(SpellAnswer::ChangeAll, QStringLiteral("zzz"));
+    w.Rtext3->setText(sample + QStringLiteral(" teh"));
+    w.SSCommand10->click();
+    EXPECT_EQ(w.Rtext3->Text(), sample + QStringLiteral(" teh"));
+}
+
+TEST_F(Tools, ThesaurusNeedsASelection)
+{
+    write(QStringLiteral("The policy, as written."));
+    for (const auto &[start, length] : QList<std::pair<int, int>>{{4, 0}, {10, 2}}) {
+        select(start, length);
+        w.SSCommand9->click();
+    }
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[0].text, "Please highlight word you desire to look up!");
+    EXPECT_EQ(dialogs.messages[0].caption, "Thesaurus");
+    EXPECT_EQ(dialogs.messages[0].style, Dialogs::Question);
+    EXPECT_TRUE(thesaurus.words.isEmpty());
+}
+
+TEST_F(Tools, ThesaurusReplacesTheWordAndKeepsTheDelimitersAfterIt)
+{
+    write(QStringLiteral("The policy, as written."));
+    select(4, 8); // "policy, "
+    thesaurus.answer(QStringLiteral("plan of action"));
+    w.mOThes->trigger();
+    EXPECT_EQ(thesaurus.words, QStringList{"policy"});
+    EXPECT_EQ(w.Rtext3->Text(), "The plan of action, as written.");
+    EXPECT_EQ(w.EntryChanged, 1);
+}
+
+TEST_F(Tools, ThesaurusCancelledLeavesTheTextWithTheTrimmedSelection)
+{
+    write(QStringLiteral("The policy, as written."));
+    select(4, 8);
+    w.SSCommand9->click();
+    EXPECT_EQ(w.Rtext3->Text(), "The policy, as written.");
+    EXPECT_EQ(w.Rtext3->SelText(), "policy");
+    EXPECT_EQ(w.EntryChanged, 0);
+}
+
+TEST_F(Tools, ThesaurusNeverCutsALongEntry)
+{
+    const QString tail = QString(3200, QLatin1Char('x'));
+    write(QStringLiteral("The policy ") + tail);
+    select(4, 6);
+    thesaurus.answer(QStringLiteral("plan of action"));
+    w.SSCommand9->click();
+    EXPECT_EQ(w.Rtext3->Text(), QStringLiteral("The plan of action ") + tail);
+}
+
+TEST_F(Tools, FontSelectPresetsFromTheSelectionAndAppliesFontAndColour)
+{
+    write(QStringLiteral("Alpha beta"));
+    select(6, 4);
+    w.Rtext3->setSelBold(true);
+    w.Rtext3->setSelColor(Qt::darkGreen);
+    QFont chosen(QStringLiteral("Liberation Sans"));
+    chosen.setPointSizeF(16);
+    chosen.setItalic(true);
+    chosen.setStrikeOut(true);
+    dialogs.answerFont(chosen, Qt::red);
+    w.SSCommand8->click();
+
+    ASSERT_EQ(dialogs.fontFlags, QList<int>{8450});
+    EXPECT_TRUE(dialogs.fontPresets[0].bold());
+    EXPECT_EQ(dialogs.colourPresets[0], QColor(Qt::darkGreen));
+    EXPECT_EQ(w.Rtext3->SelStart(), 6);
+    EXPECT_EQ(w.Rtext3->SelLength(), 4);
+    EXPECT_EQ(w.Rtext3->SelFontName(), "Liberation Sans");
+    EXPECT_EQ(w.Rtext3->SelFontSize(), 16);
+    EXPECT_TRUE(w.Rtext3->SelItalic());
+    EXPECT_TRUE(w.Rtext3->SelStrikeThru());
+    EXPECT_FALSE(w.Rtext3->SelBold());
+    EXPECT_EQ(w.Rtext3->SelColor(), QColor(Qt::red));
+    EXPECT_EQ(w.EntryChanged, 1);
+}
+
+TEST_F(Tools, FontSelectWithoutASelectionStartsFromTheBaseFontAndSetsTheTextTypedNext)
+{
+    write(QStringLiteral("Alpha"));
+    w.Rtext3->setSelStart(5);
+    QFont chosen(QStringLiteral("Liberation Mono"));
+    chosen.setPointSizeF(9);
+    dialogs.answerFont(chosen, Qt::blue);
+    w.mOFont->trigger();
+    EXPECT_EQ(dialogs.fontPresets[0].family(), w.Rtext3->baseFont().family());
+    QTest::keyClicks(w.Rtext3, QStringLiteral("Z"));
+    w.Rtext3->setSelStart(5);
+    w.Rtext3->setSelLength(1);
+    EXPECT_EQ(w.Rtext3->SelText(), "Z");
+    EXPECT_EQ(w.Rtext3->SelFontName(), "Liberation Mono");
+    EXPECT_EQ(w.Rtext3->SelColor(), QColor(Qt::blue));
+}
+
+TEST_F(Tools, FontSelectCancelledRestoresTheSelectionAndChangesNothing)
+{
+    write(QStringLiteral("Alpha beta"));
+    select(2, 5);
+    const QByteArray before = w.Rtext3->TextRTF();
+    dialogs.cancelNextFont();
+    w.SSCommand8->click();
+    EXPECT_EQ(w.Rtext3->TextRTF(), before);
+    EXPECT_EQ(w.Rtext3->SelStart(), 2);
+    EXPECT_EQ(w.Rtext3->SelLength(), 5);
+    EXPECT_EQ(w.EntryChanged, 0);
+    EXPECT_TRUE(w.Rtext3->HideSelection());
+}
+
+} // namespace
