@@ -1,5 +1,9 @@
 #include "reports/WritingTools.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QScreen>
+
 #include "app/HINFO1.h"
 #include "app/Product.h"
 #include "components/Dialogs.h"
@@ -11,6 +15,29 @@
 namespace {
 
 const QString thesaurusDelimiters = QStringLiteral(" ,.:;");
+
+// Places the dialog below the selected word, or above it when the screen has no room below.
+void keepWordInSight(QWidget &dialog, RichTextBox &box)
+{
+    box.ensureCursorVisible();
+    const QRect caret = box.cursorRect(box.textCursor());
+    const QRect word(box.viewport()->mapToGlobal(caret.topLeft()), caret.size());
+    const QScreen *screen = box.screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = dialog.frameSize().expandedTo(dialog.minimumSizeHint());
+    // Below the word when it fits or has the more room, else above; kept on the screen.
+    const int below = word.bottom() + 12;
+    const int above = word.top() - 12 - size.height();
+    const bool fitsBelow = below + size.height() <= area.bottom();
+    const bool useBelow = fitsBelow || area.bottom() - word.bottom() >= word.top() - area.top();
+    const int top = std::clamp(useBelow ? below : above, area.top(),
+                               std::max(area.top(), area.bottom() - size.height()));
+    const int right = std::max(area.left(), area.right() - size.width());
+    const int left = std::clamp(word.left() - size.width() / 2, area.left(), right);
+    dialog.move(left, top);
+}
 
 } // namespace
 
@@ -63,11 +90,12 @@ void WritingTools::spellCheck()
     else
         check.attach(box->document());
     check.setCheckRange(0, -1);
-    QObject::connect(&check, &SpellCheck::wordReported, box, [box](int start, int length) {
+    QObject::connect(&check, &SpellCheck::wordReported, box, [box, &dialog](int start, int length) {
         HINFO1::busyOff();
         box->setSelStart(start);
         box->setSelLength(length);
         box->setHideSelection(false);
+        keepWordInSight(dialog, *box);
     });
     QObject::connect(&check, &SpellCheck::wordFinished, box, [box] {
         HINFO1::busyOn();
@@ -134,6 +162,9 @@ void WritingTools::selectFont()
         font.setUnderline(box->SelUnderline());
         font.setStrikeOut(box->SelStrikeThru());
     }
+    // A family the system only stands in for (Times New Roman) is shown as the family that stands in.
+    if (!QFontDatabase::hasFamily(font.family()))
+        font.setFamily(QFontInfo(font).family());
     QColor colour = box->SelColor();
     const bool chosen = Dialogs::current().chooseFont(font, colour, FontDialogFlags);
     box->setHideSelection(true);

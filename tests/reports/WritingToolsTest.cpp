@@ -1,11 +1,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/HINFO1.h"
 #include "components/richtext/RichTextBox.h"
+#include "components/spelling/SpellDialog.h"
 #include "reports/WritingTools.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedSpelling.h"
@@ -101,6 +104,31 @@ TEST_F(Tools, SpellCheckOfALockedSampleEntryChangesNothing)
     EXPECT_EQ(w.Rtext3->Text(), sample + QStringLiteral(" teh"));
 }
 
+TEST(ToolsDialog, HelpInTheSpellingDialogOpensItsTopicAndCancelStillEndsWithTheMessage)
+{
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    auto tools = std::make_shared<WritingTools>();
+    WorkArea1 w{nullptr, WritingTools::addHooks({}, tools)};
+    tools->setEditor(w.Rtext3);
+    w.SSTab2->setCurrentIndex(1);
+    w.SSOption3->click();
+    w.Rtext3->setText(QStringLiteral("Check teh backups"));
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<SpellDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QPushButton *>("Help")->click();
+        dialog->findChild<QPushButton *>("Cancel")->click();
+    });
+    w.SSCommand10->click();
+    ASSERT_EQ(dialogs.helps.size(), 1);
+    EXPECT_EQ(dialogs.helps[0].file, "TESSAREL.hlp");
+    EXPECT_EQ(dialogs.helps[0].context, 5050);
+    EXPECT_EQ(w.Rtext3->Text(), "Check teh backups");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, endOfDocument);
+}
+
 TEST_F(Tools, ThesaurusNeedsASelection)
 {
     write(QStringLiteral("The policy, as written."));
@@ -181,7 +209,8 @@ TEST_F(Tools, FontSelectWithoutASelectionStartsFromTheBaseFontAndSetsTheTextType
     chosen.setPointSizeF(9);
     dialogs.answerFont(chosen, Qt::blue);
     w.mOFont->trigger();
-    EXPECT_EQ(dialogs.fontPresets[0].family(), w.Rtext3->baseFont().family());
+    EXPECT_EQ(dialogs.fontPresets[0].family(), "Liberation Serif"); // standing in for Times New Roman
+    EXPECT_EQ(dialogs.fontPresets[0].pointSizeF(), 12);
     QTest::keyClicks(w.Rtext3, QStringLiteral("Z"));
     w.Rtext3->setSelStart(5);
     w.Rtext3->setSelLength(1);

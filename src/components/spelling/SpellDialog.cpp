@@ -17,7 +17,7 @@ SpellDialog::SpellDialog(QWidget *parent) : QDialog(parent)
     m_sentence = new QTextEdit(this);
     m_sentence->setObjectName(QStringLiteral("NotInDictionary"));
     m_sentence->setReadOnly(true);
-    m_sentence->setMaximumHeight(90);
+    m_sentence->setMaximumHeight(64);
     auto *sentenceLabel = new QLabel(tr("&Not in Dictionary:"), this);
     sentenceLabel->setBuddy(m_sentence);
 
@@ -58,7 +58,7 @@ SpellDialog::SpellDialog(QWidget *parent) : QDialog(parent)
     buttons->addStretch();
     grid->addLayout(buttons, 0, 1, 6, 1);
     grid->setRowStretch(5, 1);
-    resize(460, 320);
+    resize(460, 250);
 }
 
 QPushButton *SpellDialog::addButton(const QString &name, const QString &caption, SpellAnswer::Action action)
