@@ -8,36 +8,29 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "components/DialogParts.h"
+
+using namespace DialogParts;
+
 SpellDialog::SpellDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SpellDialog"));
     setWindowTitle(tr("Spelling"));
     auto *grid = new QGridLayout(this);
 
-    m_sentence = new QTextEdit(this);
-    m_sentence->setObjectName(QStringLiteral("NotInDictionary"));
+    m_sentence = named<QTextEdit>(this, QStringLiteral("NotInDictionary"));
     m_sentence->setReadOnly(true);
     m_sentence->setMaximumHeight(64);
-    auto *sentenceLabel = new QLabel(tr("&Not in Dictionary:"), this);
-    sentenceLabel->setBuddy(m_sentence);
-
-    m_changeTo = new QLineEdit(this);
-    m_changeTo->setObjectName(QStringLiteral("ChangeTo"));
-    auto *changeLabel = new QLabel(tr("Change &To:"), this);
-    changeLabel->setBuddy(m_changeTo);
-
-    m_suggestions = new QListWidget(this);
-    m_suggestions->setObjectName(QStringLiteral("Suggestions"));
-    auto *suggestionLabel = new QLabel(tr("Suggestio&ns:"), this);
-    suggestionLabel->setBuddy(m_suggestions);
+    m_changeTo = named<QLineEdit>(this, QStringLiteral("ChangeTo"));
+    m_suggestions = named<QListWidget>(this, QStringLiteral("Suggestions"));
     connect(m_suggestions, &QListWidget::currentTextChanged, m_changeTo, &QLineEdit::setText);
     connect(m_suggestions, &QListWidget::itemDoubleClicked, this, [this] { finishWith(SpellAnswer::Change); });
 
-    grid->addWidget(sentenceLabel, 0, 0);
+    grid->addWidget(buddyLabel(tr("&Not in Dictionary:"), m_sentence), 0, 0);
     grid->addWidget(m_sentence, 1, 0);
-    grid->addWidget(changeLabel, 2, 0);
+    grid->addWidget(buddyLabel(tr("Change &To:"), m_changeTo), 2, 0);
     grid->addWidget(m_changeTo, 3, 0);
-    grid->addWidget(suggestionLabel, 4, 0);
+    grid->addWidget(buddyLabel(tr("&Suggestions:"), m_suggestions), 4, 0);
     grid->addWidget(m_suggestions, 5, 0);
 
     auto *buttons = new QVBoxLayout;
@@ -50,9 +43,7 @@ SpellDialog::SpellDialog(QWidget *parent) : QDialog(parent)
     buttons->addWidget(addButton(QStringLiteral("AutoCorrect"), tr("A&utoCorrect"), SpellAnswer::AutoCorrect));
     buttons->addSpacing(8);
     buttons->addWidget(addButton(QStringLiteral("Cancel"), tr("Cancel"), SpellAnswer::Cancel));
-    auto *help = new QPushButton(tr("&Help"), this);
-    help->setObjectName(QStringLiteral("Help"));
-    help->setAutoDefault(false);
+    auto *help = button(this, QStringLiteral("Help"), tr("&Help"));
     connect(help, &QPushButton::clicked, this, &SpellDialog::helpRequested);
     buttons->addWidget(help);
     buttons->addStretch();
@@ -63,12 +54,10 @@ SpellDialog::SpellDialog(QWidget *parent) : QDialog(parent)
 
 QPushButton *SpellDialog::addButton(const QString &name, const QString &caption, SpellAnswer::Action action)
 {
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, action] { finishWith(action); });
-    m_buttons.append(button);
-    return button;
+    QPushButton *b = button(this, name, caption);
+    connect(b, &QPushButton::clicked, this, [this, action] { finishWith(action); });
+    m_buttons.append(b);
+    return b;
 }
 
 void SpellDialog::finishWith(SpellAnswer::Action action)

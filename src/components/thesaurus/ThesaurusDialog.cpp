@@ -7,6 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "components/DialogParts.h"
+
+using namespace DialogParts;
+
 ThesaurusDialog::ThesaurusDialog(const Thesaurus &thesaurus, QWidget *parent)
     : QDialog(parent), m_thesaurus(thesaurus)
 {
@@ -14,20 +18,10 @@ ThesaurusDialog::ThesaurusDialog(const Thesaurus &thesaurus, QWidget *parent)
     setWindowTitle(tr("Thesaurus"));
     auto *grid = new QGridLayout(this);
 
-    m_lookedUp = new QLabel(this);
-    m_lookedUp->setObjectName(QStringLiteral("LookedUp"));
-    m_meanings = new QListWidget(this);
-    m_meanings->setObjectName(QStringLiteral("Meanings"));
-    auto *meaningsLabel = new QLabel(tr("&Meanings:"), this);
-    meaningsLabel->setBuddy(m_meanings);
-    m_synonyms = new QListWidget(this);
-    m_synonyms->setObjectName(QStringLiteral("Synonyms"));
-    auto *synonymsLabel = new QLabel(tr("&Synonyms:"), this);
-    synonymsLabel->setBuddy(m_synonyms);
-    m_replaceWith = new QLineEdit(this);
-    m_replaceWith->setObjectName(QStringLiteral("ReplaceWith"));
-    auto *replaceLabel = new QLabel(tr("Replace &with:"), this);
-    replaceLabel->setBuddy(m_replaceWith);
+    m_lookedUp = named<QLabel>(this, QStringLiteral("LookedUp"));
+    m_meanings = named<QListWidget>(this, QStringLiteral("Meanings"));
+    m_synonyms = named<QListWidget>(this, QStringLiteral("Synonyms"));
+    m_replaceWith = named<QLineEdit>(this, QStringLiteral("ReplaceWith"));
 
     connect(m_meanings, &QListWidget::currentRowChanged, this, &ThesaurusDialog::showMeaning);
     connect(m_synonyms, &QListWidget::currentTextChanged, this, [this](const QString &text) {
@@ -37,25 +31,20 @@ ThesaurusDialog::ThesaurusDialog(const Thesaurus &thesaurus, QWidget *parent)
     connect(m_synonyms, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     grid->addWidget(m_lookedUp, 0, 0, 1, 2);
-    grid->addWidget(meaningsLabel, 1, 0);
-    grid->addWidget(synonymsLabel, 1, 1);
+    grid->addWidget(buddyLabel(tr("&Meanings:"), m_meanings), 1, 0);
+    grid->addWidget(buddyLabel(tr("&Synonyms:"), m_synonyms), 1, 1);
     grid->addWidget(m_meanings, 2, 0);
     grid->addWidget(m_synonyms, 2, 1);
-    grid->addWidget(replaceLabel, 3, 0, 1, 2);
+    grid->addWidget(buddyLabel(tr("Replace &with:"), m_replaceWith), 3, 0, 1, 2);
     grid->addWidget(m_replaceWith, 4, 0, 1, 2);
 
     auto *buttons = new QVBoxLayout;
-    auto *replace = new QPushButton(tr("&Replace"), this);
-    replace->setObjectName(QStringLiteral("Replace"));
+    auto *replace = button(this, QStringLiteral("Replace"), tr("&Replace"));
     replace->setDefault(true);
     connect(replace, &QPushButton::clicked, this, &QDialog::accept);
-    auto *lookUpButton = new QPushButton(tr("&Look Up"), this);
-    lookUpButton->setObjectName(QStringLiteral("LookUp"));
-    lookUpButton->setAutoDefault(false);
+    auto *lookUpButton = button(this, QStringLiteral("LookUp"), tr("&Look Up"));
     connect(lookUpButton, &QPushButton::clicked, this, [this] { lookUp(m_replaceWith->text()); });
-    auto *cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("Cancel"));
-    cancel->setAutoDefault(false);
+    auto *cancel = button(this, QStringLiteral("Cancel"), tr("Cancel"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(replace);
     buttons->addWidget(lookUpButton);

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -49,6 +50,24 @@ TEST(SpellDialog, EachButtonGivesItsAnswerWithTheChosenWord)
         EXPECT_EQ(answer.action, action) << name;
         EXPECT_EQ(answer.replacement, "tech") << name;
     }
+}
+
+TEST(SpellDialog, AccessKeysReachTheListsAndButtons)
+{
+    SpellDialog dialog;
+    const SpellAnswer answer = askAndThen(dialog, [&dialog] {
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        auto *suggestions = dialog.findChild<QListWidget *>("Suggestions");
+        QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), suggestions);
+        QTest::keyClick(suggestions, Qt::Key_Down);
+        QTest::keyClick(&dialog, Qt::Key_L, Qt::AltModifier); // Change All, clicked after a short animation
+        if (!QTest::qWaitFor([&dialog] { return !dialog.isVisible(); }))
+            dialog.reject();
+    });
+    EXPECT_EQ(answer.action, SpellAnswer::ChangeAll);
+    EXPECT_EQ(answer.replacement, "tech");
 }
 
 TEST(SpellDialog, HelpKeepsTheDialogOpenAndEscapeCancels)
