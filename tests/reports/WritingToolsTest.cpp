@@ -2,6 +2,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -81,6 +82,18 @@ TEST_F(Tools, SpellCheckSelectsEachWordCorrectsInPlaceAndMarksTheEntryChanged)
     EXPECT_EQ(dialogs.messages[0].caption, "Spelling Check");
     EXPECT_EQ(dialogs.messages[0].style, Dialogs::Information);
     EXPECT_EQ(w.Rtext3->SelStart(), 1);
+}
+
+TEST_F(Tools, AWordThatCannotBeAddedToTheUserListIsReported)
+{
+    QDir(folder.path()).mkdir(QStringLiteral("CustomDict1.dct"));
+    write(QStringLiteral("zorblat"));
+    speller.answer(SpellAnswer::Add);
+    w.SSCommand10->click();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("CustomDict1.dct")));
+    EXPECT_EQ(dialogs.messages[0].style, Dialogs::Exclamation);
+    EXPECT_EQ(dialogs.messages[1].text, endOfDocument);
 }
 
 TEST_F(Tools, SpellCheckOfAnEmptyEntryStillEndsWithTheMessage)

@@ -16,7 +16,11 @@ SpellChecker::SpellChecker(const QString &userDictionary, const QString &mainDic
 
     QFile file(userDictionary);
     if (file.open(QIODevice::ReadOnly)) {
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        m_userListPartial = file.size() > MaxUserDictionaryBytes;
+        QByteArray bytes = file.read(MaxUserDictionaryBytes);
+        if (m_userListPartial)
+            bytes.truncate(bytes.lastIndexOf('\n') + 1); // no word cut in two
+        const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
         for (const QString &line : lines) {
             const QString word = line.trimmed();
             if (!word.isEmpty() && !m_userLower.contains(word.toLower())) {
@@ -58,7 +62,7 @@ QStringList SpellChecker::suggestions(const QString &word) const
     const QString corrected = autoCorrectFor(word);
     if (!corrected.isEmpty())
         out.append(corrected);
-    if (m_hunspell) {
+    if (m_hunspell && word.size() <= MaxSuggestedLength) {
         for (const std::string &s : m_hunspell->suggest(word.toStdString())) {
             const QString suggestion = QString::fromStdString(s);
             if (!out.contains(suggestion))
@@ -77,6 +81,11 @@ WriteResult SpellChecker::addUserWord(const QString &word)
         return {true, {}};
     m_userWords.append(trimmed);
     m_userLower.insert(trimmed.toLower());
+    if (m_userListPartial) {
+        if (const WriteResult kept = keepCopyAside(m_userDictionary); !kept)
+            return kept;
+        m_userListPartial = false;
+    }
     return writeWholeFile(m_userDictionary, (m_userWords.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
 }
 

@@ -18,6 +18,10 @@ class SpellChecker
 public:
     static constexpr auto UserDictionaryName = "CustomDict1.dct";
     static constexpr int MaxSuggestions = 12;
+    // Longer words get no suggestions: the search for them takes too long.
+    static constexpr int MaxSuggestedLength = 48;
+    // Bytes of the user's list read; a longer file is copied aside before it is first rewritten.
+    static constexpr qint64 MaxUserDictionaryBytes = 1 << 20;
 
     // The main dictionary files, and the user's word list (one word a line, read now).
     explicit SpellChecker(const QString &userDictionary = QString::fromLatin1(UserDictionaryName),
@@ -56,5 +60,6 @@ private:
     QStringList m_userWords;
     QSet<QString> m_userLower;
     QSet<QString> m_ignored;
+    bool m_userListPartial = false;
     QList<std::pair<QString, QString>> m_autoCorrect;
 };

@@ -76,6 +76,21 @@ TEST_F(Checker, AFailedWriteOfTheUserListIsReportedAndTheWordStillAccepted)
     EXPECT_TRUE(checker.isCorrect(QStringLiteral("zorblat")));
 }
 
+TEST_F(Checker, AnOversizedUserListIsReadInPartAndCopiedAsideBeforeItIsRewritten)
+{
+    QByteArray big;
+    while (big.size() <= SpellChecker::MaxUserDictionaryBytes)
+        big += "zorblat" + QByteArray::number(big.size()) + "x\n";
+    big += "qwertyzzz\n";
+    folder.write(QStringLiteral("CustomDict1.dct"), big);
+    SpellChecker checker;
+    EXPECT_TRUE(checker.isCorrect(QStringLiteral("zorblat0x")));
+    EXPECT_FALSE(checker.isCorrect(QStringLiteral("qwertyzzz")));
+    ASSERT_TRUE(checker.addUserWord(QStringLiteral("Tessarelish")));
+    EXPECT_EQ(folder.read(QStringLiteral("CustomDict1.dct.bak")), big);
+    EXPECT_TRUE(folder.read(QStringLiteral("CustomDict1.dct")).endsWith("x\nTessarelish\n"));
+}
+
 TEST_F(Checker, AutoCorrectEntriesKeepTheirOrderAndLeadTheSuggestions)
 {
     SpellChecker checker;
