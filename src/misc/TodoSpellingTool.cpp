@@ -1,0 +1,34 @@
+#include "misc/TodoSpellingTool.h"
+
+#include "app/Product.h"
+#include "components/Dialogs.h"
+#include "components/spelling/SpellChecker.h"
+#include "components/spelling/SpellDialog.h"
+#include "misc/ItemChecker.h"
+#include "misc/TodoSpellCheck.h"
+
+TodoSpellingTool::TodoSpellingTool(QWidget *window, SpellAsker *asker)
+    : m_checker(std::make_unique<SpellChecker>()), m_dialog(std::make_unique<SpellDialog>(window))
+{
+    QObject::connect(m_dialog.get(), &SpellDialog::helpRequested, m_dialog.get(),
+                     [] { Dialogs::current().showHelp(Product::helpFile, 1, HelpContext); });
+    m_items = std::make_unique<SpellItemChecker>(*m_checker, asker ? *asker : static_cast<SpellAsker &>(*m_dialog));
+    TodoSpellCheck::loadAutoCorrectList(*m_items);
+}
+
+TodoSpellingTool::~TodoSpellingTool() = default;
+
+bool TodoSpellingTool::run(TodoGrid &grid, QStringList &names,
+                           const std::function<WriteResult(const QStringList &)> &saveNames,
+                           const std::function<void()> &clearEntryBox)
+{
+    TodoSpellCheck check(*m_items);
+    check.saveNames = saveNames;
+    check.clearEntryBox = clearEntryBox;
+    const QString closing = check.run(grid, names);
+    const QString caption = QStringLiteral("Spelling Check");
+    if (!check.nameListError.isEmpty())
+        Dialogs::current().messageBox(check.nameListError, Dialogs::OkOnly | Dialogs::Exclamation, caption);
+    Dialogs::current().messageBox(closing, Dialogs::OkOnly | Dialogs::Information, caption);
+    return check.gridChanged;
+}
