@@ -16,7 +16,7 @@ namespace {
 
 const QString thesaurusDelimiters = QStringLiteral(" ,.:;");
 
-// Places the dialog below the selected word, or above it when the screen has no room below.
+// Moves the dialog off the selected word, so the user sees the word in the text.
 void keepWordInSight(QWidget &dialog, RichTextBox &box)
 {
     box.ensureCursorVisible();
