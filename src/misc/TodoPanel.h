@@ -74,6 +74,8 @@ public:
     // Reads both files into the picker and the grid; the changes flag is cleared. A file read only in
     // part is reported once.
     void loadList();
+    // Reads the name list file again into the picker, after another part of the window rewrote it.
+    void reloadNames();
     // The window became active: column widths, current cell, button states, focus.
     void activate();
     void hideCalendar();

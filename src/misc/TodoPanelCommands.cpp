@@ -67,6 +67,14 @@ void TodoPanel::loadList()
                                       ListCaption);
 }
 
+void TodoPanel::reloadNames()
+{
+    m_names.load();
+    Combo1->clear();
+    Combo1->addItems(m_names.names());
+    Combo1->setEditText(QString());
+}
+
 bool TodoPanel::saveGrid()
 {
     HINFO1::busyOn();

@@ -3,13 +3,19 @@
 #include <QFrame>
 #include <QLayout>
 #include <QMenu>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTableView>
 
 #include "misc/Misc1.h"
+#include "misc/NameListFile.h"
+#include "misc/TodoGridModel.h"
 #include "misc/TodoPanel.h"
+#include "misc/TodoSpellingTool.h"
 #include "pagetools/PreviewPanel.h"
 
-TodoPanelHooks::TodoPanelHooks(Misc1 &window) : m_panel(new TodoPanel(window.Panel3D1))
+TodoPanelHooks::TodoPanelHooks(Misc1 &window, SpellAsker *spellAsker)
+    : m_panel(new TodoPanel(window.Panel3D1)), m_spelling(std::make_unique<TodoSpellingTool>(&window, spellAsker))
 {
     window.Panel3D1->layout()->setContentsMargins(0, 0, 0, 0);
     window.Panel3D1->layout()->addWidget(m_panel);
@@ -20,6 +26,31 @@ TodoPanelHooks::TodoPanelHooks(Misc1 &window) : m_panel(new TodoPanel(window.Pan
         if (!window.previewPanel->isVisible())
             window.mO->popup(at);
     });
+    QObject::connect(window.mOSpell, &QAction::triggered, m_panel, [this] { spellCheck(); });
+}
+
+TodoPanelHooks::~TodoPanelHooks() = default;
+
+void TodoPanelHooks::spellCheck()
+{
+    TodoPanel &panel = *m_panel;
+    TodoGrid cells = panel.grid->grid();
+    QStringList names;
+    for (int i = 0; i < panel.Combo1->count(); ++i)
+        names.append(panel.Combo1->itemText(i));
+    bool namesWritten = false;
+    const auto saveNames = [&namesWritten](const QStringList &list) {
+        namesWritten = true;
+        return NameListFile().save(list);
+    };
+    const bool changed = m_spelling->run(cells, names, saveNames, [&panel] { panel.Text1_0->clear(); });
+    if (namesWritten)
+        panel.reloadNames();
+    if (changed) {
+        panel.grid->setGrid(cells);
+        panel.GridChanged = 1;
+    }
+    panel.setEditMode(2);
 }
 
 void TodoPanelHooks::load()

@@ -1,18 +1,23 @@
 #pragma once
 
 #include <QPointer>
+#include <memory>
 
 #include "misc/TodoListHooks.h"
 
 class Misc1;
+class SpellAsker;
 class TodoPanel;
+class TodoSpellingTool;
 
 // Places the to-do panel into the misc window's Panel3D1 and wires it to the window's Exit button,
-// Options menu and print preview panel.
+// Options menu (with the spelling check of the items) and print preview panel.
 class TodoPanelHooks : public TodoListHooks
 {
 public:
-    explicit TodoPanelHooks(Misc1 &window);
+    // Without an asker the spelling dialog asks about misspelled items.
+    explicit TodoPanelHooks(Misc1 &window, SpellAsker *spellAsker = nullptr);
+    ~TodoPanelHooks() override;
 
     TodoPanel *panel() const;
 
@@ -25,6 +30,10 @@ public:
     void optionsMenuRequested() override;
     void setGridPicture(const QImage &picture) override;
 
+    // mOSpell: checks the items of every row, correcting the grid and the name list.
+    void spellCheck();
+
 private:
     QPointer<TodoPanel> m_panel;
+    std::unique_ptr<TodoSpellingTool> m_spelling;
 };

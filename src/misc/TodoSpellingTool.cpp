@@ -7,13 +7,24 @@
 #include "misc/ItemChecker.h"
 #include "misc/TodoSpellCheck.h"
 
-TodoSpellingTool::TodoSpellingTool(QWidget *window, SpellAsker *asker)
-    : m_checker(std::make_unique<SpellChecker>()), m_dialog(std::make_unique<SpellDialog>(window))
+TodoSpellingTool::TodoSpellingTool(QWidget *window, SpellAsker *asker) : m_window(window), m_asker(asker) {}
+
+void TodoSpellingTool::prepare()
 {
+    if (m_checker)
+        return;
+    m_checker = std::make_unique<SpellChecker>();
+    m_dialog = std::make_unique<SpellDialog>(m_window);
     QObject::connect(m_dialog.get(), &SpellDialog::helpRequested, m_dialog.get(),
                      [] { Dialogs::current().showHelp(Product::helpFile, 1, HelpContext); });
-    m_items = std::make_unique<SpellItemChecker>(*m_checker, asker ? *asker : static_cast<SpellAsker &>(*m_dialog));
+    m_items = std::make_unique<SpellItemChecker>(*m_checker, m_asker ? *m_asker : static_cast<SpellAsker &>(*m_dialog));
     TodoSpellCheck::loadAutoCorrectList(*m_items);
+}
+
+SpellChecker &TodoSpellingTool::checker()
+{
+    prepare();
+    return *m_checker;
 }
 
 TodoSpellingTool::~TodoSpellingTool() = default;
@@ -22,6 +33,7 @@ bool TodoSpellingTool::run(TodoGrid &grid, QStringList &names,
                            const std::function<WriteResult(const QStringList &)> &saveNames,
                            const std::function<void()> &clearEntryBox)
 {
+    prepare();
     TodoSpellCheck check(*m_items);
     check.saveNames = saveNames;
     check.clearEntryBox = clearEntryBox;

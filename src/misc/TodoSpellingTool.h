@@ -14,7 +14,7 @@ class SpellItemChecker;
 class TodoGrid;
 
 // The to-do list's spelling check with the spelling dialog, its help topic and closing message. The
-// checker and its auto-correct list, built at creation, live as long as the tool (the window).
+// checker and its auto-correct list, built when first needed, live as long as the tool (the window).
 class TodoSpellingTool
 {
 public:
@@ -29,9 +29,13 @@ public:
     bool run(TodoGrid &grid, QStringList &names, const std::function<WriteResult(const QStringList &)> &saveNames,
              const std::function<void()> &clearEntryBox);
 
-    SpellChecker &checker() { return *m_checker; }
+    SpellChecker &checker();
 
 private:
+    void prepare();
+
+    QWidget *m_window;
+    SpellAsker *m_asker;
     std::unique_ptr<SpellChecker> m_checker;
     std::unique_ptr<SpellDialog> m_dialog;
     std::unique_ptr<SpellItemChecker> m_items;

@@ -1,0 +1,55 @@
+#include <QComboBox>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+#include "misc/Misc1.h"
+#include "misc/QuotedLines.h"
+#include "misc/TodoGridModel.h"
+#include "misc/TodoPanel.h"
+#include "misc/TodoPanelHooks.h"
+#include "support/ScriptedDialogs.h"
+#include "support/ScriptedSpelling.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// The misc window's to-do list with two items and their names on file, checked through the Options menu.
+class TodoSpellingInMisc1 : public ::testing::Test
+{
+protected:
+    TodoSpellingInMisc1()
+    {
+        QStringList cells(TodoGrid::CellCount);
+        cells[0] = QStringLiteral("Reveiw logs");
+        cells[TodoGrid::Columns] = QStringLiteral("Sign BA contracts");
+        folder.write(QStringLiteral("TODOActv.FIL"), quotedLines(cells));
+        folder.write(QStringLiteral("TODONAME.FIL"), quotedLines({"Reveiw logs", "Sign BA contracts"}));
+        w = std::make_unique<Misc1>(nullptr, [this](Misc1 &window) {
+            return std::make_unique<TodoPanelHooks>(window, &speller);
+        });
+        w->SSTab2->setCurrentIndex(Misc1::ToDoList);
+    }
+    TodoPanel *panel() { return static_cast<TodoPanelHooks &>(w->todoList()).panel(); }
+
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    ScriptedSpellAsker speller;
+    std::unique_ptr<Misc1> w;
+};
+
+TEST_F(TodoSpellingInMisc1, ACorrectionReachesTheGridThePickerAndTheNameFile)
+{
+    speller.answer(SpellAnswer::Change, QStringLiteral("Review"));
+    w->mOSpell->trigger();
+    EXPECT_EQ(panel()->grid->cell(1, 1), "Review logs");
+    EXPECT_EQ(panel()->grid->cell(2, 1), "Sign BA contracts");
+    EXPECT_EQ(panel()->GridChanged, 1);
+    EXPECT_EQ(folder.read(QStringLiteral("TODONAME.FIL")), quotedLines({"Sign BA contracts", "Review logs"}));
+    ASSERT_EQ(panel()->Combo1->count(), 2);
+    EXPECT_EQ(panel()->Combo1->itemText(1), "Review logs");
+    EXPECT_EQ(panel()->editMode(), 2);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, "Spelling Check has been canceled or has reached the end of your entries");
+}
+
+} // namespace
