@@ -59,7 +59,10 @@ bool SpellChecker::isCorrect(const QString &word) const
 QStringList SpellChecker::suggestions(const QString &word) const
 {
     QStringList out;
-    const QString corrected = autoCorrectFor(word);
+    QString corrected = autoCorrectFor(word);
+    // A capital starting the word starts its correction too.
+    if (!corrected.isEmpty() && word.front().isUpper())
+        corrected.front() = corrected.front().toUpper();
     if (!corrected.isEmpty())
         out.append(corrected);
     if (m_hunspell && word.size() <= MaxSuggestedLength) {

@@ -100,7 +100,8 @@ TEST_F(Checker, AutoCorrectEntriesKeepTheirOrderAndLeadTheSuggestions)
     EXPECT_EQ(checker.autoCorrectMisspelling(1), "zorblat");
     EXPECT_EQ(checker.autoCorrectCorrection(1), "zebra");
     EXPECT_EQ(checker.autoCorrectMisspelling(2), "");
-    EXPECT_EQ(checker.suggestions(QStringLiteral("Zorblat")).value(0), "zebra");
+    EXPECT_EQ(checker.suggestions(QStringLiteral("zorblat")).value(0), "zebra");
+    EXPECT_EQ(checker.suggestions(QStringLiteral("Zorblat")).value(0), "Zebra");
 }
 
 TEST_F(Checker, WithoutAMainDictionaryNothingIsReported)
