@@ -36,7 +36,7 @@ void Content::appendText(QStringView text, int charFormat)
 
 void Content::appendPicture(const Picture &picture, int imageFormat)
 {
-    m_pictures.emplace_back(picture.name, picture.image);
+    m_pictures.push_back(picture);
     const QChar object = QChar::ObjectReplacementCharacter;
     m_runs.push_back({m_text.size(), 1, imageFormat});
     m_text += object;
@@ -56,8 +56,11 @@ void Content::insertInto(QTextCursor &cursor, const Formats &formats, int lastBl
 
     // One edit block: the cursor then skips laying out its line after every insertion.
     cursor.beginEditBlock();
-    for (const auto &[name, image] : m_pictures)
-        cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    for (const Picture &picture : m_pictures) {
+        QTextDocument &document = *cursor.document();
+        document.addResource(QTextDocument::ImageResource, QUrl(picture.name), picture.image);
+        document.addResource(QTextDocument::UserResource, pictureBytesUrl(picture.name), picture.data);
+    }
     std::size_t run = 0;
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const Block &block = blocks[b];

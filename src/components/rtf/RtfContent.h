@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "components/rtf/RtfPicture.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -11,7 +12,6 @@ class QTextCursor;
 namespace Rtf {
 
 class Formats;
-struct Picture;
 
 // The text read from RTF: paragraphs of runs of equal format, kept until the whole input has
 // been read so that a failed read never touches the document.
@@ -44,7 +44,7 @@ private:
     QString m_text;
     std::vector<Run> m_runs;
     std::vector<Block> m_blocks;
-    std::vector<std::pair<QString, QImage>> m_pictures;
+    std::vector<Picture> m_pictures;
     std::size_t m_blockStartRun = 0;
 };
 

@@ -2,7 +2,6 @@
 
 #include "components/rtf/RtfCodePage.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QTextBlock>
 #include <QTextImageFormat>
@@ -155,22 +154,24 @@ void Writer::writeLineSpacing(const QTextBlockFormat &format)
     }
 }
 
-// A picture as PNG, at the size it is shown.
+// A picture in its own bytes where it has them, at the size it is shown.
 void Writer::writePicture(const QTextImageFormat &format)
 {
     const QImage image =
         qvariant_cast<QImage>(m_document.resource(QTextDocument::ImageResource, QUrl(format.name())));
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+    const QByteArray ownBytes =
+        m_document.resource(QTextDocument::UserResource, pictureBytesUrl(format.name())).toByteArray();
+    const std::optional<PictureWriter::Encoded> picture = m_pictures.encode(image, ownBytes);
+    if (!picture)
         return;
     const double width = format.width() > 0 ? format.width() : image.width();
     const double height = format.height() > 0 ? format.height() : image.height();
-    writeWord("{\\pict\\pngblip\\picw", image.width());
-    writeWord("\\pich", image.height());
+    m_out += picture->kind == Picture::Jpeg ? "{\\pict\\jpegblip" : "{\\pict\\pngblip";
+    writeWord("\\picw", picture->size.width());
+    writeWord("\\pich", picture->size.height());
     writeWord("\\picwgoal", toTwips(width));
     writeWord("\\pichgoal", toTwips(height));
-    const QByteArray hex = png.toHex();
+    const QByteArray hex = picture->data.toHex();
     for (qsizetype i = 0; i < hex.size(); i += 128) {
         m_out += "\r\n";
         m_out += hex.mid(i, 128);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "components/rtf/RtfPictureWriter.h"
+
 #include <QByteArray>
 #include <QFont>
 #include <QList>
@@ -42,6 +44,7 @@ private:
     const QTextDocument &m_document;
     QStringList m_fonts;
     QList<QRgb> m_colors;
+    PictureWriter m_pictures;
     QByteArray m_out;
 };
 

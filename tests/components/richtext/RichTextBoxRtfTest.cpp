@@ -1,13 +1,16 @@
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QImage>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextImageFormat>
 #include <gtest/gtest.h>
 
 #include "components/richtext/RichTextBox.h"
+#include "components/rtf/RtfTestSupport.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -165,6 +168,38 @@ TEST(RichTextBoxFile, TheLoadedContentIsSearchedEditedAndUndoneLikeAnyOther)
     ASSERT_TRUE(box.document()->isUndoAvailable());
     box.undo();
     EXPECT_EQ(box.Text(), QStringLiteral("The rule of rules.\nA second rule."));
+}
+
+// A photograph whose PNG would be over the reader's limit for one picture.
+TEST(RichTextBoxFile, APictureIsSavedInItsOwnBytesAndReadsBack)
+{
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(RtfTest::noiseImage(2400, 2400).save(&buffer, "JPEG", 75));
+    TempFolder folder;
+    folder.write("Action0.Fil", "{\\rtf1\\ansi before {\\pict\\jpegblip\\picwgoal1440\\pichgoal1440\r\n" +
+                                    jpeg.toHex() + "} after}");
+
+    RichTextBox box;
+    const auto pictureSize = [](const RichTextBox &loaded) {
+        const QTextDocument &document = *loaded.document();
+        const QTextImageFormat format = RtfTest::formatAt(document, 7).toImageFormat();
+        return qvariant_cast<QImage>(document.resource(QTextDocument::ImageResource, QUrl(format.name()))).size();
+    };
+    ASSERT_TRUE(box.LoadFile(folder.file("Action0.Fil")));
+    ASSERT_EQ(pictureSize(box), QSize(2400, 2400));
+    ASSERT_TRUE(box.SaveFile(folder.file("Action0.Fil")));
+    const QByteArray saved = folder.read("Action0.Fil");
+    EXPECT_TRUE(saved.contains("\\pict\\jpegblip"));
+    EXPECT_LT(saved.size(), jpeg.size() * 21 / 10); // its hex, not a PNG twice its size
+
+    RichTextBox reloaded;
+    ASSERT_TRUE(reloaded.LoadFile(folder.file("Action0.Fil")));
+    EXPECT_EQ(reloaded.Text(), box.Text());
+    EXPECT_EQ(pictureSize(reloaded), QSize(2400, 2400));
+    ASSERT_TRUE(reloaded.SaveFile(folder.file("Action0.Fil")));
+    EXPECT_EQ(folder.read("Action0.Fil"), saved);
 }
 
 TEST(RichTextBoxFile, AFileThatCannotBeLoadedLeavesTheBoxAsItWas)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QImage>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -56,6 +57,21 @@ inline QByteArray readFixture(const QString &name)
 {
     QFile file(QStringLiteral(TESSAREL_TEST_DATA "/rtf/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Noise does not compress: its PNG and JPEG are large for their size.
+inline QImage noiseImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    quint32 seed = 1;
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            line[x] = seed | 0xFF000000u;
+        }
+    }
+    return image;
 }
 
 } // namespace RtfTest
