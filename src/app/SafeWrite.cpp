@@ -1,7 +1,9 @@
 #include "app/SafeWrite.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -13,17 +15,23 @@ WriteResult failure(const QString &path, const QString &reason)
 
 } // namespace
 
+// Unbuffered, so that every write reaches the file at once and a failure is seen by the write that
+// failed, with its reason; a short write (the disk filling up) is continued until it fails outright.
 WriteResult writeWholeFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failure(path, reason);
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return failure(path, reason);
+        }
+        written += step;
     }
-    if (!file.flush() || !file.commit())
+    if (!file.commit())
         return failure(path, file.errorString());
     return {true, {}};
 }
@@ -34,4 +42,17 @@ WriteResult keepCopyAside(const QString &path, const QString &suffix)
     if (!source.open(QIODevice::ReadOnly))
         return failure(path + suffix, source.errorString());
     return writeWholeFile(path + suffix, source.readAll());
+}
+
+int removeSaveLeftovers(const QString &folder, const QStringList &names)
+{
+    static const QRegularExpression temporary(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    const QDir dir(folder);
+    int removed = 0;
+    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
+        const QRegularExpressionMatch match = temporary.match(entry.fileName());
+        if (match.hasMatch() && names.contains(match.captured(1)) && QFile::remove(entry.filePath()))
+            ++removed;
+    }
+    return removed;
 }

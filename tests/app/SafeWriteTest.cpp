@@ -1,9 +1,24 @@
+#include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "app/SafeWrite.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
+
+namespace {
+
+QStringList entriesOf(const TempFolder &folder)
+{
+    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
 
 TEST(SafeWrite, ReplacesTheWholeFile)
 {
@@ -13,17 +28,34 @@ TEST(SafeWrite, ReplacesTheWholeFile)
     EXPECT_EQ(folder.read("a.fil"), QByteArray("new"));
 }
 
-TEST(SafeWrite, FailureInAReadOnlyFolderNamesTheFileAndKeepsTheOld)
+TEST(SafeWrite, FailureWithAFolderInTheFilesPlaceNamesTheFileAndLeavesNoTemporaryFile)
 {
     TempFolder folder;
-    folder.write("a.fil", "old");
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    ASSERT_TRUE(QDir(folder.path()).mkdir("a.fil"));
     const WriteResult result = writeWholeFile(folder.file("a.fil"), "new");
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (result.ok)
-        GTEST_SKIP() << "running with permission to write anywhere";
-    EXPECT_TRUE(result.error.contains("a.fil"));
-    EXPECT_EQ(folder.read("a.fil"), QByteArray("old"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.startsWith("Unable to write a.fil: ")) << result.error.toStdString();
+    EXPECT_TRUE(QFileInfo(folder.file("a.fil")).isDir());
+    EXPECT_EQ(entriesOf(folder), QStringList{"a.fil"});
+}
+
+// A status record and a large entry: the reason is that of the write that failed, whatever its size.
+TEST(SafeWrite, FailureOnAFullDiskGivesTheReasonAndKeepsTheOld)
+{
+    const QString reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+    for (const qsizetype size : {qsizetype(20), qsizetype(3) << 20}) {
+        TempFolder folder;
+        folder.write("a.fil", "old");
+        WriteResult result;
+        {
+            FileSizeLimit full(8);
+            result = writeWholeFile(folder.file("a.fil"), QByteArray(size, 'n'));
+        }
+        EXPECT_FALSE(result.ok) << size;
+        EXPECT_EQ(result.error, "Unable to write a.fil: " + reason) << size;
+        EXPECT_EQ(folder.read("a.fil"), QByteArray("old")) << size;
+        EXPECT_EQ(entriesOf(folder), QStringList{"a.fil"}) << size;
+    }
 }
 
 TEST(SafeWrite, KeepsACopyAside)
