@@ -37,16 +37,14 @@ void GridBackgroundSelector::mOGrid1_Click(int index)
     for (QAction *item : std::as_const(mOGrid1))
         item->setChecked(false);
     check(index);
-    emit pictureChanged(index == 0 ? QImage() : QImage(DisplaySettings::pictureName(DisplaySettings::numberText(index))),
-                        index);
+    emit pictureChanged(index == 0 ? QImage() : QImage(DisplaySettings::pictureName(index)), index);
     DisplaySettings().setValue(m_record, index);
 }
 
 void GridBackgroundSelector::applyStored()
 {
     const DisplaySettings settings;
-    const QString stored = settings.text(m_record);
-    const int n = DisplaySettings::numericValue(stored);
+    const int n = DisplaySettings::pictureNumber(settings.text(m_record));
     check(n);
-    emit pictureChanged(n == 0 ? QImage() : QImage(DisplaySettings::pictureName(stored)), n);
+    emit pictureChanged(n == 0 ? QImage() : QImage(DisplaySettings::pictureName(n)), n);
 }

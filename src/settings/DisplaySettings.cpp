@@ -34,7 +34,16 @@ QString DisplaySettings::numberText(int value)
     return QString::number(value);
 }
 
-QString DisplaySettings::pictureName(const QString &storedText)
+int DisplaySettings::pictureNumber(const QString &storedText)
 {
-    return QStringLiteral("WP") + storedText.trimmed() + QStringLiteral(".jpg");
+    const int number = numericValue(storedText);
+    return number >= 1 && number <= PictureCount ? number : 0;
+}
+
+// Built from the number alone: no stored text becomes part of a path.
+QString DisplaySettings::pictureName(int number)
+{
+    if (number < 1 || number > PictureCount)
+        return {};
+    return QStringLiteral("WP%1.jpg").arg(number);
 }

@@ -30,8 +30,11 @@ public:
     static int numericValue(const QString &text);
     // The text stored for a number: 3 is "3".
     static QString numberText(int value);
-    // "WP" + the stored text without surrounding blanks + ".jpg".
-    static QString pictureName(const QString &storedText);
+    static constexpr int PictureCount = 8;
+    // The picture a stored text chooses: its numeric value when that is 1 to 8, else 0 (no picture).
+    static int pictureNumber(const QString &storedText);
+    // "WP<n>.jpg" for pictures 1 to 8; empty for anything else.
+    static QString pictureName(int number);
 
 private:
     RecordFile m_file;

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -155,6 +156,29 @@ TEST_F(WindowSettings, MissingPictureOrNoneLeavesTheGridWithoutAPicture)
     EXPECT_EQ(misc.checkedIndex(), 0);
     EXPECT_EQ(picture.last()[1].toInt(), 0);
     EXPECT_EQ(folder.read("GColor3.Fil"), zeroRecords(3) + recordBytes("0"));
+}
+
+// A damaged record: a number beyond the eight pictures reads as none, and text after the number never
+// becomes part of the picture's path (here it would lead to evil.jpg).
+TEST_F(WindowSettings, DamagedPictureRecordShowsNoOtherFile)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("WP3"));
+    ASSERT_TRUE(QImage(16, 16, QImage::Format_RGB32).save(folder.file("evil.jpg"), "JPG"));
+    const struct {
+        const char *stored;
+        int checked;
+    } rows[] = {{"12", 0}, {"-3", 0}, {"3/../evil", 3}};
+    for (const auto &row : rows) {
+        folder.write("GColor3.Fil", zeroRecords(1) + recordBytes(row.stored));
+        QMenu options;
+        GridBackgroundSelector work(&options, DisplaySettings::WorkAreaGridPicture);
+        QSignalSpy picture(&work, &GridBackgroundSelector::pictureChanged);
+        work.applyStored();
+        EXPECT_EQ(work.checkedIndex(), row.checked) << row.stored;
+        ASSERT_EQ(picture.count(), 1) << row.stored;
+        EXPECT_TRUE(picture[0][0].value<QImage>().isNull()) << row.stored;
+        EXPECT_EQ(picture[0][1].toInt(), row.checked) << row.stored;
+    }
 }
 
 TEST_F(WindowSettings, PanelTakesItsBackColourFromTheReferenceControl)

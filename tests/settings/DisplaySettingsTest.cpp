@@ -64,11 +64,22 @@ TEST(DisplaySettings, NumericValueTakesTheLeadingNumber)
     EXPECT_EQ(DisplaySettings::numberText(-1), "-1");
 }
 
-TEST(DisplaySettings, PictureNameDropsSurroundingBlanks)
+// A damaged record never names another file: pictures 1 to 8 only, by number.
+TEST(DisplaySettings, PictureRecordChoosesOneOfEightPicturesOrNone)
 {
-    EXPECT_EQ(DisplaySettings::pictureName("3"), "WP3.jpg");
-    EXPECT_EQ(DisplaySettings::pictureName(" 8 "), "WP8.jpg");
-    EXPECT_EQ(DisplaySettings::pictureName(DisplaySettings::numberText(5)), "WP5.jpg");
+    const struct {
+        const char *stored;
+        int number;
+    } rows[] = {
+        {"3", 3}, {" 8 ", 8}, {"1", 1}, {"", 0}, {"0", 0}, {"9", 0}, {"-2", 0}, {"99999999999", 0},
+        {"3/../../etc/passwd", 3}, {"../WP3", 0},
+    };
+    for (const auto &row : rows) {
+        const int number = DisplaySettings::pictureNumber(row.stored);
+        EXPECT_EQ(number, row.number) << row.stored;
+        EXPECT_EQ(DisplaySettings::pictureName(number), row.number ? QStringLiteral("WP%1.jpg").arg(row.number) : QString())
+            << row.stored;
+    }
 }
 
 TEST(DisplaySettings, AFailedWriteIsReported)

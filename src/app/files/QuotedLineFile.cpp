@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "app/files/AnsiText.h"
 
 namespace {
@@ -28,6 +30,8 @@ public:
     explicit FieldReader(const QByteArray &bytes) : m_bytes(bytes) {}
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
+    // Text other than blanks stood after a closing quote and was not taken into any field.
+    bool dropped() const { return m_dropped; }
 
     QByteArray next()
     {
@@ -38,7 +42,8 @@ public:
             field = takeUntil([](char c) { return c == Quote || isLineEnd(c); });
             if (!atEnd() && at() == Quote)
                 ++m_pos;
-            takeUntil([](char c) { return c == Comma || isLineEnd(c); });
+            const QByteArray rest = takeUntil([](char c) { return c == Comma || isLineEnd(c); });
+            m_dropped = m_dropped || std::any_of(rest.cbegin(), rest.cend(), [](char c) { return !isBlank(c); });
         } else {
             field = takeUntil([](char c) { return c == Comma || isLineEnd(c); }).trimmed();
         }
@@ -76,6 +81,7 @@ private:
 
     const QByteArray &m_bytes;
     qsizetype m_pos = 0;
+    bool m_dropped = false;
 };
 
 } // namespace
@@ -99,7 +105,18 @@ LoadedFile<QStringList> QuotedLineFile::load()
         loaded.note = keepBeforeNextWrite(QStringLiteral("cannot be read (%1)").arg(file.errorString()));
         return loaded;
     }
-    loaded.contents = parse(file.readAll());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        loaded.partial = true;
+        loaded.note = keepBeforeNextWrite(QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+        return loaded;
+    }
+    bool dropped = false;
+    loaded.contents = parse(bytes, &dropped);
+    if (dropped) {
+        loaded.partial = true;
+        loaded.note = keepBeforeNextWrite(QStringLiteral("holds text after a closing quote, which cannot be kept"));
+    }
     return loaded;
 }
 
@@ -127,12 +144,14 @@ WriteResult QuotedLineFile::write(const QStringList &values)
     return writeWholeFile(m_path, format(values));
 }
 
-QStringList QuotedLineFile::parse(const QByteArray &bytes)
+QStringList QuotedLineFile::parse(const QByteArray &bytes, bool *dropped)
 {
     QStringList fields;
     FieldReader reader(bytes);
     while (!reader.atEnd())
         fields.append(fromAnsi(reader.next()));
+    if (dropped)
+        *dropped = reader.dropped();
     return fields;
 }
 

@@ -21,7 +21,8 @@ template <typename Contents> struct LoadedFile {
 //
 // Reading takes field after field: a quoted string (what lies between its quotes; anything after the
 // closing quote up to the next comma or line end is skipped), or unquoted text up to the next comma or
-// line end with surrounding blanks removed. A blank line is one empty field.
+// line end with surrounding blanks removed. A blank line is one empty field. A file in which text other
+// than blanks was skipped is partial: it is kept before the next write.
 //
 // A file that the caller could not hold wholly is marked to be kept: the next write first copies the
 // file as it was to <name>.bak and writes nothing when that copy fails.
@@ -33,8 +34,9 @@ public:
     const QString &path() const { return m_path; }
     bool exists() const;
 
-    // The fields of the file, none when it is missing. A file that exists but cannot be read is
-    // partial and kept before the next write (which therefore fails while it stays unreadable).
+    // The fields of the file, none when it is missing. A file that exists but cannot be read, or holds
+    // text that no field takes, is partial and kept before the next write (which therefore fails while
+    // it stays unreadable).
     LoadedFile<QStringList> load();
 
     // Replaces the file with one quoted line per value.
@@ -46,7 +48,8 @@ public:
     bool keepPending() const { return m_keepPending; }
     QString keptCopyPath() const;
 
-    static QStringList parse(const QByteArray &bytes);
+    // `dropped`, when given, tells whether text other than blanks after a closing quote was skipped.
+    static QStringList parse(const QByteArray &bytes, bool *dropped = nullptr);
     // A double quote in a value would end its field early and becomes an apostrophe; a line break
     // would split it and becomes a blank.
     static QByteArray format(const QStringList &values);

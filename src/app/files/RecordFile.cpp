@@ -34,12 +34,15 @@ std::optional<QByteArray> RecordFile::contents(QString *error) const
     if (!QFileInfo::exists(m_path))
         return QByteArray();
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return std::nullopt;
     }
-    return file.readAll();
+    return bytes;
 }
 
 QString RecordFile::read(int n) const

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include "app/files/QuotedLineFile.h"
@@ -11,6 +12,7 @@ TEST(QuotedLineFile, ReadsQuotedAndUnquotedFields)
     const struct {
         QByteArray bytes;
         QStringList fields;
+        bool dropped = false; // text after a closing quote was skipped
     } rows[] = {
         {"\"a\"\r\n\"b\"\r\n", {"a", "b"}},
         {"\"  inner  blanks \"\r\n", {"  inner  blanks "}},
@@ -18,15 +20,20 @@ TEST(QuotedLineFile, ReadsQuotedAndUnquotedFields)
         {"a, b \r\n", {"a", "b"}},                              // unquoted: to the comma, trimmed
         {"   padded   \r\n", {"padded"}},
         {"\"a\",\"b\"\r\n", {"a", "b"}},
-        {"  \"a\" tail,\"b\"\r\n", {"a", "b"}},                 // text after the closing quote is skipped
+        {"  \"a\" tail,\"b\"\r\n", {"a", "b"}, true},           // text after the closing quote is skipped
+        {"\"say \"hi\"\"\r\n", {"say "}, true},
+        {"\"a\"  \t\r\n\"b\" ,\r\n", {"a", "b", ""}},              // blanks after it are not text
         {"\"\"\r\n\r\n\"x\"\r\n", {"", "", "x"}},                 // an empty string and a blank line
         {"\"a\"\n\"b\"\r\"c\"", {"a", "b", "c"}},                 // LF, CR, no line end at the end
         {"\"open\r\n\"next\"\r\n", {"open", "next"}},           // an unclosed quote ends at the line end
         {"\"caf\xe9\"\r\n", {QString::fromUtf8("caf\u00e9")}},
         {"", {}},
     };
-    for (const auto &row : rows)
-        EXPECT_EQ(QuotedLineFile::parse(row.bytes), row.fields) << row.bytes.toStdString();
+    for (const auto &row : rows) {
+        bool dropped = !row.dropped;
+        EXPECT_EQ(QuotedLineFile::parse(row.bytes, &dropped), row.fields) << row.bytes.toStdString();
+        EXPECT_EQ(dropped, row.dropped) << row.bytes.toStdString();
+    }
 }
 
 TEST(QuotedLineFile, WritesOneQuotedLineAValueAndKeepsTheLinesWhole)
@@ -71,16 +78,30 @@ TEST(QuotedLineFile, WritesNothingWhenTheCopyCannotBeKept)
 TEST(QuotedLineFile, AFileThatCannotBeReadIsPartialAndNeverReplaced)
 {
     TempFolder folder;
-    folder.write("list.fil", "\"as it was\"\r\n");
-    QFile::setPermissions(folder.file("list.fil"), QFileDevice::WriteOwner);
+    QDir(folder.path()).mkdir("list.fil"); // unreadable whatever the user's privileges
     QuotedLineFile file(folder.file("list.fil"));
     const LoadedFile<QStringList> loaded = file.load();
-    const WriteResult result = file.write({"new"});
-    QFile::setPermissions(folder.file("list.fil"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (!loaded.partial)
-        GTEST_SKIP() << "running with permission to read any file";
     EXPECT_TRUE(loaded.found);
+    EXPECT_TRUE(loaded.partial);
     EXPECT_TRUE(loaded.note.contains("list.fil cannot be read"));
+    const WriteResult result = file.write({"new"});
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(folder.read("list.fil"), QByteArray("\"as it was\"\r\n"));
+    EXPECT_TRUE(QFileInfo(folder.file("list.fil")).isDir());
+    EXPECT_FALSE(folder.exists("list.fil.bak"));
+}
+
+TEST(QuotedLineFile, TextAfterAClosingQuoteIsKeptAsideBeforeTheNextWrite)
+{
+    TempFolder folder;
+    const QByteArray before = "\"call\" the vendor\r\n\"b\"\r\n";
+    folder.write("list.fil", before);
+    QuotedLineFile file(folder.file("list.fil"));
+    const LoadedFile<QStringList> loaded = file.load();
+    EXPECT_EQ(loaded.contents, QStringList({"call", "b"}));
+    EXPECT_TRUE(loaded.partial);
+    EXPECT_TRUE(loaded.note.contains("list.fil holds text after a closing quote"));
+    EXPECT_TRUE(loaded.note.contains("list.fil.bak"));
+    ASSERT_TRUE(file.write(loaded.contents));
+    EXPECT_EQ(folder.read("list.fil.bak"), before);
+    EXPECT_EQ(folder.read("list.fil"), QByteArray("\"call\"\r\n\"b\"\r\n"));
 }
