@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -10,11 +11,13 @@
 
 #include "app/About1.h"
 #include "app/AreaTabs.h"
+#include "app/DataFiles.h"
 #include "app/Areas.h"
 #include "app/HINFO1.h"
 #include "app/KeyPreview.h"
 #include "app/Product.h"
 #include "app/RightClickMenu.h"
+#include "app/SafeWrite.h"
 #include "app/Splash1.h"
 #include "app/Twips.h"
 #include "backup/BackupCommands.h"
@@ -123,6 +126,7 @@ void Startfrm::buildMenus()
 void Startfrm::Form_Load()
 {
     HINFO1::goToProgramFolder();
+    removeSaveLeftovers(QDir::currentPath(), DataFiles::names());
     HINFO1::busyOn();
     processEvents();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -292,4 +293,24 @@ TEST_F(Hub, WebSiteFromTheHelpMenuAndTheAboutBox)
     ASSERT_EQ(dialogs.webAddresses.size(), 2);
     EXPECT_EQ(dialogs.webAddresses[0], dialogs.webAddresses[1]);
     EXPECT_TRUE(start.findChild<QAction *>("mHWeb")->text().startsWith("&Visit "));
+}
+
+// What saves cut short left beside the data files is removed at start; nothing else is.
+TEST(StartUp, TemporaryFilesOfSavesCutShortAreRemoved)
+{
+    HINFO1::reset();
+    TempFolder folder;
+    HINFO1::ProgramFolder = folder.path();
+    for (const char *name : {"Action0.Fil", "Action0.Fil.xGkcHK", "TODOActv.FIL.AbCdEf", "Policy46.Fil.zz09zz",
+                             "GColor3.Fil.qwerty", "readme.txt.AbCdEf", "Action47.Fil.AbCdEf"})
+        folder.write(name, "x");
+    SteppedClock clock;
+    ScriptedDialogs dialogs;
+    Startfrm start;
+    start.showSplash = [] {};
+    start.Form_Load();
+    QStringList left = QDir(folder.path()).entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left, QStringList({"Action0.Fil", "Action47.Fil.AbCdEf", "readme.txt.AbCdEf"}));
+    HINFO1::reset();
 }
