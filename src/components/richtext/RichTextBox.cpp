@@ -1,6 +1,9 @@
 #include "components/richtext/RichTextBox.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -8,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "components/Dialogs.h"
 #include "components/richtext/PlainText.h"
 #include "components/richtext/RichTextMime.h"
 #include "components/rtf/Rtf.h"
@@ -38,13 +42,31 @@ bool RichTextBox::LoadFile(const QString &path, QString *error)
             *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
-    QString reason;
-    if (!replaceWithRtf(bytes, &reason)) {
+    const Rtf::ReadResult result = replaceWithRtf(bytes);
+    if (!result.ok) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, reason);
+            *error = QStringLiteral("%1: %2").arg(path, result.error);
         return false;
     }
+    if (result.simplified)
+        tellSimplified(path);
     return true;
+}
+
+// Once a run for each file: its text is all there, but not all of its formatting.
+void RichTextBox::tellSimplified(const QString &path)
+{
+    static QSet<QString> told;
+    const QFileInfo file(path);
+    if (told.contains(file.absoluteFilePath()))
+        return;
+    told.insert(file.absoluteFilePath());
+    Dialogs::current().messageBox(
+        QStringLiteral("%1 holds longer paragraphs or more changes of format than can be shown quickly, so its "
+                       "formatting was simplified: long paragraphs are split and some changes of format are "
+                       "left out. All of its text is kept.")
+            .arg(file.fileName()),
+        Dialogs::OkOnly | Dialogs::Information, QCoreApplication::applicationName());
 }
 
 WriteResult RichTextBox::SaveFile(const QString &path) const
@@ -55,18 +77,15 @@ WriteResult RichTextBox::SaveFile(const QString &path) const
 // The content is read into a document of its own, which then replaces the box's: input that fails leaves
 // the box and its undo history alone, and the editor lays a new document out lazily, a screen at a time,
 // where text inserted into its current document would be laid out all at once.
-bool RichTextBox::replaceWithRtf(const QByteArray &rtf, QString *error)
+Rtf::ReadResult RichTextBox::replaceWithRtf(const QByteArray &rtf)
 {
     QTextDocument *current = document();
     auto loaded = std::make_unique<QTextDocument>(this);
     loaded->setUndoRedoEnabled(false);
     loaded->setDefaultFont(current->defaultFont());
     const Rtf::ReadResult result = Rtf::read(rtf, *loaded);
-    if (!result.ok) {
-        if (error)
-            *error = result.error;
-        return false;
-    }
+    if (!result.ok)
+        return result;
     loaded->setDocumentMargin(current->documentMargin());
     loaded->setIndentWidth(current->indentWidth());
     loaded->setUseDesignMetrics(current->useDesignMetrics());
@@ -80,7 +99,7 @@ bool RichTextBox::replaceWithRtf(const QByteArray &rtf, QString *error)
     if (ownCurrent)
         delete current;
     watchDocument();
-    return true;
+    return result;
 }
 
 QByteArray RichTextBox::TextRTF() const
@@ -90,7 +109,7 @@ QByteArray RichTextBox::TextRTF() const
 
 bool RichTextBox::setTextRTF(const QByteArray &rtf)
 {
-    return replaceWithRtf(rtf, nullptr);
+    return replaceWithRtf(rtf).ok;
 }
 
 // Written from a document of its own, so that text without a font of its own keeps the box's base font

@@ -9,6 +9,7 @@
 
 #include "app/SafeWrite.h"
 #include "components/richtext/TextFinder.h"
+#include "components/rtf/Rtf.h"
 
 class QTextDocumentFragment;
 
@@ -33,8 +34,9 @@ public:
     explicit RichTextBox(QWidget *parent = nullptr);
 
     // Replaces the whole content with the file's RTF. A missing, unreadable or non-RTF file returns false
-    // with the reason in `error` and leaves the box as it was. Loading gives the box a new QTextDocument
-    // (as does setTextRTF): take document() afresh after it.
+    // with the reason in `error` and leaves the box as it was. A file whose formatting had to be
+    // simplified (see Rtf::ReadResult) is loaded whole, and the user is told so once. Loading gives the
+    // box a new QTextDocument (as does setTextRTF): take document() afresh after it.
     bool LoadFile(const QString &path, QString *error = nullptr);
     // Writes the whole content as RTF, replacing the file.
     WriteResult SaveFile(const QString &path) const;
@@ -150,7 +152,8 @@ private:
     const TextFinder &finder() const;
     void watchDocument();
     void noteContentsChange(int position, int removed, int added);
-    bool replaceWithRtf(const QByteArray &rtf, QString *error);
+    Rtf::ReadResult replaceWithRtf(const QByteArray &rtf);
+    static void tellSimplified(const QString &path);
 
     QTextCharFormat selectionFormat() const;
     QFont selectionFont() const;

@@ -33,7 +33,7 @@ ReadResult read(const QByteArray &rtf, QTextDocument &document)
     QTextCursor cursor(&document);
     reader.insertInto(cursor, true);
     document.setUndoRedoEnabled(undoRedo);
-    return {true, {}};
+    return {true, {}, reader.simplified()};
 }
 
 ReadResult insert(const QByteArray &rtf, QTextCursor &cursor)
@@ -45,7 +45,7 @@ ReadResult insert(const QByteArray &rtf, QTextCursor &cursor)
     cursor.removeSelectedText();
     reader.insertInto(cursor, cursor.block().length() <= 1);
     cursor.endEditBlock();
-    return {true, {}};
+    return {true, {}, reader.simplified()};
 }
 
 QByteArray write(const QTextDocument &document) { return Writer(document).write(); }

@@ -3,7 +3,13 @@
 #include <QString>
 class QFont; class QTextDocument; class QTextCursor; class QTextDocumentFragment;
 namespace Rtf {
-struct ReadResult { bool ok = false; QString error; };
+struct ReadResult {
+    bool ok = false;
+    QString error;
+    // Every character was read, but paragraphs were split or format changes dropped to keep the text
+    // quick to lay out.
+    bool simplified = false;
+};
 // Replaces the document's content with the RTF's formatted text. Input that is not RTF fails and leaves the document as it was.
 ReadResult read(const QByteArray &rtf, QTextDocument &document);
 // Inserts the RTF's formatted text at the cursor (pasting a selection's RTF into another box, appending a block).

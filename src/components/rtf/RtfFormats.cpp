@@ -9,10 +9,16 @@ int Formats::charFormat(const CharState &state)
 {
     if (m_lastCharId >= 0 && state == m_lastChar)
         return m_lastCharId;
-    auto found = m_charIds.find(state);
+    const CharState shown = shownState(state);
+    auto found = m_charIds.find(shown);
     if (found == m_charIds.end()) {
-        m_charFormats.push_back(toCharFormat(state));
-        found = m_charIds.emplace(state, static_cast<int>(m_charFormats.size() - 1)).first;
+        if (m_charFormatCount >= MaxCharFormats && m_lastCharId >= 0) {
+            m_simplified = true;
+            return m_lastCharId;
+        }
+        ++m_charFormatCount;
+        m_charFormats.push_back(toCharFormat(shown));
+        found = m_charIds.emplace(shown, static_cast<int>(m_charFormats.size() - 1)).first;
     }
     m_lastChar = state;
     m_lastCharId = found->second;
@@ -44,6 +50,20 @@ void Formats::tablesChanged()
 {
     m_charIds.clear();
     m_lastCharId = -1;
+}
+
+// The state as far as it shows: indexes outside the font and colour tables read as none.
+CharState Formats::shownState(const CharState &state) const
+{
+    CharState shown = state;
+    if (!m_fonts.find(shown.font))
+        shown.font = -1;
+    if (!m_colors.color(shown.foreground))
+        shown.foreground = 0;
+    if (shown.background <= 0 || !m_colors.color(shown.background))
+        shown.background = 0;
+    shown.hidden = false; // hidden text is never emitted
+    return shown;
 }
 
 QTextCharFormat Formats::toCharFormat(const CharState &state) const

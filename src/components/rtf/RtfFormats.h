@@ -13,9 +13,13 @@
 namespace Rtf {
 
 // Turns RTF character and paragraph states into Qt formats, each distinct state once, numbered.
+// States that differ only in font or colour indexes outside their tables share one format, and a
+// document holds at most MaxCharFormats of them: beyond that, text keeps the format before it.
 class Formats
 {
 public:
+    static constexpr std::size_t MaxCharFormats = 10000;
+
     Formats(const FontTable &fonts, const ColorTable &colors) : m_fonts(fonts), m_colors(colors) {}
 
     int charFormat(const CharState &state);
@@ -26,8 +30,12 @@ public:
     const QTextBlockFormat &blockFormatAt(int id) const { return m_blockFormats[std::size_t(id)]; }
     // The font or colour table changed: states map anew from here on.
     void tablesChanged();
+    std::size_t charFormatCount() const { return m_charFormatCount; }
+    // Some text took the format before it because the document had too many.
+    bool simplified() const { return m_simplified; }
 
 private:
+    CharState shownState(const CharState &state) const;
     QTextCharFormat toCharFormat(const CharState &state) const;
     static QTextBlockFormat toBlockFormat(const ParaState &state);
 
@@ -39,6 +47,8 @@ private:
     std::vector<QTextBlockFormat> m_blockFormats;
     CharState m_lastChar;
     int m_lastCharId = -1;
+    std::size_t m_charFormatCount = 0; // made so far, whatever the tables
+    bool m_simplified = false;
 };
 
 // Twips to the pixel lengths of QTextFormat (96 per inch) and back.

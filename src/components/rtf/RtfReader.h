@@ -35,6 +35,8 @@ public:
     bool read();
     // Inserts what was read; see Content::insertInto.
     void insertInto(QTextCursor &cursor, bool formatFirstBlock);
+    // Formatting was simplified to keep the text quick to lay out (see Content and Formats).
+    bool simplified() const { return m_content.simplified() || m_formats.simplified(); }
 
 private:
     enum class Destination { Text, Skip, FontTable, ColorTable, UprAlternative, Picture };

@@ -11,6 +11,7 @@
 
 #include "components/richtext/RichTextBox.h"
 #include "components/rtf/RtfTestSupport.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -200,6 +201,22 @@ TEST(RichTextBoxFile, APictureIsSavedInItsOwnBytesAndReadsBack)
     EXPECT_EQ(pictureSize(reloaded), QSize(2400, 2400));
     ASSERT_TRUE(reloaded.SaveFile(folder.file("Action0.Fil")));
     EXPECT_EQ(folder.read("Action0.Fil"), saved);
+}
+
+TEST(RichTextBoxFile, AFileWhoseFormattingIsSimplifiedLoadsWholeAndTheUserIsToldOnce)
+{
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    const QByteArray words = QByteArray("word ").repeated(5000); // one paragraph too long to lay out at once
+    folder.write("Policy3.Fil", "{\\rtf1 " + words + "}");
+    RichTextBox box;
+    for (int load = 0; load < 2; ++load) {
+        ASSERT_TRUE(box.LoadFile(folder.file("Policy3.Fil")));
+        EXPECT_EQ(box.Text().remove(u'\n'), QString::fromLatin1(words));
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Policy3.Fil holds longer paragraphs"));
+    EXPECT_EQ(dialogs.messages[0].style, Dialogs::OkOnly | Dialogs::Information);
 }
 
 TEST(RichTextBoxFile, AFileThatCannotBeLoadedLeavesTheBoxAsItWas)
