@@ -4,6 +4,7 @@
 // (6 x the file size + 150 MB), and how many of the file's characters the box holds.
 //
 //   rtf_shapes_bench [shape ...]      all shapes, or the named ones
+#include "components/Dialogs.h"
 #include "components/richtext/RichTextBox.h"
 
 #include <QApplication>
@@ -123,6 +124,26 @@ const std::vector<std::pair<QString, std::function<Generated()>>> &shapes()
     return all;
 }
 
+// Answers message boxes at once and remembers whether one was shown.
+class SilentDialogs : public Dialogs
+{
+public:
+    int messageBox(const QString &, int, const QString &) override
+    {
+        told = true;
+        return Ok;
+    }
+    void showHelp(const QString &, int, int) override {}
+    void openWebAddress(const QString &) override {}
+    void setClipboardText(const QString &) override {}
+    void setClipboardImage(const QImage &) override {}
+    bool chooseFont(QFont &, QColor &, int) override { return false; }
+    bool pageSetup(QPrinter &) override { return false; }
+    bool printDialog(QPrinter &) override { return false; }
+
+    bool told = false;
+};
+
 double peakMegabytes()
 {
     rusage usage{};
@@ -130,9 +151,11 @@ double peakMegabytes()
     return usage.ru_maxrss / 1024.0;
 }
 
-// Child: loads the file into a shown box and prints "seconds peakMB characters".
+// Child: loads the file into a shown box and prints "seconds peakMB characters simplified".
 int load(const QString &path)
 {
+    SilentDialogs dialogs;
+    Dialogs::install(&dialogs);
     RichTextBox box;
     box.resize(800, 600);
     box.show();
@@ -148,16 +171,17 @@ int load(const QString &path)
         const QString text = box.Text();
         characters = text.size() - text.count(u'\n');
     }
-    std::printf("%.2f %.0f %lld %s\n", seconds, peakMegabytes(), static_cast<long long>(characters),
-                qPrintable(error));
+    std::printf("%.2f %.0f %lld %s %s\n", seconds, peakMegabytes(), static_cast<long long>(characters),
+                dialogs.told ? "yes" : "no", qPrintable(error));
+    Dialogs::install(nullptr);
     return loaded ? 0 : 1;
 }
 
 void run(const QStringList &wanted)
 {
     QTemporaryDir dir;
-    std::printf("%-16s %8s %9s %9s %9s %12s %12s\n", "shape", "file MB", "answer s", "peak MB", "bound MB",
-                "characters", "kept");
+    std::printf("%-16s %8s %9s %9s %9s %12s %12s %11s\n", "shape", "file MB", "answer s", "peak MB",
+                "bound MB", "characters", "kept", "simplified");
     for (const auto &[name, generate] : shapes()) {
         if (!wanted.isEmpty() && !wanted.contains(name))
             continue;
@@ -178,9 +202,10 @@ void run(const QStringList &wanted)
         child.waitForFinished(-1);
         const QStringList result = QString::fromLocal8Bit(child.readAllStandardOutput()).simplified().split(u' ');
         const double megabytes = size / 1e6;
-        std::printf("%-16s %8.1f %9s %9s %9.0f %12lld %12s\n", qPrintable(name), megabytes,
+        std::printf("%-16s %8.1f %9s %9s %9.0f %12lld %12s %11s\n", qPrintable(name), megabytes,
                     qPrintable(result.value(0)), qPrintable(result.value(1)), 6 * size / 1048576.0 + 150,
-                    static_cast<long long>(characters), qPrintable(result.value(2)));
+                    static_cast<long long>(characters), qPrintable(result.value(2)),
+                    qPrintable(result.value(3)));
         std::fflush(stdout);
         QFile::remove(path);
     }
