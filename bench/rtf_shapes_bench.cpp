@@ -49,7 +49,7 @@ Generated paragraphs()
 Generated oneParagraph()
 {
     Generated g{"{\\rtf1\\ansi "};
-    repeat(g, "lorem ipsum dolor sit amet, consectetur adipiscing elit\r\n", 56, FileTarget);
+    repeat(g, "lorem ipsum dolor sit amet, consectetur adipiscing elit\r\n", 55, FileTarget);
     g.rtf += '}';
     return g;
 }

@@ -17,7 +17,7 @@
 #include "app/KeyPreview.h"
 #include "app/Product.h"
 #include "app/RightClickMenu.h"
-#include "app/SafeWrite.h"
+#include "components/files/SafeWrite.h"
 #include "app/Splash1.h"
 #include "app/Twips.h"
 #include "backup/BackupCommands.h"

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/SafeWrite.h"
+#include "components/files/SafeWrite.h"
 #include "app/files/QuotedLineFile.h"
 
 // TODONAME.FIL, the list of to-do item names: one quoted name a line.

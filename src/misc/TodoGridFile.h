@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/SafeWrite.h"
+#include "components/files/SafeWrite.h"
 #include "app/files/QuotedLineFile.h"
 #include "misc/TodoGrid.h"
 

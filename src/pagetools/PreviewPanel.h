@@ -90,7 +90,6 @@ private:
     QRect normalPreviewGeometry() const;
     int columnTop() const;
     void recordNormalLayout();
-    QWidget *controlColumn() const { return m_column; }
     void printerFontClicked();
     void pageSetupClicked();
     void cancelClicked();

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/SafeWrite.h"
+#include "components/files/SafeWrite.h"
 #include "app/files/RecordFile.h"
 
 // The display settings file GColor3.Fil: small whole numbers kept as their decimal text in

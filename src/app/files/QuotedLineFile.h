@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/SafeWrite.h"
+#include "components/files/SafeWrite.h"
 
 // What a store read from its file.
 template <typename Contents> struct LoadedFile {

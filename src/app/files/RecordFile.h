@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "app/SafeWrite.h"
+#include "components/files/SafeWrite.h"
 
 // A file of fixed 20-byte records numbered from 1. Each record holds one text: its length as an
 // unsigned 16-bit little-endian number, then that many Windows-1252 bytes, then zeros to the end of

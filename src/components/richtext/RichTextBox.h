@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <optional>
 
-#include "app/SafeWrite.h"
+#include "components/files/SafeWrite.h"
 #include "components/richtext/TextFinder.h"
 #include "components/rtf/Rtf.h"
 
@@ -107,9 +107,6 @@ public:
     // The most characters the user can bring the text to by typing or pasting; 0: no limit.
     int MaxLength() const { return m_maxLength; }
     void setMaxLength(int length) { m_maxLength = std::max(length, 0); }
-
-    // The widget the spelling checker reads and corrects in place.
-    QTextEdit *textWidget() { return this; }
 
     // Called by a KeyDown handler: the key is not handled any further.
     void swallowKey() { m_keySwallowed = true; }

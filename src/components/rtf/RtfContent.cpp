@@ -41,7 +41,7 @@ void Content::appendRun(QStringView text, int charFormat)
     m_wordLength = lastBlank == text.rend() ? m_wordLength + text.size() : lastBlank - text.rbegin();
     if (!blockIsEmpty() && !m_runs.back().picture) {
         Run &last = m_runs.back();
-        const bool full = m_runs.size() - m_blockStartRun >= MaxBlockRuns;
+        const bool full = m_runs.size() - m_blockStartRun >= MaxBlockRuns || m_runs.size() >= MaxRuns;
         if (last.format == charFormat || full) {
             m_simplified = m_simplified || last.format != charFormat;
             last.length += text.size();

@@ -19,14 +19,15 @@ class Formats;
 //
 // Every character is kept, but paragraphs are held to what Qt lays out quickly: one longer than
 // SplitLength is split after its next blank, a word (characters without a blank) is split after
-// MaxWordLength characters, and beyond MaxBlockRuns runs in a paragraph, text takes the format of the
-// run before it.
+// MaxWordLength characters, and beyond MaxBlockRuns runs in a paragraph (or MaxRuns in the whole
+// text) text takes the format of the run before it.
 class Content
 {
 public:
     static constexpr qsizetype SplitLength = 8000;
     static constexpr qsizetype MaxWordLength = 1000;
     static constexpr std::size_t MaxBlockRuns = 1000;
+    static constexpr std::size_t MaxRuns = 100000;
 
     void appendText(QStringView text, int charFormat);
     void appendPicture(const Picture &picture, int imageFormat);

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <array>
 
-#include "app/SafeWrite.h"
+#include "components/files/SafeWrite.h"
 #include "app/files/RecordFile.h"
 
 // Index n holds the status of the item with specification number n; 0 and 48 to 50 stay empty.

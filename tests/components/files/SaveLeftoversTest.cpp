@@ -6,7 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/SafeWrite.h"
+#include "components/files/SafeWrite.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/SafeWrite.h"
+#include "components/files/SafeWrite.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 

@@ -1,4 +1,4 @@
-#include "app/SafeWrite.h"
+#include "components/files/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
