@@ -27,32 +27,22 @@ struct Generated {
     qsizetype characters = 0; // characters of text, paragraph breaks not counted
 };
 
-// Appends `piece` (text of `characters` characters) until the file nears `target` bytes.
-void repeat(Generated &g, const QByteArray &piece, qsizetype characters, qsizetype target)
+// A file of `piece` (text of `characters` characters) repeated until it nears the target size.
+Generated repeated(const QByteArray &piece, qsizetype characters)
 {
-    g.rtf.reserve(target + 64);
-    while (g.rtf.size() + piece.size() < target) {
+    Generated g{"{\\rtf1\\ansi "};
+    g.rtf.reserve(FileTarget + 64);
+    while (g.rtf.size() + piece.size() < FileTarget) {
         g.rtf += piece;
         g.characters += characters;
     }
-}
-
-Generated paragraphs()
-{
-    Generated g{"{\\rtf1\\ansi "};
-    const QByteArray line = QByteArray(480, 'w').replace(7, 1, " ") + "\\par\r\n";
-    repeat(g, line, 480, FileTarget);
     g.rtf += '}';
     return g;
 }
 
-Generated oneParagraph()
-{
-    Generated g{"{\\rtf1\\ansi "};
-    repeat(g, "lorem ipsum dolor sit amet, consectetur adipiscing elit\r\n", 55, FileTarget);
-    g.rtf += '}';
-    return g;
-}
+Generated paragraphs() { return repeated(QByteArray(480, 'w').replace(7, 1, " ") + "\\par\r\n", 480); }
+
+Generated oneParagraph() { return repeated("lorem ipsum dolor sit amet, consectetur adipiscing elit\r\n", 55); }
 
 Generated runs(qsizetype count)
 {
@@ -65,13 +55,7 @@ Generated runs(qsizetype count)
     return g;
 }
 
-Generated runsEverywhere()
-{
-    Generated g{"{\\rtf1\\ansi "};
-    repeat(g, "\\b bo \\b0 pl ", 6, FileTarget);
-    g.rtf += '}';
-    return g;
-}
+Generated runsEverywhere() { return repeated("\\b bo \\b0 pl ", 6); }
 
 Generated colours()
 {
@@ -98,14 +82,10 @@ Generated fontsAndSizes()
 
 Generated cells()
 {
-    Generated g{"{\\rtf1\\ansi "};
     QByteArray row = "\\trowd\\cellx1000\\cellx2000\\cellx3000\\cellx4000";
     for (int c = 0; c < 4; ++c)
         row += "\\pard\\intbl cell text\\cell";
-    row += "\\row\r\n";
-    repeat(g, row, 4 * 9 + 3, FileTarget); // four cells and the three tabs between them
-    g.rtf += '}';
-    return g;
+    return repeated(row + "\\row\r\n", 4 * 9 + 3); // four cells and the three tabs between them
 }
 
 const std::vector<std::pair<QString, std::function<Generated()>>> &shapes()
