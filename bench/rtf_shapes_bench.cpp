@@ -120,6 +120,8 @@ public:
     bool chooseFont(QFont &, QColor &, int) override { return false; }
     bool pageSetup(QPrinter &) override { return false; }
     bool printDialog(QPrinter &) override { return false; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
 
     bool told = false;
 };
