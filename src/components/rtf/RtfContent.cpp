@@ -3,10 +3,6 @@
 #include "components/rtf/RtfFormats.h"
 #include "components/rtf/RtfPicture.h"
 
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QUrl>
-
 #include <algorithm>
 
 namespace Rtf {
@@ -96,42 +92,57 @@ void Content::endBlock(int blockFormat, int charFormat)
     m_wordLength = 0;
 }
 
-void Content::insertInto(QTextCursor &cursor, const Formats &formats, int lastBlockFormat, int lastCharFormat,
-                         bool formatFirstBlock) const
+void Content::setBlockList(int key, int level, const ListLevelStyle &style)
 {
-    std::vector<Block> blocks = m_blocks;
-    blocks.push_back({m_runs.size(), lastBlockFormat, lastCharFormat});
-    for (std::size_t b = blocks.size() - 1; b-- > 0;) {
-        if (blocks[b].format == SplitPiece) {
-            blocks[b].format = blocks[b + 1].format;
-            blocks[b].charFormat = blocks[b + 1].charFormat;
-        }
-    }
+    const std::size_t block = m_blocks.size();
+    if (!m_lists.empty() && m_lists.back().block == block)
+        m_lists.back() = {block, key, level, style};
+    else
+        m_lists.push_back({block, key, level, style});
+}
 
-    // One edit block: the cursor then skips laying out its line after every insertion.
-    cursor.beginEditBlock();
-    for (const Picture &picture : m_pictures) {
-        QTextDocument &document = *cursor.document();
-        document.addResource(QTextDocument::ImageResource, QUrl(picture.name), picture.image);
-        document.addResource(QTextDocument::UserResource, pictureBytesUrl(picture.name), picture.data);
+void Content::endBlockOutsideTable()
+{
+    endTable();
+    m_cellStart = m_blocks.size();
+}
+
+bool Content::endCell()
+{
+    if (m_tableCells >= MaxTableCells)
+        return false;
+    if (!m_tableOpen) {
+        m_tables.push_back({m_cellStart, {}});
+        m_tableOpen = true;
     }
-    std::size_t run = 0;
-    for (std::size_t b = 0; b < blocks.size(); ++b) {
-        const Block &block = blocks[b];
-        const QTextBlockFormat &blockFormat = formats.blockFormatAt(block.format);
-        const QTextCharFormat &charFormat = formats.charFormatAt(block.charFormat);
-        if (b > 0) {
-            cursor.insertBlock(blockFormat, charFormat);
-        } else if (formatFirstBlock) {
-            cursor.setBlockFormat(blockFormat);
-            cursor.setBlockCharFormat(charFormat);
-        }
-        for (; run < block.endRun; ++run) {
-            const Run &r = m_runs[run];
-            cursor.insertText(m_text.mid(r.start, r.length), formats.charFormatAt(r.format));
-        }
+    // A row has at most MaxCells cells: paragraphs of further cells join its last.
+    if (m_openRow.size() >= RowDefBuilder::MaxCells)
+        m_openRow.back() = m_blocks.size();
+    else {
+        m_openRow.push_back(m_blocks.size());
+        ++m_tableCells;
     }
-    cursor.endEditBlock();
+    m_cellStart = m_blocks.size();
+    return true;
+}
+
+void Content::endRow(const RowDef &def)
+{
+    if (m_openRow.empty())
+        return;
+    if (m_rowDefs.empty() || !(m_rowDefs.back() == def))
+        m_rowDefs.push_back(def);
+    m_tables.back().rows.push_back({m_rowDefs.size() - 1, std::move(m_openRow)});
+    m_openRow.clear();
+}
+
+void Content::endTable()
+{
+    if (!m_openRow.empty())
+        endRow(m_rowDefs.empty() ? RowDef{} : m_rowDefs.back());
+    if (m_tableOpen && m_tables.back().rows.empty())
+        m_tables.pop_back();
+    m_tableOpen = false;
 }
 
 } // namespace Rtf

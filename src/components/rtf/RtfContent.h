@@ -1,6 +1,8 @@
 #pragma once
 
+#include "components/rtf/RtfLists.h"
 #include "components/rtf/RtfPicture.h"
+#include "components/rtf/RtfTableModel.h"
 
 #include <QString>
 #include <QStringView>
@@ -20,10 +22,11 @@ class Formats;
 // Every character is kept, but paragraphs are held to what Qt lays out quickly: one longer than
 // SplitLength is split after its next blank, a word (characters without a blank) is split after
 // MaxWordLength characters, and beyond MaxBlockRuns runs in a paragraph (or MaxRuns in the whole
-// text) text takes the format of the run before it.
+// text) text takes the format of the run before it. Tables keep at most MaxTableCells cells.
 class Content
 {
 public:
+    static constexpr std::size_t MaxTableCells = 300000;
     static constexpr qsizetype SplitLength = 8000;
     static constexpr qsizetype MaxWordLength = 1000;
     static constexpr std::size_t MaxBlockRuns = 1000;
@@ -37,12 +40,35 @@ public:
     // A paragraph was split or runs were merged.
     bool simplified() const { return m_simplified; }
 
+    // The paragraph being read is an item of a list; `key` tells lists apart, `level` counts from 0.
+    void setBlockList(int key, int level, const ListLevelStyle &style);
+
+    // Table structure. A paragraph ended outside a table ends any open table; the paragraphs ended
+    // since then, or since the last cell, form the next cell. False when no more cells may be made:
+    // the paragraphs then stay paragraphs.
+    void endBlockOutsideTable();
+    bool endCell();
+    // Paragraphs ended since the last cell end.
+    bool hasOpenCell() const { return m_cellStart < m_blocks.size(); }
+    // The cells since the last row end form a row laid out by `def`.
+    void endRow(const RowDef &def);
+
     // Inserts the paragraphs at the cursor; the first one continues the cursor's block and takes
-    // its formats only when `formatFirstBlock` is set.
+    // its formats only when `formatFirstBlock` is set. Ends an open table first.
     void insertInto(QTextCursor &cursor, const Formats &formats, int lastBlockFormat, int lastCharFormat,
-                    bool formatFirstBlock) const;
+                    bool formatFirstBlock);
 
 private:
+    struct BlockList {
+        std::size_t block;
+        int key;
+        int level;
+        ListLevelStyle style;
+    };
+    class Inserter;
+
+    void endTable();
+
     struct Run {
         qsizetype start;
         qsizetype length;
@@ -69,6 +95,14 @@ private:
     qsizetype m_blockStartText = 0;
     qsizetype m_wordLength = 0; // characters since the paragraph's last blank
     bool m_simplified = false;
+
+    std::vector<BlockList> m_lists;
+    std::vector<TableRecord> m_tables;
+    std::vector<RowDef> m_rowDefs;
+    std::vector<std::size_t> m_openRow; // cell ends of the row being read
+    std::size_t m_cellStart = 0;
+    std::size_t m_tableCells = 0;
+    bool m_tableOpen = false;
 };
 
 } // namespace Rtf

@@ -1,9 +1,53 @@
 #include "components/rtf/RtfFormats.h"
 
 #include <QFont>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cmath>
 #include <QTextImageFormat>
 
 namespace Rtf {
+
+namespace {
+constexpr int MinListIndent = 360; // twips
+} // namespace
+
+void setTabStops(QTextBlockFormat &format, const std::vector<TabStop> &tabs)
+{
+    static constexpr QTextOption::TabType Types[] = {QTextOption::LeftTab, QTextOption::CenterTab,
+                                                     QTextOption::RightTab, QTextOption::DelimiterTab};
+    QList<QTextOption::Tab> positions;
+    QList<int> leaders;
+    for (const TabStop &tab : tabs) {
+        const QChar delimiter = tab.kind == TabStop::Decimal ? QLatin1Char('.') : QChar();
+        positions << QTextOption::Tab(twipsToPixels(tab.position), Types[tab.kind], delimiter);
+        leaders << int(tab.leader);
+    }
+    format.setTabPositions(positions);
+    if (std::any_of(leaders.begin(), leaders.end(), [](int leader) { return leader != TabStop::None; }))
+        format.setProperty(TabLeadersProperty, QVariant::fromValue(leaders));
+}
+
+std::vector<TabStop> tabStops(const QTextBlockFormat &format)
+{
+    const QList<QTextOption::Tab> positions = format.tabPositions();
+    const QList<int> leaders = format.property(TabLeadersProperty).value<QList<int>>();
+    std::vector<TabStop> tabs;
+    for (qsizetype i = 0; i < positions.size(); ++i) {
+        TabStop tab;
+        tab.position = static_cast<int>(std::lround(positions[i].position * 15));
+        switch (positions[i].type) {
+        case QTextOption::CenterTab: tab.kind = TabStop::Centre; break;
+        case QTextOption::RightTab: tab.kind = TabStop::Right; break;
+        case QTextOption::DelimiterTab: tab.kind = TabStop::Decimal; break;
+        default: break;
+        }
+        tab.leader = TabStop::Leader(std::clamp(leaders.value(i), 0, int(TabStop::Equals)));
+        tabs.push_back(tab);
+    }
+    return tabs;
+}
 
 int Formats::charFormat(const CharState &state)
 {
@@ -96,11 +140,14 @@ QTextBlockFormat Formats::toBlockFormat(const ParaState &state)
     case ParaState::Right: format.setAlignment(Qt::AlignRight); break;
     case ParaState::Justify: format.setAlignment(Qt::AlignJustify); break;
     }
-    if (state.leftIndent)
-        format.setLeftMargin(twipsToPixels(state.leftIndent));
+    const bool listItem = state.list > 0 || state.numberStyle != 0;
+    // A list item's marker stands in its hanging indent, left of the text.
+    const int leftIndent = listItem ? std::max(state.leftIndent, MinListIndent) : state.leftIndent;
+    if (leftIndent)
+        format.setLeftMargin(twipsToPixels(leftIndent));
     if (state.rightIndent)
         format.setRightMargin(twipsToPixels(state.rightIndent));
-    if (state.firstLineIndent)
+    if (state.firstLineIndent && !(listItem && state.firstLineIndent < 0))
         format.setTextIndent(twipsToPixels(state.firstLineIndent));
     if (state.spaceBefore)
         format.setTopMargin(twipsToPixels(state.spaceBefore));
@@ -112,6 +159,8 @@ QTextBlockFormat Formats::toBlockFormat(const ParaState &state)
         format.setLineHeight(twipsToPixels(state.lineSpacing), QTextBlockFormat::MinimumHeight);
     else if (state.lineSpacing < 0)
         format.setLineHeight(twipsToPixels(-state.lineSpacing), QTextBlockFormat::FixedHeight);
+    if (!state.tabs.empty())
+        setTabStops(format, state.tabs);
     return format;
 }
 

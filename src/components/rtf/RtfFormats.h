@@ -28,6 +28,7 @@ public:
     int imageFormat(const Picture &picture, const CharState &state);
     const QTextCharFormat &charFormatAt(int id) const { return m_charFormats[std::size_t(id)]; }
     const QTextBlockFormat &blockFormatAt(int id) const { return m_blockFormats[std::size_t(id)]; }
+    const ColorTable &colors() const { return m_colors; }
     // The font or colour table changed: states map anew from here on.
     void tablesChanged();
     std::size_t charFormatCount() const { return m_charFormatCount; }
@@ -50,6 +51,11 @@ private:
     std::size_t m_charFormatCount = 0; // made so far, whatever the tables
     bool m_simplified = false;
 };
+
+// Tab stops of a block format, with their leaders kept in TabLeadersProperty, and back.
+constexpr int TabLeadersProperty = QTextFormat::UserProperty + 0x200;
+void setTabStops(QTextBlockFormat &format, const std::vector<TabStop> &tabs);
+std::vector<TabStop> tabStops(const QTextBlockFormat &format);
 
 // Twips to the pixel lengths of QTextFormat (96 per inch) and back.
 inline double twipsToPixels(int twips) { return twips / 15.0; }

@@ -1,6 +1,9 @@
 #include "components/rtf/RtfKeywords.h"
 
 #include "components/rtf/RtfState.h"
+#include "components/rtf/RtfTableModel.h"
+
+#include <QTextListFormat>
 
 #include <unordered_map>
 
@@ -18,10 +21,10 @@ constexpr std::string_view SkippedDestinations[] = {
     "defpap", "do", "doccomm", "docvar", "falt", "ffdeftext", "ffentrymcr", "ffexitmcr", "ffformat",
     "ffhelptext", "ffl", "ffname", "ffstattext", "filetbl", "fldinst", "fldtype", "fontemb", "fontfile",
     "footer", "footerf", "footerl", "footerr", "footnote", "ftncn", "ftnsep", "ftnsepc", "generator",
-    "header", "headerf", "headerl", "headerr", "hlinkbase", "info", "keycode", "keywords", "latentstyles",
-    "listoverridetable", "listpicture", "listtable", "manager", "mmathPr", "nonshppict", "objalias",
+    "header", "headerf", "headerl", "headerr", "hlinkbase", "info", "keycode", "keywords", "latentstyles", "levelnumbers", "listname",
+    "listpicture", "manager", "mmathPr", "nonshppict", "objalias",
     "objclass", "objdata", "objname", "objsect", "objtime", "oleclsid", "operator", "panose",
-    "passwordhash", "pgdsctbl", "pn", "pnseclvl", "pntxta", "pntxtb", "printim", "private", "propname",
+    "passwordhash", "pgdsctbl", "pnseclvl", "pntxta", "pntxtb", "printim", "private", "propname",
     "protusertbl", "revtbl", "revtim", "rsidtbl", "rxe", "shpinst", "sp", "sn", "sv", "stylesheet",
     "subject", "tc", "template", "themedata", "title", "txe", "userprops", "wgrffmtfilter",
     "windowcaption", "writereservation", "writereservhash", "xe", "xform", "xmlattrname", "xmlattrvalue",
@@ -30,6 +33,12 @@ constexpr std::string_view SkippedDestinations[] = {
 constexpr std::string_view UnderlineWords[] = {
     "ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth", "ulthd",
     "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"};
+
+// Border line styles: each turns the selected border on.
+constexpr std::string_view BorderStyles[] = {
+    "brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash", "brdrhair", "brdrdashsm", "brdrdashd",
+    "brdrdashdd", "brdrtriple", "brdrtnthsg", "brdrthtnsg", "brdrwavy", "brdrwavydb", "brdremboss",
+    "brdrengrave", "brdroutset", "brdrinset", "brdrframe", "brdrdashdotstr"};
 
 struct Entry {
     std::string_view word;
@@ -49,8 +58,8 @@ constexpr Entry Entries[] = {
     {"zwbo", {Keyword::Character, 0x200B}}, {"ltrmark", {Keyword::Character, 0x200E}},
     {"rtlmark", {Keyword::Character, 0x200F}},
     {"tab", {Keyword::Tab}}, {"line", {Keyword::Line}}, {"softline", {Keyword::Line}}, {"lbr", {Keyword::Line}},
-    {"par", {Keyword::Par}}, {"cell", {Keyword::Cell}}, {"nestcell", {Keyword::Cell}},
-    {"nestrow", {Keyword::Cell}}, {"row", {Keyword::Row}}, {"page", {Keyword::Break}},
+    {"par", {Keyword::Par}}, {"cell", {Keyword::Cell}}, {"nestcell", {Keyword::NestedCell}},
+    {"nestrow", {Keyword::NestedRow}}, {"row", {Keyword::Row}}, {"page", {Keyword::Break}},
     {"sect", {Keyword::Break}},
     {"u", {Keyword::Unicode}}, {"uc", {Keyword::UnicodeSkip}},
     {"plain", {Keyword::Plain}}, {"f", {Keyword::Font}}, {"fs", {Keyword::FontSize}}, {"b", {Keyword::Bold}},
@@ -69,6 +78,38 @@ constexpr Entry Entries[] = {
     {"ansi", {Keyword::CodePage, 1252}}, {"mac", {Keyword::CodePage, 10000}}, {"pc", {Keyword::CodePage, 437}},
     {"pca", {Keyword::CodePage, 850}}, {"fcharset", {Keyword::FontCharset}}, {"cpg", {Keyword::FontCodePage}},
     {"red", {Keyword::Red}}, {"green", {Keyword::Green}}, {"blue", {Keyword::Blue}},
+    {"trowd", {Keyword::RowDefaults}}, {"cellx", {Keyword::CellBoundary}},
+    {"clbrdrt", {Keyword::CellBorder, CellDef::Top}}, {"clbrdrl", {Keyword::CellBorder, CellDef::Left}},
+    {"clbrdrb", {Keyword::CellBorder, CellDef::Bottom}}, {"clbrdrr", {Keyword::CellBorder, CellDef::Right}},
+    {"trbrdrt", {Keyword::RowBorder, CellDef::Top}}, {"trbrdrl", {Keyword::RowBorder, CellDef::Left}},
+    {"trbrdrb", {Keyword::RowBorder, CellDef::Bottom}}, {"trbrdrr", {Keyword::RowBorder, CellDef::Right}},
+    {"brdrnone", {Keyword::BorderStyle, 0}}, {"brdrnil", {Keyword::BorderStyle, 0}},
+    {"brdrw", {Keyword::BorderWidth}}, {"brdrcf", {Keyword::BorderColor}}, {"clcbpat", {Keyword::CellShading}},
+    {"clmgf", {Keyword::CellMerge, CellDef::MergeFirst}}, {"clmrg", {Keyword::CellMerge, CellDef::Merged}},
+    {"clvmgf", {Keyword::CellMerge, 4 + CellDef::MergeFirst}}, {"clvmrg", {Keyword::CellMerge, 4 + CellDef::Merged}},
+    {"clvertalt", {Keyword::CellVerticalAlign, CellDef::AlignTop}},
+    {"clvertalc", {Keyword::CellVerticalAlign, CellDef::AlignMiddle}},
+    {"clvertalb", {Keyword::CellVerticalAlign, CellDef::AlignBottom}},
+    {"trleft", {Keyword::RowLeft}}, {"trgaph", {Keyword::RowGap}}, {"trql", {Keyword::RowAlign, RowDef::Left}},
+    {"trqc", {Keyword::RowAlign, RowDef::Centre}}, {"trqr", {Keyword::RowAlign, RowDef::Right}},
+    {"listtable", {Keyword::ListTable}}, {"listoverridetable", {Keyword::ListOverrideTable}},
+    {"list", {Keyword::List}}, {"listlevel", {Keyword::ListLevel}}, {"levelnfc", {Keyword::LevelFormat}},
+    {"levelnfcn", {Keyword::LevelFormat}}, {"levelstartat", {Keyword::LevelStart}},
+    {"leveltext", {Keyword::LevelText}}, {"listid", {Keyword::ListId}}, {"listoverride", {Keyword::ListOverride}},
+    {"ls", {Keyword::ListNumber}}, {"ilvl", {Keyword::ListLevelNumber}}, {"listtext", {Keyword::ListFallback}},
+    {"pntext", {Keyword::ListFallback}}, {"pn", {Keyword::Numbering}},
+    {"pnlvlblt", {Keyword::NumberLevel, -1}}, {"pnlvlbody", {Keyword::NumberLevel, 0}},
+    {"pnlvl", {Keyword::NumberLevel, 1}}, {"pnlvlcont", {Keyword::NumberLevel, 0}},
+    {"pndec", {Keyword::NumberStyle, QTextListFormat::ListDecimal}},
+    {"pnucrm", {Keyword::NumberStyle, QTextListFormat::ListUpperRoman}},
+    {"pnlcrm", {Keyword::NumberStyle, QTextListFormat::ListLowerRoman}},
+    {"pnucltr", {Keyword::NumberStyle, QTextListFormat::ListUpperAlpha}},
+    {"pnlcltr", {Keyword::NumberStyle, QTextListFormat::ListLowerAlpha}}, {"pnstart", {Keyword::NumberStart}},
+    {"tqr", {Keyword::TabKind, TabStop::Right}}, {"tqc", {Keyword::TabKind, TabStop::Centre}},
+    {"tqdec", {Keyword::TabKind, TabStop::Decimal}}, {"tldot", {Keyword::TabLeader, TabStop::Dots}},
+    {"tlmdot", {Keyword::TabLeader, TabStop::Dots}}, {"tlhyph", {Keyword::TabLeader, TabStop::Hyphens}},
+    {"tlul", {Keyword::TabLeader, TabStop::Underline}}, {"tlth", {Keyword::TabLeader, TabStop::ThickLine}},
+    {"tleq", {Keyword::TabLeader, TabStop::Equals}}, {"tx", {Keyword::TabPosition}},
 };
 
 Table buildTable()
@@ -78,6 +119,8 @@ Table buildTable()
         table.emplace(word, Keyword{Keyword::SkipDestination});
     for (const std::string_view word : UnderlineWords)
         table.emplace(word, Keyword{Keyword::Underline});
+    for (const std::string_view word : BorderStyles)
+        table.emplace(word, Keyword{Keyword::BorderStyle, 1});
     for (const Entry &entry : Entries)
         table.emplace(entry.word, entry.keyword);
     return table;

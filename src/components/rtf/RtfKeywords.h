@@ -14,6 +14,14 @@ struct Keyword {
         Superscript, Subscript, Baseline, Hidden,
         Pard, InTable, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, LineSpacing, LineMultiple,
         DefaultFont, AnsiCodePage, CodePage, FontCharset, FontCodePage, Red, Green, Blue,
+        // Tables: row and cell definitions.
+        RowDefaults, CellBoundary, CellBorder, RowBorder, BorderStyle, BorderWidth, BorderColor, CellShading,
+        CellMerge, CellVerticalAlign, RowLeft, RowGap, RowAlign, NestedCell, NestedRow,
+        // Lists: the tables, a paragraph's list, old-style numbering.
+        ListTable, ListOverrideTable, List, ListLevel, LevelFormat, LevelStart, LevelText, ListId, ListOverride,
+        ListNumber, ListLevelNumber, ListFallback, Numbering, NumberLevel, NumberStyle, NumberStart,
+        // Tab stops.
+        TabKind, TabLeader, TabPosition,
     };
     Kind kind;
     int value = 0;

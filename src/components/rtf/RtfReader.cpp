@@ -95,6 +95,11 @@ void Reader::closeGroup()
         m_fonts.endEntry(m_decoder, m_codePage);
     if (closing == Destination::Picture && m_state.destination != Destination::Picture)
         endPicture();
+    if (closing == Destination::Numbering && m_state.destination == Destination::Text) {
+        m_state.para.numberStyle = m_numbering.numberStyle;
+        m_state.para.numberLevel = m_numbering.numberLevel;
+        m_state.para.numberStart = m_numbering.numberStart;
+    }
     if ((closing == Destination::FontTable || closing == Destination::ColorTable) &&
         m_state.destination != closing)
         m_formats.tablesChanged();
@@ -122,6 +127,8 @@ void Reader::controlWord(const Token &token)
     case Destination::Text:
         if (keyword->kind < Keyword::Unicode)
             structureWord(*keyword);
+        else if (keyword->kind >= Keyword::RowDefaults)
+            layoutWord(*keyword, token);
         else if (!applyCharProperty(m_state.chars, *keyword, token, m_defaultFont))
             applyParaProperty(m_state.para, *keyword, token);
         documentWord(*keyword, token);
@@ -129,6 +136,14 @@ void Reader::controlWord(const Token &token)
     case Destination::FontTable:
     case Destination::ColorTable:
         tableWord(*keyword, token);
+        break;
+    case Destination::ListTable:
+    case Destination::ListOverrideTable:
+    case Destination::LevelText:
+        listTableWord(*keyword, token);
+        break;
+    case Destination::Numbering:
+        numberingWord(*keyword, token);
         break;
     case Destination::Picture:
     case Destination::Skip:
@@ -178,6 +193,27 @@ bool Reader::destinationWord(const Keyword *keyword, const Token &)
         if (destination != Destination::Skip)
             destination = Destination::ColorTable;
         return true;
+    case Keyword::ListTable:
+        destination = destination == Destination::Text ? Destination::ListTable : Destination::Skip;
+        return true;
+    case Keyword::ListOverrideTable:
+        destination = destination == Destination::Text ? Destination::ListOverrideTable : Destination::Skip;
+        return true;
+    case Keyword::LevelText:
+        destination = destination == Destination::ListTable ? Destination::LevelText : Destination::Skip;
+        return true;
+    case Keyword::Numbering:
+        if (destination == Destination::Text) {
+            destination = Destination::Numbering;
+            m_numbering = ParaState{};
+            m_numbering.numberStyle = QTextListFormat::ListDecimal;
+        } else {
+            destination = Destination::Skip;
+        }
+        return true;
+    case Keyword::ListFallback:
+        m_state.listFallback = true;
+        return true;
     default:
         return false;
     }
@@ -207,21 +243,9 @@ void Reader::structureWord(const Keyword &keyword)
     case Keyword::Character: emitChar(char16_t(keyword.value)); break;
     case Keyword::Tab: emitChar(u'\t'); break;
     case Keyword::Line: emitChar(QChar::LineSeparator); break;
-    case Keyword::Par:
-        // Inside a table cell a paragraph end becomes a line break, unless the cell ends there,
-        // so that a row stays one paragraph.
-        if (m_state.inTable)
-            m_pendingCellBreak = true;
-        else
-            endBlock();
-        break;
-    case Keyword::Cell:
-        m_pendingCellBreak = false;
-        if (m_pendingCellTab)
-            appendText(u'\t'); // the cell before was empty
-        m_pendingCellTab = true;
-        break;
-    case Keyword::Row: endBlock(); break;
+    case Keyword::Par: endBlock(); break;
+    case Keyword::Cell: endCell(); break;
+    case Keyword::Row: endRow(); break;
     case Keyword::Break:
         if (!m_content.blockIsEmpty())
             endBlock();
@@ -243,11 +267,14 @@ void Reader::documentWord(const Keyword &keyword, const Token &token)
     }
     case Keyword::UnicodeSkip: m_state.unicodeSkip = std::clamp(token.param, 0, MaxUnicodeSkip); break;
     case Keyword::Pard:
-        m_state.inTable = false;
-        if (std::exchange(m_pendingCellBreak, false))
-            endBlock();
+        // \intbl of an enclosing group holds for paragraphs of groups inside it.
+        if (m_state.inTableDepth == m_stack.size())
+            m_state.inTable = false;
         break;
-    case Keyword::InTable: m_state.inTable = true; break;
+    case Keyword::InTable:
+        m_state.inTable = true;
+        m_state.inTableDepth = m_stack.size();
+        break;
     case Keyword::DefaultFont:
         m_defaultFont = token.param;
         if (m_state.chars.font < 0)
@@ -295,6 +322,10 @@ void Reader::text(std::string_view bytes)
     if (bytes.empty())
         return;
     switch (m_state.destination) {
+    case Destination::LevelText:
+        for (const char c : bytes)
+            m_lists.addLevelText(QChar(char16_t(static_cast<unsigned char>(c))));
+        break;
     case Destination::Text:
         if (m_state.chars.hidden)
             return;
@@ -304,8 +335,7 @@ void Reader::text(std::string_view bytes)
     case Destination::FontTable: m_fonts.addText(bytes, m_decoder, m_codePage); break;
     case Destination::ColorTable: m_colors.addText(bytes); break;
     case Destination::Picture: m_picture.hexText(bytes); break;
-    case Destination::Skip:
-    case Destination::UprAlternative: break;
+    default: break;
     }
 }
 
@@ -318,6 +348,8 @@ void Reader::hexByte(unsigned char byte)
     const char c = static_cast<char>(byte);
     if (m_state.destination == Destination::FontTable)
         m_fonts.addByte(c);
+    else if (m_state.destination == Destination::LevelText)
+        m_lists.addLevelText(QChar(char16_t(byte)));
     else if (m_state.destination == Destination::Text && !m_state.chars.hidden && byte != 0) {
         beginText();
         m_pendingBytes.append(c);
@@ -336,19 +368,28 @@ void Reader::emitChar(char16_t c)
     appendText(c);
 }
 
-// Text follows a cell end (a tab keeps the cells apart) or a paragraph end inside a cell.
+// Text of the paragraph begins: a list marker read as plain text before it is kept unless the
+// paragraph is a list item, which shows its own.
 void Reader::beginText()
 {
-    if (std::exchange(m_pendingCellTab, false))
-        appendText(u'\t');
-    if (std::exchange(m_pendingCellBreak, false))
-        appendText(QChar::LineSeparator);
+    if (!m_state.listFallback)
+        resolveListFallback();
 }
 
 void Reader::appendText(char16_t c)
 {
     flushText();
-    m_content.appendText(QStringView(&c, 1), m_formats.charFormat(m_state.chars));
+    deliver(QStringView(&c, 1));
+}
+
+void Reader::deliver(QStringView text)
+{
+    if (m_state.listFallback) {
+        m_listFallback += text;
+        m_listFallbackFormat = m_formats.charFormat(m_state.chars);
+    } else {
+        m_content.appendText(text, m_formats.charFormat(m_state.chars));
+    }
 }
 
 void Reader::flushText()
@@ -359,17 +400,19 @@ void Reader::flushText()
     m_decoder.append(m_decoded, std::string_view(m_pendingBytes.constData(), m_pendingBytes.size()),
                      currentCodePage());
     m_pendingBytes.clear();
-    m_content.appendText(m_decoded, m_formats.charFormat(m_state.chars));
+    deliver(m_decoded);
 }
 
-void Reader::endBlock()
+void Reader::endBlock(bool cellEnd)
 {
     if (m_state.destination != Destination::Text)
         return;
     flushText();
-    m_pendingCellTab = false;
-    m_pendingCellBreak = false;
+    resolveListFallback();
+    noteBlockList();
     m_content.endBlock(m_formats.blockFormat(m_state.para), m_formats.charFormat(m_state.chars));
+    if (!m_state.inTable && !cellEnd)
+        m_content.endBlockOutsideTable();
 }
 
 void Reader::endPicture()

@@ -4,8 +4,10 @@
 #include "components/rtf/RtfContent.h"
 #include "components/rtf/RtfFormats.h"
 #include "components/rtf/RtfKeywords.h"
+#include "components/rtf/RtfLists.h"
 #include "components/rtf/RtfPicture.h"
 #include "components/rtf/RtfState.h"
+#include "components/rtf/RtfTableModel.h"
 #include "components/rtf/RtfTables.h"
 #include "components/rtf/RtfTokenizer.h"
 
@@ -39,7 +41,9 @@ public:
     bool simplified() const { return m_content.simplified() || m_formats.simplified(); }
 
 private:
-    enum class Destination { Text, Skip, FontTable, ColorTable, UprAlternative, Picture };
+    enum class Destination {
+        Text, Skip, FontTable, ColorTable, UprAlternative, Picture, ListTable, ListOverrideTable, LevelText, Numbering
+    };
     struct Group {
         CharState chars;
         ParaState para;
@@ -47,6 +51,8 @@ private:
         Destination uprOuter = Destination::Text;
         int unicodeSkip = 1;
         bool inTable = false;
+        std::size_t inTableDepth = 0;
+        bool listFallback = false; // inside \listtext or \pntext: the list marker as plain text
     };
 
     void openGroup();
@@ -60,12 +66,23 @@ private:
     void tableWord(const Keyword &keyword, const Token &token);
     void structureWord(const Keyword &keyword);
     void documentWord(const Keyword &keyword, const Token &token);
+    // Tables, list items and tab stops in the text; the list tables; old-style numbering.
+    void layoutWord(const Keyword &keyword, const Token &token);
+    void listTableWord(const Keyword &keyword, const Token &token);
+    void numberingWord(const Keyword &keyword, const Token &token);
+    void endCell();
+    void endRow();
+    bool paragraphIsListItem() const;
+    void resolveListFallback();
+    void noteBlockList();
 
     void emitChar(char16_t c);
     void beginText();
     void appendText(char16_t c);
+    void deliver(QStringView text);
     void flushText();
-    void endBlock();
+    // A paragraph ends; outside a table and not at a cell's end it ends any open table.
+    void endBlock(bool cellEnd = false);
     int currentCodePage() const;
     void endPicture();
 
@@ -76,8 +93,6 @@ private:
     std::size_t m_overflowDepth = 0;
     bool m_started = false;
     bool m_ignorableNext = false;
-    bool m_pendingCellTab = false;
-    bool m_pendingCellBreak = false;
     int m_fallbackToSkip = 0;
     int m_codePage = DefaultCodePage;
     int m_defaultFont = -1;
@@ -87,6 +102,12 @@ private:
     FontTable m_fonts;
     ColorTable m_colors;
     CodePageDecoder m_decoder;
+    RowDefBuilder m_rowDef;
+    ListTable m_lists;
+    TabStop m_pendingTab;
+    ParaState m_numbering; // what the open \pn group states
+    QString m_listFallback;
+    int m_listFallbackFormat = 0;
     PictureReader m_picture;
     Formats m_formats{m_fonts, m_colors};
     Content m_content;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 namespace Rtf {
 
@@ -21,6 +22,16 @@ struct CharState {
     bool operator==(const CharState &) const = default;
 };
 
+// A tab stop: \tx position in twips, its alignment and leader.
+struct TabStop {
+    enum Kind { Left, Centre, Right, Decimal };
+    enum Leader { None, Dots, Hyphens, Underline, ThickLine, Equals };
+    int position = 0;
+    Kind kind = Left;
+    Leader leader = None;
+    bool operator==(const TabStop &) const = default;
+};
+
 // Paragraph properties; lengths in twips.
 struct ParaState {
     enum Align { Left, Centre, Right, Justify };
@@ -32,6 +43,12 @@ struct ParaState {
     int spaceAfter = 0;
     int lineSpacing = 0; // \sl: 0 single; > 0 at least, < 0 exactly that many twips, or 240ths of a line
     bool lineMultiple = false;
+    std::vector<TabStop> tabs;
+    int list = 0;      // \ls: list override number; 0 none
+    int listLevel = 0; // \ilvl
+    int numberStyle = 0; // \pn: a QTextListFormat::Style; 0 none
+    int numberLevel = 0;
+    int numberStart = 1;
     bool operator==(const ParaState &) const = default;
 };
 
@@ -51,8 +68,11 @@ struct ParaStateHash {
     {
         std::size_t h = std::hash<int>()(int(s.align));
         for (const int v : {s.leftIndent, s.rightIndent, s.firstLineIndent, s.spaceBefore, s.spaceAfter,
-                            s.lineSpacing, int(s.lineMultiple)})
+                            s.lineSpacing, int(s.lineMultiple), s.list, s.listLevel, s.numberStyle,
+                            s.numberLevel, s.numberStart})
             h = h * 31 + std::hash<int>()(v);
+        for (const TabStop &tab : s.tabs)
+            h = h * 31 + std::hash<int>()(tab.position * 16 + int(tab.kind) * 4 + int(tab.leader));
         return h;
     }
 };

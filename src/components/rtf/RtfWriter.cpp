@@ -1,14 +1,19 @@
 #include "components/rtf/RtfWriter.h"
 
 #include "components/rtf/RtfCodePage.h"
+#include "components/rtf/RtfFormats.h"
+#include "components/rtf/RtfWriterLists.h"
 
 #include <QImage>
 #include <QTextBlock>
+#include <QTextList>
+#include <QTextTable>
 #include <QTextImageFormat>
 #include <QUrl>
 #include <QTextDocument>
 
 #include <cmath>
+#include <utility>
 
 namespace Rtf {
 
@@ -40,12 +45,22 @@ QByteArray Writer::write()
     m_out.clear();
     m_fonts = {familyOf(m_document.defaultFont())};
     m_colors.clear();
+    m_listNumbers.clear();
+    m_lists.clear();
+    m_needPar = false;
     collectTables();
     writeHeader();
-    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
-        if (block != m_document.begin())
+    for (QTextBlock block = m_document.begin(); block.isValid();) {
+        if (std::exchange(m_needPar, false))
             m_out += "\\par\r\n";
+        if (const auto *table = qobject_cast<const QTextTable *>(m_document.frameAt(block.position()))) {
+            writeTable(*table);
+            block = m_document.findBlock(table->lastPosition() + 1);
+            continue;
+        }
         writeBlock(block);
+        m_needPar = true;
+        block = block.next();
     }
     m_out += "}\r\n";
     return m_out;
@@ -61,6 +76,10 @@ void Writer::collectTables()
             colorIndex(format.background().color().rgb());
     };
     for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+        collectList(block.textList());
+        if (const auto *table = qobject_cast<const QTextTable *>(m_document.frameAt(block.position()));
+            table && block.position() == table->firstPosition())
+            collectTableColors(*table);
         collect(block.charFormat());
         for (auto it = block.begin(); !it.atEnd(); ++it)
             collect(it.fragment().charFormat());
@@ -84,11 +103,13 @@ void Writer::writeHeader()
         m_out += ';';
     }
     m_out += "}\r\n";
+    writeListTables();
 }
 
-void Writer::writeBlock(const QTextBlock &block)
+void Writer::writeBlock(const QTextBlock &block, bool inTable)
 {
-    writeBlockProperties(block);
+    writeListText(block);
+    writeBlockProperties(block, inTable);
     // The paragraph's own character format, in force at \par (it sizes an empty paragraph).
     writeCharProperties(block.charFormat());
     m_out += ' ';
@@ -107,10 +128,12 @@ void Writer::writeBlock(const QTextBlock &block)
     }
 }
 
-void Writer::writeBlockProperties(const QTextBlock &block)
+void Writer::writeBlockProperties(const QTextBlock &block, bool inTable)
 {
     const QTextBlockFormat format = block.blockFormat();
     m_out += "\\pard";
+    if (inTable)
+        m_out += "\\intbl";
     const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
     if (horizontal & Qt::AlignHCenter)
         m_out += "\\qc";
@@ -119,13 +142,31 @@ void Writer::writeBlockProperties(const QTextBlock &block)
     else if (horizontal & Qt::AlignRight)
         m_out += "\\qr";
     const std::pair<const char *, double> lengths[] = {
-        {"\\li", format.leftMargin()},  {"\\ri", format.rightMargin()}, {"\\fi", format.textIndent()},
+        {"\\li", format.leftMargin()},  {"\\ri", format.rightMargin()},
+        {"\\fi", block.textList() && format.textIndent() == 0 ? -ListHangingIndent : format.textIndent()},
         {"\\sb", format.topMargin()},   {"\\sa", format.bottomMargin()}};
     for (const auto &[word, pixels] : lengths) {
         if (const int twips = toTwips(pixels))
             writeWord(word, twips);
     }
     writeLineSpacing(format);
+    writeTabStops(format);
+    if (const QTextList *list = block.textList()) {
+        const QTextListFormat listFormat = list->format();
+        writeWord("\\ls", m_listNumbers.value(listKey(list)));
+        writeWord("\\ilvl", listLevel(listFormat));
+    }
+}
+
+void Writer::writeTabStops(const QTextBlockFormat &format)
+{
+    static constexpr const char *Kinds[] = {"", "\\tqc", "\\tqr", "\\tqdec"};
+    static constexpr const char *Leaders[] = {"", "\\tldot", "\\tlhyph", "\\tlul", "\\tlth", "\\tleq"};
+    for (const TabStop &tab : tabStops(format)) {
+        m_out += Kinds[tab.kind];
+        m_out += Leaders[tab.leader];
+        writeWord("\\tx", tab.position);
+    }
 }
 
 void Writer::writeLineSpacing(const QTextBlockFormat &format)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QRgb>
 #include <QStringList>
@@ -14,6 +15,9 @@ class QTextBlockFormat;
 class QTextCharFormat;
 class QTextImageFormat;
 class QTextDocument;
+class QTextList;
+class QTextTable;
+class QTextTableCellFormat;
 
 namespace Rtf {
 
@@ -29,13 +33,24 @@ public:
 private:
     void collectTables();
     void writeHeader();
-    void writeBlock(const QTextBlock &block);
-    void writeBlockProperties(const QTextBlock &block);
+    void writeBlock(const QTextBlock &block, bool inTable = false);
+    void writeBlockProperties(const QTextBlock &block, bool inTable);
+    void writeTabStops(const QTextBlockFormat &format);
     void writeLineSpacing(const QTextBlockFormat &format);
     void writeCharProperties(const QTextCharFormat &format);
     void writePicture(const QTextImageFormat &format);
     void writeText(QStringView text);
     void writeWord(const char *word, int param);
+
+    // Tables: \trowd … \cellx, then each cell's paragraphs with \intbl, \cell, \row.
+    void collectTableColors(const QTextTable &table);
+    void writeTable(const QTextTable &table);
+    void writeRowDefinition(const QTextTable &table, int row, const QList<int> &edges);
+    void writeCellProperties(const QTextTableCellFormat &format);
+    // Lists: one \list per list of the document (its levels together), \ls per paragraph.
+    void collectList(const QTextList *list);
+    void writeListTables();
+    void writeListText(const QTextBlock &block);
 
     QFont resolvedFont(const QTextCharFormat &format) const;
     int fontIndex(const QString &family);
@@ -45,6 +60,9 @@ private:
     QStringList m_fonts;
     QList<QRgb> m_colors;
     PictureWriter m_pictures;
+    QHash<QString, int> m_listNumbers;            // list key to \ls
+    QList<QHash<int, const QTextList *>> m_lists; // by \ls - 1: the level's list
+    bool m_needPar = false;
     QByteArray m_out;
 };
 
