@@ -89,8 +89,6 @@ private:
         const TableGrid grid(record, m_content.m_rowDefs);
         QTextTable *table = m_cursor.insertTable(int(record.rows.size()), grid.columnCount(),
                                                  grid.tableFormat(m_content.m_rowDefs[record.rows.front().def]));
-        for (const TableGrid::Merge &merge : grid.merges())
-            table->mergeCells(merge.row, merge.column, merge.rows, merge.columns);
         std::size_t b = record.firstBlock;
         std::vector<bool> filled(std::size_t(table->rows() * table->columns()), false);
         for (std::size_t r = 0; r < record.rows.size(); ++r) {
@@ -99,15 +97,19 @@ private:
             for (std::size_t c = 0; c < row.cellEnds.size(); ++c) {
                 const std::size_t end = row.cellEnds[c];
                 const TableGrid::Place place = grid.place(r, c);
+                const bool mergedDown = c < def.cells.size() && def.cells[c].vertical == CellDef::Merged;
                 QTextTableCell cell = table->cellAt(int(r), place.column);
-                const bool own = cell.row() == int(r) && cell.column() == place.column;
-                if (own && c < def.cells.size())
+                if (!((mergedDown || place.span == 0) && isEmptyCell(b, end)))
+                    fillCell(cell, filled[std::size_t(int(r) * table->columns() + place.column)], b, end);
+                // The cell's format lives on its first paragraph's character format: set it after the text.
+                if (place.span > 0 && c < def.cells.size())
                     cell.setFormat(grid.cellFormat(def.cells[c], m_formats.colors()));
-                if (own || !isEmptyCell(b, end))
-                    fillCell(cell, filled[std::size_t(cell.row() * table->columns() + cell.column())], b, end);
                 b = end;
             }
         }
+        // Merging keeps the text of every cell it joins.
+        for (const TableGrid::Merge &merge : grid.merges())
+            table->mergeCells(merge.row, merge.column, merge.rows, merge.columns);
         m_cursor.setPosition(table->lastPosition() + 1);
         m_fresh = true;
     }
@@ -126,7 +128,7 @@ private:
             if (filled)
                 cursor.insertBlock(blockFormat(b), charFormat(b));
             else
-                formatBlock(cursor, b);
+                cursor.setBlockFormat(blockFormat(b));
             filled = true;
             insertRuns(cursor, b);
         }
