@@ -45,12 +45,12 @@ TEST(RtfFixture, LibreOfficeTextTableAndLists)
         "Red serif 10, right.",
         QString::fromUtf8("Justified and indented one inch: café naïve — “quoted” €5 Ωmega 中文 Žluťoučký."),
         "Yellow background and blue text.",
-        "Standard\tSection\tR/A",
-        "Risk Analysis\t164.308(a)(1)\t(R)",
-        QString::fromUtf8("•\tFirst bullet"),
-        QString::fromUtf8("•\tSecond bullet"),
-        " 1.\tStep one", // LibreOffice writes the space
-        " 2.\tStep two",
+        "Standard", "Section", "R/A", // a table's cells, then its list items without their markers
+        "Risk Analysis", "164.308(a)(1)", "(R)",
+        "First bullet",
+        "Second bullet",
+        "Step one",
+        "Step two",
         "Image: " + QString(QChar::ObjectReplacementCharacter) + " after image.",
         "Last paragraph.",
         ""};
@@ -107,9 +107,9 @@ TEST(RtfFixture, PandocTextAndFormatting)
         QString::fromUtf8("•\tSecond item"),
         "1.\tStep one",
         "2.\tStep two",
-        "Standard\tSection",
-        "Backup\t164.308",
-        "Recovery\t164.310",
+        "Standard", "", "Section", "", // each cell ends its paragraph before the cell ends
+        "Backup", "", "164.308", "",
+        "Recovery", "", "164.310", "",
         "",
         QString(QChar::ObjectReplacementCharacter),
         "Last paragraph.",
