@@ -104,6 +104,8 @@ void Content::setBlockList(int key, int level, const ListLevelStyle &style)
 void Content::endBlockOutsideTable()
 {
     endTable();
+    if (!m_tables.empty())
+        m_tables.back().continues = false; // the table ended here
     m_cellStart = m_blocks.size();
 }
 
@@ -132,8 +134,14 @@ void Content::endRow(const RowDef &def)
         return;
     if (m_rowDefs.empty() || !(m_rowDefs.back() == def))
         m_rowDefs.push_back(def);
-    m_tables.back().rows.push_back({m_rowDefs.size() - 1, std::move(m_openRow)});
+    TableRecord &table = m_tables.back();
+    table.cells += m_openRow.size();
+    table.rows.push_back({m_rowDefs.size() - 1, std::move(m_openRow)});
     m_openRow.clear();
+    if (table.cells >= TablePieceCells) {
+        table.continues = true;
+        m_tableOpen = false;
+    }
 }
 
 void Content::endTable()

@@ -29,6 +29,8 @@ public:
         for (std::size_t b = 0; b < m_blocks.size();) {
             const std::vector<TableRecord> &tables = m_content.m_tables;
             if (table < tables.size() && tables[table].firstBlock == b) {
+                if (m_fresh && table > 0 && tables[table - 1].continues)
+                    joinPieces();
                 insertTable(tables[table]);
                 b = tables[table++].endBlock();
                 continue;
@@ -112,6 +114,15 @@ private:
             table->mergeCells(merge.row, merge.column, merge.rows, merge.columns);
         m_cursor.setPosition(table->lastPosition() + 1);
         m_fresh = true;
+    }
+
+    // The paragraph between two pieces of a long table takes no room, and the writer leaves it out.
+    void joinPieces()
+    {
+        QTextBlockFormat join;
+        join.setProperty(TableJoinProperty, true);
+        join.setLineHeight(0, QTextBlockFormat::FixedHeight);
+        m_cursor.setBlockFormat(join);
     }
 
     bool isEmptyCell(std::size_t first, std::size_t end) const

@@ -57,6 +57,9 @@ constexpr int TabLeadersProperty = QTextFormat::UserProperty + 0x200;
 void setTabStops(QTextBlockFormat &format, const std::vector<TabStop> &tabs);
 std::vector<TabStop> tabStops(const QTextBlockFormat &format);
 
+// The empty paragraph between two pieces of one long table (see TablePieceCells) carries this property.
+constexpr int TableJoinProperty = QTextFormat::UserProperty + 0x220;
+
 // Twips to the pixel lengths of QTextFormat (96 per inch) and back.
 inline double twipsToPixels(int twips) { return twips / 15.0; }
 

@@ -39,6 +39,10 @@ struct RowDef {
     bool operator==(const RowDef &) const = default;
 };
 
+// A long table is read as tables of about this many cells each, which Qt lays out one at a time as
+// they come into view.
+constexpr std::size_t TablePieceCells = 1000;
+
 // A table as read: consecutive rows, each a list of cells given by where their paragraphs end.
 struct TableRecord {
     struct Row {
@@ -47,6 +51,8 @@ struct TableRecord {
     };
     std::size_t firstBlock = 0;
     std::vector<Row> rows;
+    std::size_t cells = 0;
+    bool continues = false; // the rows go on in the next table (a long table read in pieces)
     std::size_t endBlock() const { return rows.empty() ? firstBlock : rows.back().cellEnds.back(); }
 };
 

@@ -36,6 +36,13 @@ int halfPointsOf(const QFont &font)
 
 bool hasBrush(const QBrush &brush) { return brush.style() != Qt::NoBrush; }
 
+bool isTableJoin(const QTextBlock &block)
+{
+    return block.isValid() && block.next().isValid() && block.length() == 1 &&
+           block.blockFormat().boolProperty(TableJoinProperty) &&
+           qobject_cast<const QTextTable *>(block.document()->frameAt(block.next().position()));
+}
+
 } // namespace
 
 Writer::Writer(const QTextDocument &document) : m_document(document) {}
@@ -56,6 +63,9 @@ QByteArray Writer::write()
         if (const auto *table = qobject_cast<const QTextTable *>(m_document.frameAt(block.position()))) {
             writeTable(*table);
             block = m_document.findBlock(table->lastPosition() + 1);
+            // Pieces of one long table go on as one.
+            if (isTableJoin(block))
+                block = block.next();
             continue;
         }
         writeBlock(block);

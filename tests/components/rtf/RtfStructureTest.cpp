@@ -2,6 +2,7 @@
 #include "RtfTestSupport.h"
 #include "components/rtf/Rtf.h"
 
+#include <QRegularExpression>
 #include <QTextTable>
 #include <gtest/gtest.h>
 
@@ -132,6 +133,29 @@ TEST(RtfStructure, BrokenTablesKeepTheirText)
     EXPECT_EQ(document.toPlainText().simplified(), "one two three four five");
     QTextDocument again;
     ASSERT_TRUE(Rtf::read(Rtf::write(document), again).ok);
+    EXPECT_EQ(again.toPlainText().toStdString(), document.toPlainText().toStdString());
+}
+
+// A long table is read in pieces that Qt lays out one at a time; written, it is one table again.
+TEST(RtfStructure, LongTableIsReadInPiecesAndWrittenWhole)
+{
+    QByteArray rtf = "{\\rtf1\\ansi ";
+    for (int r = 0; r < 700; ++r)
+        rtf += "\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a" + QByteArray::number(r) +
+               "\\cell b\\cell c\\cell\\row\r\n";
+    rtf += "\\pard after}";
+    QTextDocument document;
+    ASSERT_TRUE(Rtf::read(rtf, document).ok);
+    const QStringList lines = structureLines(document);
+    EXPECT_EQ(lines.filter(QRegularExpression("^table ")), QStringList({"table 334x3", "table 334x3", "table 32x3"}));
+    EXPECT_EQ(document.lastBlock().text(), "after");
+
+    const QByteArray written = Rtf::write(document);
+    EXPECT_EQ(written.count("\\row"), 700);
+    EXPECT_EQ(written.count("\\row\r\n\\trowd"), 699) << "no paragraph between the pieces";
+    QTextDocument again;
+    ASSERT_TRUE(Rtf::read(written, again).ok);
+    EXPECT_EQ(describeStructure(again), describeStructure(document));
     EXPECT_EQ(again.toPlainText().toStdString(), document.toPlainText().toStdString());
 }
 
