@@ -1,5 +1,8 @@
 #include "components/preview/RichTextFlow.h"
 
+#include "components/preview/RichTextCells.h"
+#include "components/rtf/RtfWriterLists.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QPixmap>
@@ -7,6 +10,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextList>
+#include <QTextTable>
 #include <QUrl>
 
 #include <memory>
@@ -21,20 +25,8 @@ bool breaksRun(QChar c, bool justified)
         || c == QChar::SoftHyphen || c == QChar::ObjectReplacementCharacter || (justified && c == QLatin1Char(' '));
 }
 
-QString listMarker(const QTextBlock &block)
-{
-    const QTextList *list = block.textList();
-    switch (list->format().style()) {
-    case QTextListFormat::ListDisc:
-        return QString(QChar(0x2022));
-    case QTextListFormat::ListCircle:
-        return QString(QChar(0x25E6));
-    case QTextListFormat::ListSquare:
-        return QString(QChar(0x25AA));
-    default:
-        return list->itemText(block);
-    }
-}
+// One device pixel of the layout per twip: lengths in screen pixels count 15 times.
+constexpr qreal PixelsToTwips = 15;
 
 // Draws the laid-out lines of one document onto the pages.
 class Flow
@@ -50,6 +42,10 @@ public:
         for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
             if (!block.isVisible())
                 continue;
+            const RowOf row = rowOf(m_doc, block);
+            if (row.table && (row.table != m_row.table || row.row != m_row.row))
+                startRow(row);
+            m_row = row;
             const QPointF origin = m_doc.documentLayout()->blockBoundingRect(block).topLeft();
             const QTextLayout *layout = block.layout();
             for (int i = 0; i < layout->lineCount(); ++i)
@@ -66,15 +62,55 @@ private:
         qreal top;  // page y of the line's top
     };
 
+    // A table row that fits on a page moves whole to the next page when it does not fit on this one;
+    // its cells' shading and borders are drawn before its text.
+    void startRow(const RowOf &row)
+    {
+        const QRectF rect = rowRect(m_doc, *row.table, row.row, PixelsToTwips);
+        m_rowWhole = rect.height() <= m_column.bottom - m_column.top;
+        if (m_rowWhole && rect.bottom() + m_shift > m_column.bottom && rect.top() + m_shift > m_column.top + 0.5) {
+            m_column = m_target.newPage();
+            m_shift = m_column.top - rect.top();
+        }
+        for (const CellBox &cell : rowCells(m_doc, *row.table, row.row, PixelsToTwips))
+            drawCell(row.table->cellAt(cell.first.position()).format().toTableCellFormat(),
+                     cell.rect.translated(m_column.left, m_shift));
+        m_end = qMax(m_end, rect.bottom() + m_shift);
+    }
+
+    void drawCell(const QTextTableCellFormat &format, const QRectF &box)
+    {
+        if (format.background().style() != Qt::NoBrush)
+            m_target.add(FillOp{box, format.background().color()});
+        const struct {
+            qreal width;
+            QBrush brush;
+            QTextFrameFormat::BorderStyle style;
+            QLineF line;
+        } sides[] = {
+            {format.topBorder(), format.topBorderBrush(), format.topBorderStyle(), {box.topLeft(), box.topRight()}},
+            {format.leftBorder(), format.leftBorderBrush(), format.leftBorderStyle(), {box.topLeft(), box.bottomLeft()}},
+            {format.bottomBorder(), format.bottomBorderBrush(), format.bottomBorderStyle(),
+             {box.bottomLeft(), box.bottomRight()}},
+            {format.rightBorder(), format.rightBorderBrush(), format.rightBorderStyle(),
+             {box.topRight(), box.bottomRight()}}};
+        for (const auto &side : sides) {
+            if (side.width > 0 && side.style != QTextFrameFormat::BorderStyle_None)
+                m_target.add(LineOp{side.line, side.brush.style() == Qt::NoBrush ? m_colour : side.brush.color(),
+                                    side.width * PixelsToTwips});
+        }
+    }
+
     void placeLine(const QTextBlock &block, const QTextLine &line, QPointF origin)
     {
         const qreal top = origin.y() + line.y();
-        if (top + m_shift + line.height() > m_column.bottom && top + m_shift > m_column.top + 0.5) {
+        const bool keptWhole = m_row.table && m_rowWhole;
+        if (!keptWhole && top + m_shift + line.height() > m_column.bottom && top + m_shift > m_column.top + 0.5) {
             m_column = m_target.newPage();
             m_shift = m_column.top - top;
         }
         const Placed placed{block, line, m_column.left + origin.x(), top + m_shift};
-        m_end = placed.top + line.height();
+        m_end = qMax(keptWhole ? m_end : 0.0, placed.top + line.height());
         if (line.lineNumber() == 0 && block.textList())
             drawListMarker(placed);
         drawFragments(placed);
@@ -161,7 +197,7 @@ private:
 
     void drawListMarker(const Placed &p)
     {
-        const QString marker = listMarker(p.block);
+        const QString marker = Rtf::listMarker(p.block);
         if (marker.isEmpty())
             return;
         const QTextCharFormat format = p.block.charFormat();
@@ -194,6 +230,8 @@ private:
     qreal m_end;
     QColor m_colour;
     const FlowTarget &m_target;
+    RowOf m_row;
+    bool m_rowWhole = false;
 };
 
 } // namespace
@@ -202,6 +240,7 @@ qreal flowRichText(const QTextDocument &document, Column column, qreal startY, c
                    const FlowTarget &target)
 {
     const std::unique_ptr<QTextDocument> copy(document.clone());
+    scaleBlockLengths(*copy, PixelsToTwips);
     copy->documentLayout()->setPaintDevice(twipsDevice());
     copy->setDocumentMargin(0);
     copy->setTextWidth(column.width);

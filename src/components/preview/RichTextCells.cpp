@@ -1,0 +1,83 @@
+#include "components/preview/RichTextCells.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+namespace Preview {
+
+namespace {
+
+QRectF contentRect(const QTextDocument &document, const QTextTableCell &cell)
+{
+    const QAbstractTextDocumentLayout *layout = document.documentLayout();
+    const QTextBlock first = document.findBlock(cell.firstPosition());
+    const QTextBlock last = document.findBlock(cell.lastPosition());
+    return layout->blockBoundingRect(first).united(layout->blockBoundingRect(last));
+}
+
+qreal padding(const QTextTable &table, qreal scale) { return table.format().cellPadding() * scale; }
+
+} // namespace
+
+RowOf rowOf(const QTextDocument &document, const QTextBlock &block)
+{
+    const auto *table = qobject_cast<const QTextTable *>(document.frameAt(block.position()));
+    if (!table)
+        return {};
+    return {table, table->cellAt(block.position()).row()};
+}
+
+QRectF rowRect(const QTextDocument &document, const QTextTable &table, int row, qreal scale)
+{
+    QRectF rect;
+    for (int c = 0; c < table.columns(); ++c) {
+        const QTextTableCell cell = table.cellAt(row, c);
+        if (cell.row() == row && cell.rowSpan() == 1)
+            rect = rect.united(contentRect(document, cell));
+    }
+    if (rect.isNull())
+        rect = contentRect(document, table.cellAt(row, 0));
+    const qreal pad = padding(table, scale);
+    return rect.adjusted(0, -pad, 0, pad);
+}
+
+QList<CellBox> rowCells(const QTextDocument &document, const QTextTable &table, int row, qreal scale)
+{
+    QList<CellBox> cells;
+    const qreal pad = padding(table, scale);
+    const QRectF rowBox = rowRect(document, table, row, scale);
+    for (int c = 0; c < table.columns();) {
+        const QTextTableCell cell = table.cellAt(row, c);
+        c = cell.column() + cell.columnSpan();
+        if (cell.row() != row)
+            continue;
+        const QRectF content = contentRect(document, cell);
+        QRectF box(content.left() - pad, rowBox.top(), content.width() + 2 * pad, rowBox.height());
+        if (cell.rowSpan() > 1)
+            box.setBottom(rowRect(document, table, row + cell.rowSpan() - 1, scale).bottom());
+        cells << CellBox{box, document.findBlock(cell.firstPosition())};
+    }
+    return cells;
+}
+
+void scaleBlockLengths(QTextDocument &document, qreal factor)
+{
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(format.leftMargin() * factor);
+        format.setRightMargin(format.rightMargin() * factor);
+        format.setTopMargin(format.topMargin() * factor);
+        format.setBottomMargin(format.bottomMargin() * factor);
+        format.setTextIndent(format.textIndent() * factor);
+        if (format.lineHeightType() == QTextBlockFormat::FixedHeight ||
+            format.lineHeightType() == QTextBlockFormat::MinimumHeight)
+            format.setLineHeight(format.lineHeight() * factor, format.lineHeightType());
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+}
+
+} // namespace Preview
