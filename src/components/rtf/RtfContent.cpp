@@ -109,10 +109,8 @@ void Content::endBlockOutsideTable()
     m_cellStart = m_blocks.size();
 }
 
-bool Content::endCell()
+void Content::endCell()
 {
-    if (m_tableCells >= MaxTableCells)
-        return false;
     if (!m_tableOpen) {
         m_tables.push_back({m_cellStart, {}});
         m_tableOpen = true;
@@ -125,7 +123,6 @@ bool Content::endCell()
         ++m_tableCells;
     }
     m_cellStart = m_blocks.size();
-    return true;
 }
 
 void Content::endRow(const RowDef &def)

@@ -26,7 +26,7 @@ class Formats;
 class Content
 {
 public:
-    static constexpr std::size_t MaxTableCells = 300000;
+    static constexpr std::size_t MaxTableCells = 100000;
     static constexpr qsizetype SplitLength = 8000;
     static constexpr qsizetype MaxWordLength = 1000;
     static constexpr std::size_t MaxBlockRuns = 1000;
@@ -44,10 +44,12 @@ public:
     void setBlockList(int key, int level, const ListLevelStyle &style);
 
     // Table structure. A paragraph ended outside a table ends any open table; the paragraphs ended
-    // since then, or since the last cell, form the next cell. False when no more cells may be made:
-    // the paragraphs then stay paragraphs.
+    // since then, or since the last cell, form the next cell.
     void endBlockOutsideTable();
-    bool endCell();
+    void endCell();
+    // False once the tables hold MaxTableCells cells; the reader then keeps further rows as lines of
+    // cells apart by tabs, and the formatting counts as simplified.
+    bool takesCells() { return m_tableCells < MaxTableCells || !(m_simplified = true); }
     // Paragraphs ended since the last cell end.
     bool hasOpenCell() const { return m_cellStart < m_blocks.size(); }
     // The cells since the last row end form a row laid out by `def`.

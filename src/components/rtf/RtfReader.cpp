@@ -243,7 +243,12 @@ void Reader::structureWord(const Keyword &keyword)
     case Keyword::Character: emitChar(char16_t(keyword.value)); break;
     case Keyword::Tab: emitChar(u'\t'); break;
     case Keyword::Line: emitChar(QChar::LineSeparator); break;
-    case Keyword::Par: endBlock(); break;
+    case Keyword::Par:
+        if (m_flatCells && m_state.inTable)
+            emitChar(QChar::LineSeparator);
+        else
+            endBlock();
+        break;
     case Keyword::Cell: endCell(); break;
     case Keyword::Row: endRow(); break;
     case Keyword::Break:
@@ -372,8 +377,11 @@ void Reader::emitChar(char16_t c)
 // paragraph is a list item, which shows its own.
 void Reader::beginText()
 {
-    if (!m_state.listFallback)
-        resolveListFallback();
+    if (m_state.listFallback)
+        return;
+    resolveListFallback();
+    if (std::exchange(m_pendingCellTab, false))
+        appendText(u'\t');
 }
 
 void Reader::appendText(char16_t c)
@@ -410,6 +418,7 @@ void Reader::endBlock(bool cellEnd)
     flushText();
     resolveListFallback();
     noteBlockList();
+    m_pendingCellTab = false;
     m_content.endBlock(m_formats.blockFormat(m_state.para), m_formats.charFormat(m_state.chars));
     if (!m_state.inTable && !cellEnd)
         m_content.endBlockOutsideTable();

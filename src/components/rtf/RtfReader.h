@@ -94,6 +94,8 @@ private:
     bool m_started = false;
     bool m_ignorableNext = false;
     int m_fallbackToSkip = 0;
+    bool m_flatCells = false;     // past the bound of table cells: rows are lines of cells apart by tabs
+    bool m_pendingCellTab = false; // a cell ended there: a tab before the next text
     int m_codePage = DefaultCodePage;
     int m_defaultFont = -1;
     QByteArray m_pendingBytes;

@@ -102,14 +102,24 @@ void Reader::endCell()
 {
     if (m_state.destination != Destination::Text)
         return;
+    if (m_flatCells || !m_content.takesCells()) {
+        if (std::exchange(m_pendingCellTab, true))
+            appendText(u'\t'); // the cell before was empty
+        m_flatCells = true;
+        return;
+    }
     endBlock(true);
-    m_content.endCell(); // false beyond the bound of cells: the cell stays a paragraph
+    m_content.endCell();
 }
 
 void Reader::endRow()
 {
     if (m_state.destination != Destination::Text)
         return;
+    if (m_flatCells) {
+        endBlock();
+        return;
+    }
     // Text or paragraphs after the last \cell make one more cell.
     if (!m_content.blockIsEmpty() || m_content.hasOpenCell())
         endCell();

@@ -1,6 +1,7 @@
 #include "RtfStructureSupport.h"
 #include "RtfTestSupport.h"
 #include "components/rtf/Rtf.h"
+#include "components/rtf/RtfContent.h"
 
 #include <QRegularExpression>
 #include <QTextTable>
@@ -157,6 +158,25 @@ TEST(RtfStructure, LongTableIsReadInPiecesAndWrittenWhole)
     ASSERT_TRUE(Rtf::read(written, again).ok);
     EXPECT_EQ(describeStructure(again), describeStructure(document));
     EXPECT_EQ(again.toPlainText().toStdString(), document.toPlainText().toStdString());
+}
+
+// Past the bound of table cells, rows are read as lines of cells apart by tabs, every character kept,
+// and the reader says the formatting was simplified.
+TEST(RtfStructure, RowsBeyondTheBoundOfCellsBecomeLinesOfText)
+{
+    const int rows = int(Rtf::Content::MaxTableCells / 4) + 2;
+    QByteArray rtf = "{\\rtf1\\ansi ";
+    for (int r = 0; r < rows; ++r)
+        rtf += "\\trowd\\cellx1\\cellx2\\cellx3\\cellx4\\pard\\intbl a\\cell\\cell c\\par d\\cell e\\cell\\row\n";
+    QTextDocument document;
+    const Rtf::ReadResult result = Rtf::read(rtf, document);
+    ASSERT_TRUE(result.ok);
+    EXPECT_TRUE(result.simplified);
+    const QStringList lines = structureLines(document);
+    EXPECT_EQ(lines.filter("cell ").size(), int(Rtf::Content::MaxTableCells));
+    const QString LS(QChar::LineSeparator);
+    EXPECT_EQ(document.lastBlock().previous().text(), "a\t\tc" + LS + "d\te");
+    EXPECT_EQ(document.toPlainText().count('e'), rows);
 }
 
 } // namespace
