@@ -26,7 +26,7 @@ class Formats;
 class Content
 {
 public:
-    static constexpr std::size_t MaxTableCells = 100000;
+    static constexpr std::size_t MaxTableCells = 50000;
     static constexpr qsizetype SplitLength = 8000;
     static constexpr qsizetype MaxWordLength = 1000;
     static constexpr std::size_t MaxBlockRuns = 1000;
