@@ -18,15 +18,20 @@ void caretAfter(RichTextBox &box, const QString &text)
     box.setSelStart(at + int(text.size()));
 }
 
+// An entry holding a table, lists and tab stops, loaded into a shown box.
+void loadConstructs(const TempFolder &folder, RichTextBox &box)
+{
+    folder.write("Action0.Fil", RtfTest::readFixture("constructs-source.rtf"));
+    box.show();
+    ASSERT_TRUE(box.LoadFile(folder.file("Action0.Fil")));
+}
+
 // The user types in a table cell and continues a numbered list with Enter; both survive a save.
 TEST(RichTextBoxStructure, TypingInACellAndEnterInAListSurviveASave)
 {
     TempFolder folder;
-    folder.write("Action0.Fil", RtfTest::readFixture("constructs-source.rtf"));
     RichTextBox box;
-    box.show();
-    ASSERT_TRUE(box.LoadFile(folder.file("Action0.Fil")));
-
+    loadConstructs(folder, box);
     caretAfter(box, "Pending");
     QTest::keyClicks(&box, " since May");
     caretAfter(box, "Train the workforce");
@@ -46,10 +51,8 @@ TEST(RichTextBoxStructure, TypingInACellAndEnterInAListSurviveASave)
 TEST(RichTextBoxStructure, EnterOnAnEmptyItemEndsTheList)
 {
     TempFolder folder;
-    folder.write("Action0.Fil", RtfTest::readFixture("constructs-source.rtf"));
     RichTextBox box;
-    box.show();
-    ASSERT_TRUE(box.LoadFile(folder.file("Action0.Fil")));
+    loadConstructs(folder, box);
     caretAfter(box, "Procedures");
     QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_TRUE(box.textCursor().block().textList());
