@@ -5,6 +5,8 @@
 #include <QTextDocument>
 #include <QTextTable>
 
+#include <algorithm>
+
 namespace Preview {
 
 namespace {
@@ -40,7 +42,13 @@ QRectF rowRect(const QTextDocument &document, const QTextTable &table, int row, 
     if (rect.isNull())
         rect = contentRect(document, table.cellAt(row, 0));
     const qreal pad = padding(table, scale);
-    return rect.adjusted(0, -pad, 0, pad);
+    rect.adjust(0, -pad, 0, pad);
+    // Rows meet: a row ends where the next begins, so that their shared border is drawn once in place.
+    if (row + 1 < table.rows()) {
+        const QTextTableCell below = table.cellAt(row + 1, 0);
+        rect.setBottom(std::max(rect.bottom(), contentRect(document, below).top() - pad));
+    }
+    return rect;
 }
 
 QList<CellBox> rowCells(const QTextDocument &document, const QTextTable &table, int row, qreal scale)
@@ -59,6 +67,9 @@ QList<CellBox> rowCells(const QTextDocument &document, const QTextTable &table, 
             box.setBottom(rowRect(document, table, row + cell.rowSpan() - 1, scale).bottom());
         cells << CellBox{box, document.findBlock(cell.firstPosition())};
     }
+    // Neighbouring cells meet, so that their shared border is drawn once in place.
+    for (qsizetype i = 0; i + 1 < cells.size(); ++i)
+        cells[i].rect.setRight(std::max(cells[i].rect.right(), cells[i + 1].rect.left()));
     return cells;
 }
 

@@ -1,6 +1,7 @@
 #include "components/preview/RichTextFlow.h"
 
 #include "components/preview/RichTextCells.h"
+#include "components/rtf/RtfFormats.h"
 #include "components/rtf/RtfWriterLists.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -13,6 +14,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 
 namespace Preview {
@@ -153,8 +155,33 @@ private:
             runStart = -1;
             if (c == QChar::SoftHyphen && i == lineEnd - 1)
                 drawText(p, format, i, QStringLiteral("-"), p.line.cursorToX(i + 1));
+            if (c == QLatin1Char('\t'))
+                drawLeader(p, format, i);
         }
         drawRun(p, format, runStart, to);
+    }
+
+    // The leader of the tab stop the tab at `i` reaches: dots, hyphens or a line across the tab's room.
+    void drawLeader(const Placed &p, const QTextCharFormat &format, int i)
+    {
+        const qreal start = p.line.cursorToX(i);
+        const qreal end = p.line.cursorToX(i + 1);
+        const std::vector<Rtf::TabStop> stops = Rtf::tabStops(p.block.blockFormat());
+        const auto stop = std::find_if(stops.begin(), stops.end(), [end](const Rtf::TabStop &tab) {
+            return tab.position >= end - 1; // tab positions in twips, as the layout's x
+        });
+        if (stop == stops.end() || stop->leader == Rtf::TabStop::None || end - start <= 0)
+            return;
+        static constexpr char16_t Marks[] = {0, u'.', u'-', u'_', u'_', u'='};
+        const QFont font = fontOf(format);
+        const qreal mark = QFontMetricsF(font, twipsDevice()).horizontalAdvance(QChar(Marks[stop->leader]));
+        const int count = mark > 0 ? int((end - start) / mark) - 1 : 0;
+        if (count <= 0)
+            return;
+        const qreal x = p.left + end - count * mark;
+        const QString text(count, QChar(Marks[stop->leader]));
+        m_target.add(TextOp{QPointF(x, p.top + p.line.ascent()), text, font, colourOf(format),
+                            QRectF(x, p.top, count * mark, p.line.height())});
     }
 
     void drawRun(const Placed &p, const QTextCharFormat &format, int start, int end)

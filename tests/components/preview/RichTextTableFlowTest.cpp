@@ -80,6 +80,13 @@ TEST(PreviewRichTextTable, ListMarkersAndTabStops)
     const auto tabbed = std::find_if(texts.rbegin(), texts.rend(), [](const TextOp &t) { return t.text == "164.308(a)(1)"; });
     ASSERT_NE(tabbed, texts.rend());
     EXPECT_NEAR(tabbed->box.right(), doc.marginLeft() + 8640, 15); // right-aligned at \tx8640
+    // Its dot leader fills the room between the text before the tab and the text after it.
+    const auto leader = std::find_if(texts.begin(), texts.end(), [](const TextOp &t) { return t.text.startsWith(".."); });
+    ASSERT_NE(leader, texts.end());
+    const auto before = std::find_if(texts.rbegin(), texts.rend(), [](const TextOp &t) { return t.text == "Risk Analysis"; });
+    EXPECT_GE(leader->box.left(), before->box.right());
+    EXPECT_LE(leader->box.right(), tabbed->box.left() + 1);
+    EXPECT_GT(leader->box.width(), 3 * 1440);
 }
 
 } // namespace
