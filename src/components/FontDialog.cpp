@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -56,6 +57,7 @@ FontDialog::FontDialog(const QFont &font, const QColor &colour, int flags, QWidg
     nameBox = new QComboBox(this);
     nameBox->setObjectName(QStringLiteral("FontName"));
     nameBox->setEditable(true);
+    nameBox->lineEdit()->setAccessibleName(QStringLiteral("Font"));
     nameBox->setInsertPolicy(QComboBox::NoInsert);
     QStringList families = QFontDatabase::families();
     // A name the system resolves to another family (a document's font) stays as it is.

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "components/richtext/RichTextBox.h"
+#include "components/tabs/TabStrip.h"
 #include "misc/WebLinkLabel.h"
 #include "misc/WebSites.h"
 #include "pagetools/GridBackgroundSelector.h"
@@ -49,7 +50,8 @@ void Misc1::createControls()
 {
     auto *page = new QVBoxLayout(ownPage());
     page->setContentsMargins(6, 6, 6, 6);
-    SSTab2 = new QTabWidget(ownPage());
+    // A row tab strip: its tabs tell assistive technology which one is selected.
+    SSTab2 = new TabStrip(ownPage());
     SSTab2->setObjectName(QStringLiteral("SSTab2"));
     SSTab2->setAccessibleName(QStringLiteral("Miscellaneous pages"));
     // Seven tabs share one row at 800 pixels.

@@ -137,6 +137,10 @@ private:
     void nameChosen(int index);
     void commandFocused();
     bool windowKey(QKeyEvent *event);
+    // F2 or a typed character on the current cell starts its editor.
+    bool gridKey(QKeyEvent *event);
+    // A date cell of a row without an item: says so and moves to the first free item cell.
+    bool itemNeededFirst(int row, int column);
     void showScrollTip(int value);
 
     TodoNames m_names;

@@ -64,6 +64,8 @@ bool TodoPanel::eventFilter(QObject *watched, QEvent *event)
             return pickerKey(static_cast<QKeyEvent *>(event));
     } else if (watched == VSGd1 && type == QEvent::FocusIn) {
         VSGd1_GotFocus();
+    } else if (watched == VSGd1 && type == QEvent::KeyPress) {
+        return gridKey(static_cast<QKeyEvent *>(event));
     } else if (type == QEvent::FocusIn && (watched == m_exit || std::find(Command1 + 1, Command1 + 7, watched) != Command1 + 7)) {
         commandFocused();
     }

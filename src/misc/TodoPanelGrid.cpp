@@ -84,18 +84,8 @@ void TodoPanel::VSGd1_Click(int row, int column)
         }
         return;
     }
-    if (column > 1 && !grid->grid().hasItem(row)) {
-        hideCalendar();
-        Dialogs::current().messageBox(QStringLiteral("Please, enter an Item before any dates."),
-                                      Dialogs::OkOnly + Dialogs::Information, QStringLiteral("Item Grid"));
-        const int free = grid->grid().firstRowWithoutItem();
-        if (free > 0) {
-            makeCurrent(free, 1);
-            VSGd1->scrollTo(grid->index(free - 1, 1), QAbstractItemView::PositionAtTop);
-            VSGd1_Click(free, 1);
-        }
+    if (itemNeededFirst(row, column))
         return;
-    }
     setHighlight(false);
     if (currentColumn() != 0)
         setEditMode(1);
@@ -109,6 +99,46 @@ void TodoPanel::VSGd1_Click(int row, int column)
     if (column == TodoGrid::ItemColumn)
         hideCalendar();
     setDeleteEnabled(true);
+}
+
+bool TodoPanel::itemNeededFirst(int row, int column)
+{
+    if (column <= 1 || grid->grid().hasItem(row))
+        return false;
+    hideCalendar();
+    Dialogs::current().messageBox(QStringLiteral("Please, enter an Item before any dates."),
+                                  Dialogs::OkOnly + Dialogs::Information, QStringLiteral("Item Grid"));
+    const int free = grid->grid().firstRowWithoutItem();
+    if (free > 0) {
+        makeCurrent(free, 1);
+        VSGd1->scrollTo(grid->index(free - 1, 1), QAbstractItemView::PositionAtTop);
+        VSGd1_Click(free, 1);
+    }
+    return true;
+}
+
+bool TodoPanel::gridKey(QKeyEvent *event)
+{
+    if (m_editMode != 0)
+        return false;
+    const bool typed = !event->text().isEmpty() && event->text().at(0).isPrint() &&
+                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    const QModelIndex index = VSGd1->currentIndex();
+    if ((event->key() != Qt::Key_F2 && !typed) || !(grid->flags(index) & Qt::ItemIsEditable))
+        return false;
+    const int row = index.row() + 1;
+    const int column = index.column();
+    if (itemNeededFirst(row, column))
+        return true;
+    // As a click on the cell, without the calendar: the view then starts the editor with this key.
+    ClickedCol = qint16(column);
+    ClickedRow = qint16(row);
+    ActionRow = qint16(row);
+    hideCalendar();
+    setHighlight(false);
+    setEditMode(1);
+    setDeleteEnabled(true);
+    return false;
 }
 
 void TodoPanel::openCalendar(int row, int column)

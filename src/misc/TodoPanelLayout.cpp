@@ -79,6 +79,7 @@ void TodoPanel::createControls()
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setAccessibleName(QStringLiteral("Stored Items"));
     Combo1->setEditable(true);
+    Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setMaxVisibleItems(15);
     auto *pickerLabel = new QLabel(QStringLiteral("Stored Ite&ms:"), this);

@@ -196,6 +196,7 @@ void WorkArea1::createWorkPanel(QWidget *parent)
     Combo1 = named(new StatusBox(SSPanel1), QStringLiteral("Combo1"));
     Combo1->setMinimumContentsLength(12);
     Label9->setBuddy(Combo1);
+    Combo1->lineEdit()->setAccessibleName(QStringLiteral("Current Status"));
     auto *labels = new QVBoxLayout;
     labels->setSpacing(2);
     labels->addWidget(Label5);

@@ -215,9 +215,6 @@ TEST_F(TodoPanelTest, TypingIntoAClickedItemCellTakes45CharactersAndAddsTheName)
 {
     folder.write("TODOActv.FIL", gridFile({{"Audit logs"}}));
     open();
-    QTest::keyClicks(panel->VSGd1, "x");
-    EXPECT_EQ(cell(1, 1), "Audit logs") << "no editing before a cell is clicked";
-
     click(2, 1);
     EXPECT_EQ(panel->editMode(), 1);
     QTest::keyClicks(panel->VSGd1, "E");
@@ -231,4 +228,41 @@ TEST_F(TodoPanelTest, TypingIntoAClickedItemCellTakes45CharactersAndAddsTheName)
     EXPECT_EQ(cell(2, 1).size(), 45);
     EXPECT_EQ(panel->editMode(), 0);
     EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Encrypt every laptop and phone used off the p"}));
+}
+
+TEST_F(TodoPanelTest, F2OrTypingEditsTheCurrentCellWithoutAClick)
+{
+    folder.write("TODOActv.FIL", gridFile({{"Audit logs"}}));
+    open();
+    panel->VSGd1->setFocus();
+    QTest::keyClick(panel->VSGd1, Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "Audit logs");
+    EXPECT_EQ(panel->editMode(), 1);
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClicks(editor, " weekly");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(cell(1, 1), "Audit logs weekly");
+    EXPECT_EQ(panel->editMode(), 0);
+
+    QTest::keyClick(panel->VSGd1, Qt::Key_Down);
+    QTest::keyClicks(panel->VSGd1, "B");
+    editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "ackups");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(cell(2, 1), "Backups");
+    EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines({"Audit logs weekly", "Backups"}));
+    EXPECT_FALSE(panel->MonthView1->isVisible());
+
+    // A date of a row without an item is refused as a click on it is.
+    QTest::keyClick(panel->VSGd1, Qt::Key_Down);
+    QTest::keyClick(panel->VSGd1, Qt::Key_Right);
+    QTest::keyClicks(panel->VSGd1, "1");
+    EXPECT_EQ(texts(), QStringList{"Please, enter an Item before any dates."});
+    EXPECT_TRUE(cell(3, 2).isEmpty());
+    EXPECT_EQ(panel->VSGd1->currentIndex(), at(3, 1));
 }
