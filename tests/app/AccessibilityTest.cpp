@@ -9,6 +9,7 @@
 #include "app/About1.h"
 #include "app/HINFO1.h"
 #include "app/Startfrm.h"
+#include "components/FontDialog.h"
 #include "misc/Misc1.h"
 #include "pagetools/PreviewPanel.h"
 #include "reader/PrivRule1.h"
@@ -57,15 +58,25 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasAName)
 
     WorkArea1 work(&start);
     expectAllNamed(work, work.previewPanel);
-    work.SSTab2->setCurrentIndex(1);
+    for (int category = 1; category < work.SSTab2->count(); ++category) {
+        work.SSTab2->setCurrentIndex(category);
+        expectAllNamed(work);
+    }
     work.SSOption3->click();
     expectAllNamed(work);
 
     Misc1 misc(&start);
     expectAllNamed(misc, misc.previewPanel);
+    for (int page = 1; page < misc.SSTab2->count(); ++page) {
+        misc.SSTab2->setCurrentIndex(page);
+        expectAllNamed(misc);
+    }
 
     About1 about(&start);
     expectAllNamed(about);
+
+    FontDialog font(QFont(), Qt::black, FontDialog::PrinterFonts + FontDialog::Effects);
+    expectAllNamed(font);
 }
 
 TEST_F(Accessibility, TheCurrentTabIsSelectedAndChoosingAnAreaReturnsAtOnce)
@@ -91,4 +102,21 @@ TEST_F(Accessibility, TheCurrentTabIsSelectedAndChoosingAnAreaReturnsAtOnce)
     EXPECT_TRUE(tabs->child(2)->state().selected);
     QApplication::processEvents();
     EXPECT_EQ(opened, QList<int>({2}));
+}
+
+TEST_F(Accessibility, TheMiscPagesTellWhichTabIsSelected)
+{
+    Startfrm start;
+    start.showSplash = [] {};
+    start.Form_Load();
+    Misc1 misc(&start);
+    misc.show();
+    QApplication::processEvents();
+    misc.SSTab2->setCurrentIndex(4);
+
+    QAccessibleInterface *tabs = QAccessible::queryAccessibleInterface(misc.SSTab2->tabBar());
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->childCount(), misc.SSTab2->count());
+    for (int i = 0; i < tabs->childCount(); ++i)
+        EXPECT_EQ(tabs->child(i)->state().selected, i == 4) << i;
 }

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTabBar>
@@ -80,6 +81,10 @@ QStringList unnamedControls(QWidget *window)
             continue;
         if (accessibleName(widget).isEmpty())
             unnamed << describe(widget);
+        // The text field of an editable combo box is announced on its own.
+        if (const auto *combo = qobject_cast<const QComboBox *>(widget); combo && combo->lineEdit() &&
+            accessibleName(combo->lineEdit()).isEmpty())
+            unnamed << describe(combo->lineEdit());
     }
     return unnamed;
 }
