@@ -277,7 +277,8 @@ def scenario(app, dump, shots):
 
     def select_text(name):
         def run():
-            act(app, pyatspi.ROLE_RADIO_BUTTON, "Summary")
+            act(app, pyatspi.ROLE_RADIO_BUTTON, "Entire Rule")
+            time.sleep(3)
             find(app, pyatspi.ROLE_TEXT, name).queryComponent().grabFocus()
             key("ctrl+Home")
             key("shift+ctrl+Right")
@@ -310,20 +311,23 @@ def scenario(app, dump, shots):
                   "HIPAA Web Links", "Additional Information", "To Do List"):
         try_step(app, "misc " + inner, press_tab(inner), place("misc " + inner))
     try_step(app, "misc calendar", click_date_cell(app), place("misc calendar"))
-    try_step(app, "misc preview", press_button("Print"), place("misc preview"), ok)
+    try_step(app, "misc preview", press_button("Print"), place("misc preview"), press_button("Enlarge"),
+             place("misc preview enlarged"), press_button("Normal"), press_button("Cancel"))
     try_step(app, "home", press_tab("Home"), place("home again"))
 
 
 def click_date_cell(app):
     """Clicks the first To Do Date cell with the mouse, which opens the calendar."""
     def run():
+        find(app, pyatspi.ROLE_TEXT, "To Do Item").queryComponent().grabFocus()
+        subprocess.run(["xdotool", "type", "Review access logs"], check=False)
+        button(app, "Add to To Do Grid")
         table = find(app, pyatspi.ROLE_TABLE, "To Do Grid")
         cell = table.queryTable().getAccessibleAt(0, 2)
         box = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
                         "click", "1"], check=False)
         time.sleep(1.0)
-        key("Return")  # the item message, when the first row has no item
     return run
 
 

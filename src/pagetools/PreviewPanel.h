@@ -64,7 +64,7 @@ public:
     // Selects the stored guide-line option under the settings-load marker, so nothing is written back.
     void applyGuideLineSetting();
 
-    // "Report 2026-12-08.pdf" for the title "Report": the name "Save as P&DF…" suggests.
+    // "Report 2026-12-08.pdf" for the title "Report": the name "Save as PDF…" suggests.
     static QString suggestedPdfName(const QString &title, const QDate &date);
 
     void SSCommand1_Click();
