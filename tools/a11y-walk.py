@@ -277,8 +277,8 @@ def scenario(app, dump, shots):
 
     def select_text(name):
         def run():
-            act(app, pyatspi.ROLE_RADIO_BUTTON, "Entire Rule")
-            time.sleep(3)
+            act(app, pyatspi.ROLE_RADIO_BUTTON, "Summary")
+            time.sleep(5)
             find(app, pyatspi.ROLE_TEXT, name).queryComponent().grabFocus()
             key("ctrl+Home")
             key("shift+ctrl+Right")
