@@ -120,7 +120,7 @@ void SSPanel80::createControls()
 
     const QStringList commands{QStringLiteral("Printer &Font"), QStringLiteral("&Page Setup"),
                                QStringLiteral("&Cancel"), QStringLiteral("C&opy Current Page"),
-                               QStringLiteral("&Print"), QStringLiteral("Sa&ve as PDF…")};
+                               QStringLiteral("&Print"), QStringLiteral("Save as P&DF…")};
     // Two commands a row, so the column fits a small screen.
     auto *commandGrid = new QGridLayout;
     commandGrid->setSpacing(4);

@@ -59,7 +59,7 @@ TEST_P(SavePdf, WritesEveryPageOfTheDocument)
 
         command(*panel, 5)->click();
 
-        EXPECT_EQ(command(*panel, 5)->text(), QString::fromUtf8("Sa&ve as PDF\u2026"));
+        EXPECT_EQ(command(*panel, 5)->text(), QString::fromUtf8("Save as P&DF\u2026"));
         ASSERT_EQ(dialogs.fileDialogs.size(), 1);
         EXPECT_TRUE(dialogs.fileDialogs[0].save);
         EXPECT_TRUE(dialogs.fileDialogs[0].path.endsWith(QStringLiteral("/Status Report 2026-12-08.pdf")));
