@@ -145,7 +145,7 @@ bool WorkArea1::saveEntry()
     }
     EntryChanged = 0;
     // Only an entry loaded into the box and shown there is written.
-    if (EntryKind == EntryFiles::NoEntry || CurrentCategory == 0 || !isEntryView(m_shownView))
+    if (EntryKind == EntryFiles::NoEntry || CurrentCategory == Catalogue::overviewCategory || !isEntryView(m_shownView))
         return true;
     CurrentFileName = EntryFiles::fileName(static_cast<EntryFiles::Kind>(EntryKind), CurrentCategory, CurrentItemTab);
     if (CurrentFileName.trimmed().isEmpty() || !EntryFiles::mayBeWritten(CurrentFileName))
