@@ -115,8 +115,6 @@ void WorkArea1::showReference(QRadioButton *option)
     ReferenceState state;
     state.CurrentCategory = CurrentCategory;
     state.CurrentItemTab = CurrentItemTab;
-    state.EntryChanged = EntryChanged;
-    state.CurrentFileName = CurrentFileName;
     if (option == SSOption6) {
         state.selectedView = ReferenceView::RuleText;
         producer.produceRuleText(state);
@@ -127,8 +125,6 @@ void WorkArea1::showReference(QRadioButton *option)
         state.selectedView = ReferenceView::AdditionalInformation;
         producer.produceAdditionalInformation(state);
     }
-    EntryChanged = state.EntryChanged;
-    CurrentFileName = state.CurrentFileName;
 }
 
 void WorkArea1::SSCommand6_Click()

@@ -18,11 +18,11 @@
 void WorkArea1::SSTab2_Click()
 {
     const int tab = SSTab2->currentIndex();
-    if (m_reverting || tab == m_shownCategory)
+    if (m_reverting || tab == CurrentCategory)
         return;
     if (EntryChanged == 1 && !ConfirmSaveChanges()) {
         const QSignalBlocker block(SSTab2);
-        SSTab2->setCurrentIndex(m_shownCategory);
+        SSTab2->setCurrentIndex(CurrentCategory);
         return;
     }
     selectCategory(tab);
@@ -36,7 +36,6 @@ void WorkArea1::selectCategory(int category)
     EntryChanged = 0;
     emptyBox();
     CurrentCategory = static_cast<qint16>(category);
-    m_shownCategory = category;
     setWindowTitle(QString::fromUtf8(Catalogue::category(category).windowCaption));
     showCategoryMenu(category != Catalogue::overviewCategory);
     if (category == Catalogue::sampleCategory)
