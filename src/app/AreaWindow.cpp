@@ -102,7 +102,7 @@ void AreaWindow::popupOver(const QList<QWidget *> &widgets)
 
 void AreaWindow::mH_Click()
 {
-    Dialogs::current().showHelp(helpFile(), 1, helpTopic());
+    Dialogs::current().showHelp(helpFile(), Dialogs::HelpTopic, helpTopic());
 }
 
 bool AreaWindow::keyPressed(QKeyEvent *event)

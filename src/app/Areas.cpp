@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/HINFO1.h"
 #include "misc/Misc1.h"
 #include "reader/PrivRule1.h"
 #include "reports/WritingTools.h"
@@ -11,17 +12,17 @@ void runAreaWindow(int area, QWidget *startScreen)
 {
     std::unique_ptr<AreaWindow> window;
     switch (area) {
-    case 1:
+    case HINFO1::SecurityRule:
         window = std::make_unique<PrivRule1>(startScreen);
         break;
-    case 2: {
+    case HINFO1::OfficeActionArea: {
         auto tools = std::make_shared<WritingTools>();
         auto workArea = std::make_unique<WorkArea1>(startScreen, WritingTools::addHooks({}, tools));
         tools->setEditor(workArea->Rtext3);
         window = std::move(workArea);
         break;
     }
-    case 3:
+    case HINFO1::Miscellaneous:
         window = std::make_unique<Misc1>(startScreen);
         break;
     default:

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-// The files the program writes into its folder: the state files, the 141 entry files, and the copies
-// kept aside of list files that could be read only in part.
+// The files the program writes into its folder: the workbook's files, the copies kept aside of list
+// files that could be read only in part, and the last backup folder's note.
 namespace DataFiles {
 
 QStringList names();

@@ -268,12 +268,12 @@ void Startfrm::mOE_Click()
 
 void Startfrm::mHCont_Click()
 {
-    Dialogs::current().showHelp(Product::helpFile, 11, 0);
+    Dialogs::current().showHelp(Product::helpFile, Dialogs::HelpContents, 0);
 }
 
 void Startfrm::mHI_Click()
 {
-    Dialogs::current().showHelp(Product::helpFile, 1, 1000);
+    Dialogs::current().showHelp(Product::helpFile, Dialogs::HelpTopic, 1000);
 }
 
 void Startfrm::mHA_Click()
@@ -295,7 +295,7 @@ bool Startfrm::keyPressed(QKeyEvent *event)
         return true;
     }
     if (event->key() == Qt::Key_F1) {
-        Dialogs::current().showHelp(Product::helpFile, 1, 1000);
+        Dialogs::current().showHelp(Product::helpFile, Dialogs::HelpTopic, 1000);
         return true;
     }
     return false;

@@ -25,7 +25,9 @@ public:
 
     virtual int messageBox(const QString &text, int style, const QString &caption) = 0;
 
-    // Help file by bare name, command 1 (show topic) or 11 (contents), and the topic's context number.
+    // Help commands: show the topic given by its context number, or the contents.
+    enum HelpCommand { HelpTopic = 1, HelpContents = 11 };
+    // Help file by bare name, a HelpCommand, and the topic's context number.
     virtual void showHelp(const QString &helpFile, int command, int context) = 0;
     virtual void openWebAddress(const QString &address) = 0;
 

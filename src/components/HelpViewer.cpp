@@ -8,6 +8,8 @@
 #include <QShortcut>
 #include <QTextBrowser>
 
+#include "components/Dialogs.h"
+
 namespace HelpViewer {
 
 QString locate(const QString &helpFile)
@@ -62,7 +64,7 @@ void show(const QString &helpFile, int command, int context)
         helpWindow->setPlainText(QStringLiteral("The help file %1 could not be opened.").arg(helpFile));
     } else {
         helpWindow->setHtml(QString::fromUtf8(file.readAll()));
-        if (command == 1)
+        if (command == Dialogs::HelpTopic)
             helpWindow->scrollToAnchor(QString::number(context));
     }
     helpWindow->show();

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/HINFO1.h"
 #include "components/richtext/RichTextBox.h"
 #include "components/tabs/TabStrip.h"
 #include "misc/WebLinkLabel.h"
@@ -140,10 +141,10 @@ QWidget *Misc1::createBottomRow()
 
 void Misc1::createMenu()
 {
-    addAreaMenuItems({{0, QStringLiteral("&Home")},
-                      {1, QStringLiteral("&The Security Rule")},
-                      {2, QStringLiteral("Office Action Area")},
-                      {4, QStringLiteral("&Exit Program")}});
+    addAreaMenuItems({{HINFO1::Home, QStringLiteral("&Home")},
+                      {HINFO1::SecurityRule, QStringLiteral("&The Security Rule")},
+                      {HINFO1::OfficeActionArea, QStringLiteral("Office Action Area")},
+                      {HINFO1::ExitProgram, QStringLiteral("&Exit Program")}});
     mO1 = addSeparator(mO, QStringLiteral("mO1"));
     gridBackground = new GridBackgroundSelector(mO, DisplaySettings::MiscGridPicture);
     gridBackground->setParent(this);

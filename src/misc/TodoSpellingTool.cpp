@@ -16,7 +16,7 @@ void TodoSpellingTool::prepare()
     m_checker = std::make_unique<SpellChecker>();
     m_dialog = std::make_unique<SpellDialog>(m_window);
     QObject::connect(m_dialog.get(), &SpellDialog::helpRequested, m_dialog.get(),
-                     [] { Dialogs::current().showHelp(Product::helpFile, 1, HelpContext); });
+                     [] { Dialogs::current().showHelp(Product::helpFile, Dialogs::HelpTopic, HelpContext); });
     m_items = std::make_unique<SpellItemChecker>(*m_checker, m_asker ? *m_asker : static_cast<SpellAsker &>(*m_dialog));
     TodoSpellCheck::loadAutoCorrectList(*m_items);
 }

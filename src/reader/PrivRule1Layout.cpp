@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/HINFO1.h"
 #include "components/richtext/RichTextBox.h"
 #include "pagetools/PanelColour.h"
 #include "pagetools/PreviewPanel.h"
@@ -42,7 +43,7 @@ RichTextBox *pageBox(const QString &name, QWidget *parent)
 
 } // namespace
 
-PrivRule1::PrivRule1(QWidget *startScreen) : AreaWindow(1, QStringLiteral("The Security Rule"), startScreen)
+PrivRule1::PrivRule1(QWidget *startScreen) : AreaWindow(HINFO1::SecurityRule, QStringLiteral("The Security Rule"), startScreen)
 {
     setObjectName(QStringLiteral("PrivRule1"));
     auto *page = new QHBoxLayout(ownPage());
@@ -133,10 +134,10 @@ QWidget *PrivRule1::createPageColumn()
 
 void PrivRule1::createMenu()
 {
-    addAreaMenuItems({{0, QStringLiteral("&Home")},
-                      {2, QStringLiteral("&Office Work Area")},
-                      {3, QStringLiteral("&Miscellaneous")},
-                      {4, QStringLiteral("&Exit Program")}});
+    addAreaMenuItems({{HINFO1::Home, QStringLiteral("&Home")},
+                      {HINFO1::OfficeActionArea, QStringLiteral("&Office Work Area")},
+                      {HINFO1::Miscellaneous, QStringLiteral("&Miscellaneous")},
+                      {HINFO1::ExitProgram, QStringLiteral("&Exit Program")}});
     addSeparator(mO, QStringLiteral("mO1"));
     mOFD = addMenuItem(mO, QStringLiteral("mOFD"), QStringLiteral("&Font Display"));
     addSeparator(mO, QStringLiteral("mO2"));

@@ -72,7 +72,7 @@ const Thesaurus &WritingTools::thesaurusData()
 
 void WritingTools::showSpellingHelp()
 {
-    Dialogs::current().showHelp(Product::helpFile, 1, SpellingHelpContext);
+    Dialogs::current().showHelp(Product::helpFile, Dialogs::HelpTopic, SpellingHelpContext);
 }
 
 void WritingTools::spellCheck()

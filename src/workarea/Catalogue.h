@@ -7,6 +7,9 @@ namespace Catalogue {
 
 constexpr int categoryCount = 7;
 constexpr int itemCount = 47;
+// The overview tab; categories 1..technicalCategory are the safeguards, whose items all have a specification.
+constexpr int overviewCategory = 0;
+constexpr int technicalCategory = 3;
 // The sample category and the item number its reports use.
 constexpr int sampleCategory = 6;
 constexpr int sampleReportNumber = 15;

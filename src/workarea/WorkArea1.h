@@ -140,7 +140,6 @@ private:
     QButtonGroup *m_views = nullptr;
     QWidget *m_commandRow = nullptr;
     QList<std::pair<QWidget *, Qt::FocusPolicy>> m_tabStopped;
-    int m_shownCategory = 0;            // the category tab whose content is on show
     QList<int> m_shownItem;             // per inner strip, the tab whose content is on show
     QRadioButton *m_shownView = nullptr;
     QImage m_gridPicture;

@@ -115,8 +115,6 @@ void WorkArea1::showReference(QRadioButton *option)
     ReferenceState state;
     state.CurrentCategory = CurrentCategory;
     state.CurrentItemTab = CurrentItemTab;
-    state.EntryChanged = EntryChanged;
-    state.CurrentFileName = CurrentFileName;
     if (option == SSOption6) {
         state.selectedView = ReferenceView::RuleText;
         producer.produceRuleText(state);
@@ -127,8 +125,6 @@ void WorkArea1::showReference(QRadioButton *option)
         state.selectedView = ReferenceView::AdditionalInformation;
         producer.produceAdditionalInformation(state);
     }
-    EntryChanged = state.EntryChanged;
-    CurrentFileName = state.CurrentFileName;
 }
 
 void WorkArea1::SSCommand6_Click()
@@ -145,7 +141,7 @@ bool WorkArea1::saveEntry()
     }
     EntryChanged = 0;
     // Only an entry loaded into the box and shown there is written.
-    if (EntryKind == EntryFiles::NoEntry || CurrentCategory == 0 || !isEntryView(m_shownView))
+    if (EntryKind == EntryFiles::NoEntry || CurrentCategory == Catalogue::overviewCategory || !isEntryView(m_shownView))
         return true;
     CurrentFileName = EntryFiles::fileName(static_cast<EntryFiles::Kind>(EntryKind), CurrentCategory, CurrentItemTab);
     if (CurrentFileName.trimmed().isEmpty() || !EntryFiles::mayBeWritten(CurrentFileName))

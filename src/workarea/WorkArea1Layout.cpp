@@ -71,7 +71,9 @@ QGroupBox *frame(const QString &name, const QString &caption, const QList<QRadio
 } // namespace
 
 WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
-    : AreaWindow(2, QString::fromUtf8(Catalogue::category(0).windowCaption), startScreen), m_hooks(std::move(hooks))
+    : AreaWindow(HINFO1::OfficeActionArea,
+                 QString::fromUtf8(Catalogue::category(Catalogue::overviewCategory).windowCaption), startScreen)
+    , m_hooks(std::move(hooks))
 {
     setObjectName(QStringLiteral("WorkArea1"));
     if (!m_hooks.printOverview)
@@ -88,7 +90,7 @@ WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
 
     auto *overview = new QWidget;
     createOverviewPage(overview);
-    SSTab2->addTab(overview, QString::fromUtf8(Catalogue::category(0).tabCaption));
+    SSTab2->addTab(overview, QString::fromUtf8(Catalogue::category(Catalogue::overviewCategory).tabCaption));
     for (int c = 1; c <= 5; ++c) {
         const auto &category = Catalogue::category(c);
         auto *strip = named(new TabStrip, QString::fromUtf8(category.innerTabStrip));
@@ -105,7 +107,7 @@ WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
     Label12 = label(QStringLiteral("Label12"), QStringLiteral("Sample Entries for the Password Management Safeguard"),
                     samplePage);
     Label12->move(12, 8);
-    SSTab2->addTab(samplePage, QString::fromUtf8(Catalogue::category(6).tabCaption));
+    SSTab2->addTab(samplePage, QString::fromUtf8(Catalogue::category(Catalogue::sampleCategory).tabCaption));
 
     createWorkPanel(ownPage());
     previewPanel = new SSPanel80(SSPanel80::WorkArea, ownPage());
@@ -273,10 +275,10 @@ QWidget *WorkArea1::createPanelControls()
 
 void WorkArea1::createMenu()
 {
-    addAreaMenuItems({{0, QStringLiteral("&Home")},
-                      {1, QStringLiteral("&The Security Rule")},
-                      {3, QStringLiteral("&Miscellaneous")},
-                      {4, QStringLiteral("&Exit Program")}});
+    addAreaMenuItems({{HINFO1::Home, QStringLiteral("&Home")},
+                      {HINFO1::SecurityRule, QStringLiteral("&The Security Rule")},
+                      {HINFO1::Miscellaneous, QStringLiteral("&Miscellaneous")},
+                      {HINFO1::ExitProgram, QStringLiteral("&Exit Program")}});
     mO7 = addSeparator(mO, QStringLiteral("mO7"));
     gridBackground = new GridBackgroundSelector(mO, DisplaySettings::WorkAreaGridPicture);
     gridBackground->setParent(this);
@@ -303,7 +305,7 @@ void WorkArea1::createMenu()
     connect(mOSave, &QAction::triggered, this, &WorkArea1::SSCommand6_Click);
     connect(mOExit, &QAction::triggered, this, &WorkArea1::SSCommand7_Click);
     connect(mOPrint, &QAction::triggered, this, [this] {
-        const auto &hook = CurrentCategory == 0 ? m_hooks.printOverview : m_hooks.printEntry;
+        const auto &hook = CurrentCategory == Catalogue::overviewCategory ? m_hooks.printOverview : m_hooks.printEntry;
         if (hook)
             hook();
     });
@@ -358,7 +360,7 @@ void WorkArea1::Form_Load()
     Combo1->addItems(StatusStore::values());
     Combo1->setCurrentIndex(-1);
     connect(Combo1, &StatusBox::picked, this, &WorkArea1::Combo1_Click);
-    selectCategory(0);
+    selectCategory(Catalogue::overviewCategory);
     statusTable = StatusStore().readTable();
     previewPanel->setPalette(Label1->palette());
     PrinterSettings::Font.assign(Rtext3->baseFont(), Qt::black);

@@ -18,11 +18,11 @@
 void WorkArea1::SSTab2_Click()
 {
     const int tab = SSTab2->currentIndex();
-    if (m_reverting || tab == m_shownCategory)
+    if (m_reverting || tab == CurrentCategory)
         return;
     if (EntryChanged == 1 && !ConfirmSaveChanges()) {
         const QSignalBlocker block(SSTab2);
-        SSTab2->setCurrentIndex(m_shownCategory);
+        SSTab2->setCurrentIndex(CurrentCategory);
         return;
     }
     selectCategory(tab);
@@ -30,15 +30,14 @@ void WorkArea1::SSTab2_Click()
 
 void WorkArea1::selectCategory(int category)
 {
-    mO7->setVisible(category == 0);
-    mOGridMenu->setVisible(category == 0);
+    mO7->setVisible(category == Catalogue::overviewCategory);
+    mOGridMenu->setVisible(category == Catalogue::overviewCategory);
     SSOption6->setEnabled(true);
     EntryChanged = 0;
     emptyBox();
     CurrentCategory = static_cast<qint16>(category);
-    m_shownCategory = category;
     setWindowTitle(QString::fromUtf8(Catalogue::category(category).windowCaption));
-    showCategoryMenu(category != 0);
+    showCategoryMenu(category != Catalogue::overviewCategory);
     if (category == Catalogue::sampleCategory)
         Combo1->showValue(QStringLiteral("Completed"));
     // Nothing can be typed until a view is chosen, so no entry is written without being loaded first.
@@ -99,7 +98,7 @@ void WorkArea1::selectItem(int category)
     CurrentItemTab = static_cast<qint16>(strip->currentIndex());
     m_shownItem[category - 1] = CurrentItemTab;
     // The organisational and documentation overviews have no implementation specification.
-    SSOption6->setEnabled(category <= 3 || CurrentItemTab != 0);
+    SSOption6->setEnabled(category <= Catalogue::technicalCategory || CurrentItemTab != 0);
     if (QRadioButton *view = selectedView())
         selectView(view);
     showStatus(Catalogue::specificationNumber(category, CurrentItemTab));
@@ -189,7 +188,7 @@ void WorkArea1::Form_Activate()
 {
     previewPanel->saveNormalLayout();
     SSTab2->setCurrentIndex(0);
-    CurrentCategory = 0;
+    CurrentCategory = Catalogue::overviewCategory;
 }
 
 bool WorkArea1::eventFilter(QObject *watched, QEvent *event)

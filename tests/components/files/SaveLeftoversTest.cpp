@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "app/DataFiles.h"
+#include "backup/WorkbookFiles.h"
 #include "components/files/SafeWrite.h"
 #include "support/TempFolder.h"
 
@@ -42,6 +44,23 @@ TEST(SaveLeftovers, OnlyTheTemporaryFilesOfKnownDataFilesAreRemoved)
     EXPECT_EQ(entriesOf(folder), QStringList({"Action0.Fil", "Action0.Fil.xGk-HK", "Policy3.Fil.qwerty",
                                               "Stat1.Fil.bak", "Stat1.Fil.short", "Stat1.Fil.toolong7",
                                               "notes.txt.xGkcHK"}));
+}
+
+// The start-up clean-up covers every workbook file, the spelling words included, and the backup folder's note,
+// which is no workbook file.
+TEST(SaveLeftovers, TheProgramsDataFilesAreTheWorkbookAndItsSideFiles)
+{
+    const QStringList names = DataFiles::names();
+    for (const QString &name : WorkbookFiles::names())
+        EXPECT_TRUE(names.contains(name)) << name.toStdString();
+    EXPECT_TRUE(names.contains("BackupFolder.txt"));
+    EXPECT_FALSE(WorkbookFiles::isKnown("BackupFolder.txt"));
+
+    TempFolder folder;
+    for (const char *name : {"CustomDict1.dct", "CustomDict1.dct.Q1w2E3", "BackupFolder.txt.Z9y8X7"})
+        folder.write(name, "x");
+    EXPECT_EQ(removeSaveLeftovers(folder.path(), names), 2);
+    EXPECT_EQ(entriesOf(folder), QStringList({"CustomDict1.dct"}));
 }
 
 // A save killed at any moment leaves the whole old or the whole new content, and what it left behind
