@@ -34,7 +34,8 @@ AreaWindow::AreaWindow(int ownArea, const QString &caption, QWidget *startScreen
     m_popup = new RightClickMenu(mO, this);
     m_keys = new KeyPreview(this, [this](QKeyEvent *e) { return keyPressed(e); });
     Form_Load(startScreen);
-    connect(SSTab1, &QTabWidget::currentChanged, this, &AreaWindow::SSTab1_Click);
+    // Queued: a tab chosen from outside (the accessibility bus) returns before the save prompt is asked.
+    connect(SSTab1, &QTabWidget::currentChanged, this, &AreaWindow::SSTab1_Click, Qt::QueuedConnection);
 }
 
 QWidget *AreaWindow::ownPage() const

@@ -27,7 +27,10 @@ using AreaScript = std::function<void(AreaWindow &)>;
 
 AreaScript pickTab(int tab)
 {
-    return [tab](AreaWindow &w) { w.SSTab1->setCurrentIndex(tab); };
+    return [tab](AreaWindow &w) {
+        w.SSTab1->setCurrentIndex(tab);
+        QApplication::processEvents();
+    };
 }
 
 AreaScript pressExit()
@@ -162,7 +165,10 @@ TEST_F(Hub, ExitProgramFromAnAreaAsksOverTheStartScreen)
     EXPECT_FALSE(start.isUnloaded());
 
     dialogs.answer(Dialogs::Yes);
-    script = {[](AreaWindow &w) { w.findChild<QAction *>("mOTab(4)")->trigger(); }};
+    script = {[](AreaWindow &w) {
+        w.findChild<QAction *>("mOTab(4)")->trigger();
+        QApplication::processEvents();
+    }};
     start.SSTab1->setCurrentIndex(1);
     settle();
     EXPECT_TRUE(start.isUnloaded());

@@ -211,6 +211,7 @@ TEST_F(MiscArea, AreaTabsAndMenuItemsHandOverAndExitLeavesNothingPending)
         HINFO1::PendingArea = 0;
         open();
         c.act(*w);
+        QApplication::processEvents();
         EXPECT_FALSE(w->isVisible()) << c.how;
         EXPECT_EQ(HINFO1::PendingArea, c.expectedPending) << c.how;
     }
@@ -252,6 +253,7 @@ TEST_F(MiscArea, SavePromptAtEveryWayOutKeepsTheListUnlessToldOtherwise)
         dialogs.messages.clear();
         dialogs.answer(c.answer);
         c.act(*w);
+        QApplication::processEvents();
         ASSERT_EQ(dialogs.messages.size(), 1) << c.how;
         EXPECT_EQ(dialogs.messages[0].text, "Save changes made to To Do Grid before exiting?");
         EXPECT_EQ(dialogs.messages[0].style, Dialogs::YesNoCancel | Dialogs::Question);
@@ -261,6 +263,23 @@ TEST_F(MiscArea, SavePromptAtEveryWayOutKeepsTheListUnlessToldOtherwise)
         EXPECT_EQ(stayedOnTheList(), c.outcome == Stays) << c.how;
         EXPECT_EQ(todo->isChanged, c.outcome == Stays) << c.how << ": unsaved changes are kept while it stays";
     }
+}
+
+TEST_F(MiscArea, AnAreaTabReturnsBeforeTheSavePromptAndAYesThenHandsOver)
+{
+    open();
+    changeTheList();
+    dialogs.answer(Dialogs::Yes);
+    w->SSTab1->setCurrentIndex(HINFO1::OfficeActionArea);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << "no prompt inside the tab change";
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(HINFO1::PendingArea, 0);
+
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(todo->saves, 1);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(HINFO1::PendingArea, HINFO1::OfficeActionArea);
 }
 
 TEST_F(MiscArea, DateLabelIsInEnglishWhateverTheLocale)

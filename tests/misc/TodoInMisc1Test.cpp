@@ -39,6 +39,7 @@ public:
         switch (moment) {
         case Moment::OtherArea:
             w.SSTab1->setCurrentIndex(HINFO1::SecurityRule);
+            QCoreApplication::processEvents();
             break;
         case Moment::OtherInnerTab:
             w.SSTab2->setCurrentIndex(Misc1::Disclaimer);

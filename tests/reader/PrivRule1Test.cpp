@@ -168,6 +168,7 @@ TEST_F(Reader, OtherAreasAreReachedThroughTheMenuAndThePopUp)
     EXPECT_TRUE(w.mO->isVisible());
     w.mO->hide();
     w.findChild<QAction *>(QStringLiteral("mOTab(4)"))->trigger();
+    QApplication::processEvents();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(HINFO1::PendingArea, 4);
 }

@@ -129,6 +129,7 @@ TEST_F(WorkArea, FailedSaveIsReportedAndKeepsTheText)
 
     dialogs.answer(Dialogs::Yes);
     w.SSTab1->setCurrentIndex(0);
+    QCoreApplication::processEvents();
     EXPECT_EQ(w.SSTab1->currentIndex(), 2) << "the window stays open";
     EXPECT_EQ(HINFO1::PendingArea, 0);
 }
@@ -140,6 +141,7 @@ TEST_F(WorkArea, LeavingByTheAreaTabsPromptsForAnEdit)
     type(QStringLiteral("Policy"));
     dialogs.answer(Dialogs::Yes);
     w.SSTab1->setCurrentIndex(3);
+    QCoreApplication::processEvents();
     EXPECT_EQ(prompts(), 1);
     EXPECT_EQ(HINFO1::PendingArea, 3);
     EXPECT_EQ(textOf(folder.file(QStringLiteral("Policy0.Fil"))), "Policy");
