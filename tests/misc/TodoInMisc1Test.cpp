@@ -29,6 +29,7 @@ public:
     {
         HINFO1::PendingArea = 0;
         w.show();
+        QCoreApplication::processEvents(); // the window's first activation, as a user meets it
         w.SSTab2->setCurrentIndex(Misc1::ToDoList);
         panel()->Text1_0->setText(QStringLiteral("Sign BA contracts"));
         panel()->Command1[2]->click();
