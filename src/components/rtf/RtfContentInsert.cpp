@@ -4,6 +4,7 @@
 #include "components/rtf/RtfFormats.h"
 #include "components/rtf/RtfTableGrid.h"
 
+#include <QPointer>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
@@ -78,7 +79,7 @@ private:
         }
         const BlockList &item = lists[m_nextList];
         m_open.erase(m_open.upper_bound({item.key, item.level}), m_open.lower_bound({item.key + 1, 0}));
-        QTextList *&list = m_open[{item.key, item.level}];
+        QPointer<QTextList> &list = m_open[{item.key, item.level}];
         const QTextListFormat format = listFormat(item.key, item.level, item.style);
         if (list && list->format() == format)
             list->add(cursor.block());
@@ -149,7 +150,8 @@ private:
     QTextCursor &m_cursor;
     const Formats &m_formats;
     std::vector<Block> m_blocks;
-    std::map<std::pair<int, int>, QTextList *> m_open;
+    // The document deletes a list whose last item leaves it (a table or another list taking the block).
+    std::map<std::pair<int, int>, QPointer<QTextList>> m_open;
     std::size_t m_nextList = 0;
     bool m_fresh = false;
 };
