@@ -1,4 +1,3 @@
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,6 +15,7 @@
 #include "pagetools/PreviewPanel.h"
 #include "pagetools/PrinterSettings.h"
 #include "pagetools/WorkAreaPreview.h"
+#include "support/ComboPick.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "workarea/StatusBox.h"
@@ -118,10 +118,7 @@ TEST_F(WorkAreaPrinting, AllSafeguardsAndSingleCategoriesExcludeEachOther)
 TEST_F(WorkAreaPrinting, StatusChosenInTheWindowIsInTheNextReport)
 {
     openItem(1, 2);
-    w.Combo1->showPopup();
-    QAbstractItemView *list = w.Combo1->view();
-    const QModelIndex review = list->model()->index(w.Combo1->findText(QStringLiteral("Review")), 0);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(review).center());
+    pickFromDroppedList(w.Combo1, w.Combo1->findText(QStringLiteral("Review")));
     w.SSTab2->setCurrentIndex(0);
     w.SSCommand3->click();
     const PreviewDocument &doc = panel().VSP1->document();

@@ -7,6 +7,7 @@
 
 #include "app/HINFO1.h"
 #include "components/richtext/RichTextBox.h"
+#include "support/ComboPick.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "workarea/StatusBox.h"
@@ -37,13 +38,7 @@ protected:
         return box.LoadFile(file) ? box.Text() : QStringLiteral("<unreadable>");
     }
     // Drops the status list and clicks one of its values, as the user picks a status.
-    void pickStatus(int index)
-    {
-        w.Combo1->showPopup();
-        QAbstractItemView *list = w.Combo1->view();
-        const QRect item = list->visualRect(list->model()->index(index, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
-    }
+    void pickStatus(int index) { pickFromDroppedList(w.Combo1, index); }
     int prompts() const
     {
         return static_cast<int>(std::count_if(dialogs.messages.begin(), dialogs.messages.end(),
