@@ -11,6 +11,7 @@
 #include "app/Emblem.h"
 #include "app/HINFO1.h"
 #include "app/Product.h"
+#include "app/WebSite.h"
 #include "app/RightClickMenu.h"
 #include "app/Twips.h"
 #include "components/Dialogs.h"
@@ -40,9 +41,12 @@ About1::About1(QWidget *startScreen) : QDialog(startScreen)
     auto *popup = new RightClickMenu(mO, this);
     for (QWidget *w : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Label3),
                        static_cast<QWidget *>(Label4), static_cast<QWidget *>(Label5),
-                       static_cast<QWidget *>(SSPanel1)})
-        popup->watch(w);
-    Label5->installEventFilter(this);
+                       static_cast<QWidget *>(SSPanel1)}) {
+        if (w)
+            popup->watch(w);
+    }
+    if (Label5)
+        Label5->installEventFilter(this);
     Form_Load(startScreen);
 }
 
@@ -86,17 +90,19 @@ void About1::createControls()
     layout->addWidget(Label3);
 
     auto *bottom = new QHBoxLayout;
-    Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Web Site:"));
-    Label5 = label(this, QStringLiteral("Label5"), Product::webSiteName);
-    Label5->setCursor(Qt::PointingHandCursor);
-    QFont link = Label5->font();
-    link.setUnderline(true);
-    Label5->setFont(link);
+    if (!Product::webAddress().isEmpty()) {
+        Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Web Site:"));
+        Label5 = label(this, QStringLiteral("Label5"), Product::webSiteName);
+        Label5->setCursor(Qt::PointingHandCursor);
+        QFont link = Label5->font();
+        link.setUnderline(true);
+        Label5->setFont(link);
+        bottom->addWidget(Label4);
+        bottom->addWidget(Label5);
+    }
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
-    bottom->addWidget(Label4);
-    bottom->addWidget(Label5);
     bottom->addStretch();
     bottom->addWidget(Command1);
     layout->addLayout(bottom);
@@ -120,19 +126,20 @@ void About1::Form_Load(QWidget *startScreen)
 
 void About1::fillLabel1()
 {
-    Label1->setText(QStringList({Product::name, Product::version, QString(),
-                                 QStringLiteral("Tessarel is a workbook for the HIPAA Security Rule,"),
-                                 QStringLiteral("45 CFR Part 164, Subpart C, for health-care providers,"),
-                                 QStringLiteral("health plans and health care clearinghouses."),
-                                 QStringLiteral("Built with the Qt toolkit, Hunspell and MyThes,"),
-                                 QStringLiteral("each under its own licence."), QString(),
-                                 QStringLiteral("Contact: through the web site below.")})
-                        .join(QLatin1Char('\n')));
+    QStringList lines = {Product::name, Product::version, QString(),
+                         QStringLiteral("Tessarel is a workbook for the HIPAA Security Rule,"),
+                         QStringLiteral("45 CFR Part 164, Subpart C, for health-care providers,"),
+                         QStringLiteral("health plans and health care clearinghouses."),
+                         QStringLiteral("Built with the Qt toolkit, Hunspell and MyThes,"),
+                         QStringLiteral("each under its own licence.")};
+    if (!Product::webAddress().isEmpty())
+        lines << QString() << QStringLiteral("Contact: through the web site below.");
+    Label1->setText(lines.join(QLatin1Char('\n')));
 }
 
 void About1::Label5_Click()
 {
-    Dialogs::current().openWebAddress(Product::webAddress);
+    Dialogs::current().openWebAddress(Product::webAddress());
 }
 
 bool About1::eventFilter(QObject *watched, QEvent *event)

@@ -18,7 +18,7 @@ public:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
+    QLabel *Label4 = nullptr; // the web site line: only when the program names one
     QLabel *Label5 = nullptr;
     QLabel *Image1 = nullptr;
     QLabel *Image2 = nullptr;

@@ -9,5 +9,4 @@ inline const QString version = QStringLiteral("Version 1.5");
 inline const QString helpFile = QStringLiteral("TESSAREL.hlp");
 inline const QString areaHelpFile = QStringLiteral("Tessarel.hlp");
 inline const QString webSiteName = QStringLiteral("the Tessarel Web Site");
-inline const QString webAddress = QStringLiteral("https://www.tessarel.example/");
 } // namespace Product

@@ -16,6 +16,7 @@
 #include "app/HINFO1.h"
 #include "app/KeyPreview.h"
 #include "app/Product.h"
+#include "app/WebSite.h"
 #include "app/RightClickMenu.h"
 #include "components/files/SafeWrite.h"
 #include "app/Splash1.h"
@@ -111,8 +112,10 @@ void Startfrm::buildMenus()
     add(QStringLiteral("mHI"), QStringLiteral("&Program Overview"), &Startfrm::mHI_Click);
     mH->addSeparator()->setObjectName(QStringLiteral("mO30"));
     add(QStringLiteral("mHA"), QStringLiteral("&About ") + Product::name, &Startfrm::mHA_Click);
-    mH->addSeparator()->setObjectName(QStringLiteral("mO21"));
-    add(QStringLiteral("mHWeb"), QStringLiteral("&Visit ") + Product::webSiteName, &Startfrm::mHWeb_Click);
+    if (!Product::webAddress().isEmpty()) {
+        mH->addSeparator()->setObjectName(QStringLiteral("mO21"));
+        add(QStringLiteral("mHWeb"), QStringLiteral("&Visit ") + Product::webSiteName, &Startfrm::mHWeb_Click);
+    }
 
     m_popup = new RightClickMenu(mO, this);
     for (QWidget *w : {static_cast<QWidget *>(SSTab1), static_cast<QWidget *>(SSPanel1),
@@ -285,7 +288,7 @@ void Startfrm::mHA_Click()
 void Startfrm::mHWeb_Click()
 {
     HINFO1::busyOff();
-    Dialogs::current().openWebAddress(Product::webAddress);
+    Dialogs::current().openWebAddress(Product::webAddress());
 }
 
 bool Startfrm::keyPressed(QKeyEvent *event)

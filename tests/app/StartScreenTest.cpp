@@ -14,6 +14,7 @@
 #include "app/HINFO1.h"
 #include "app/Splash1.h"
 #include "app/Startfrm.h"
+#include "app/WebSite.h"
 #include "misc/Misc1.h"
 #include "reader/PrivRule1.h"
 #include "support/ScriptedDialogs.h"
@@ -290,15 +291,34 @@ TEST_F(Hub, AboutBoxIsCentredOnTheStartScreenWherever)
     }
 }
 
-TEST_F(Hub, WebSiteFromTheHelpMenuAndTheAboutBox)
+// The web site is a build setting: without one neither the Help menu nor the about box names any.
+TEST(WebSite, OfferedFromTheHelpMenuAndTheAboutBoxOnlyWhenTheBuildNamesOne)
 {
-    start.findChild<QAction *>("mHWeb")->trigger();
-    About1 about(&start);
-    about.show();
-    QTest::mouseClick(about.Label5, Qt::LeftButton);
-    ASSERT_EQ(dialogs.webAddresses.size(), 2);
-    EXPECT_EQ(dialogs.webAddresses[0], dialogs.webAddresses[1]);
-    EXPECT_TRUE(start.findChild<QAction *>("mHWeb")->text().startsWith("&Visit "));
+    const QString built = Product::webAddress();
+    for (const QString &address : {QString(), QStringLiteral("https://www.tessarel.test/")}) {
+        SCOPED_TRACE(address.toStdString());
+        Product::setWebAddress(address);
+        HINFO1::reset();
+        TempFolder folder;
+        HINFO1::ProgramFolder = folder.path();
+        ScriptedDialogs dialogs;
+        Startfrm start;
+        About1 about(&start);
+        about.show();
+        const bool named = !address.isEmpty();
+        QAction *visit = start.findChild<QAction *>("mHWeb");
+        EXPECT_EQ(visit != nullptr, named);
+        EXPECT_FALSE(start.mH->actions().constLast()->isSeparator()) << "no separator left at the menu's end";
+        EXPECT_EQ(about.Label4 != nullptr && about.Label5 != nullptr, named);
+        EXPECT_EQ(about.Label1->text().contains("web site"), named);
+        if (!named)
+            continue;
+        EXPECT_TRUE(visit->text().startsWith("&Visit "));
+        visit->trigger();
+        QTest::mouseClick(about.Label5, Qt::LeftButton);
+        EXPECT_EQ(dialogs.webAddresses, QStringList({address, address}));
+    }
+    Product::setWebAddress(built);
 }
 
 // What saves cut short left beside the data files is removed at start; nothing else is.

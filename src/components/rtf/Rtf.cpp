@@ -32,6 +32,7 @@ ReadResult read(const QByteArray &rtf, QTextDocument &document)
     document.clear();
     QTextCursor cursor(&document);
     reader.insertInto(cursor, true);
+    setDocumentInfo(document, reader.info());
     document.setUndoRedoEnabled(undoRedo);
     return {true, {}, reader.simplified()};
 }

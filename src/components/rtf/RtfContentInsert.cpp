@@ -161,7 +161,9 @@ void Content::insertInto(QTextCursor &cursor, const Formats &formats, int lastBl
 {
     endTable();
     std::vector<Block> blocks = m_blocks;
-    blocks.push_back({m_runs.size(), lastBlockFormat, lastCharFormat});
+    // Text after the last \par is one more paragraph; nothing there is none ("…\par }").
+    if (blocks.empty() || !blockIsEmpty())
+        blocks.push_back({m_runs.size(), lastBlockFormat, lastCharFormat});
     for (std::size_t b = blocks.size() - 1; b-- > 0;) {
         if (blocks[b].format == SplitPiece) {
             blocks[b].format = blocks[b + 1].format;

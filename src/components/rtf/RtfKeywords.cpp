@@ -1,5 +1,6 @@
 #include "components/rtf/RtfKeywords.h"
 
+#include "components/rtf/RtfInfo.h"
 #include "components/rtf/RtfState.h"
 #include "components/rtf/RtfTableModel.h"
 
@@ -16,17 +17,16 @@ using Table = std::unordered_map<std::string_view, Keyword>;
 // Destinations whose content is not part of the text.
 constexpr std::string_view SkippedDestinations[] = {
     "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnicn", "atnid", "atnparent",
-    "atnref", "atntime", "atrfend", "atrfstart", "author", "background", "bkmkend", "bkmkstart", "buptim",
-    "category", "colorschememapping", "comment", "company", "creatim", "datafield", "datastore", "defchp",
-    "defpap", "do", "doccomm", "docvar", "falt", "ffdeftext", "ffentrymcr", "ffexitmcr", "ffformat",
+    "atnref", "atntime", "atrfend", "atrfstart", "background", "bkmkend", "bkmkstart", "colorschememapping", "datafield", "datastore", "defchp",
+    "defpap", "do", "docvar", "falt", "ffdeftext", "ffentrymcr", "ffexitmcr", "ffformat",
     "ffhelptext", "ffl", "ffname", "ffstattext", "filetbl", "fldinst", "fldtype", "fontemb", "fontfile",
     "footer", "footerf", "footerl", "footerr", "footnote", "ftncn", "ftnsep", "ftnsepc", "generator",
-    "header", "headerf", "headerl", "headerr", "hlinkbase", "info", "keycode", "keywords", "latentstyles", "levelnumbers", "listname",
-    "listpicture", "manager", "mmathPr", "nonshppict", "objalias",
-    "objclass", "objdata", "objname", "objsect", "objtime", "oleclsid", "operator", "panose",
-    "passwordhash", "pgdsctbl", "pnseclvl", "pntxta", "pntxtb", "printim", "private", "propname",
-    "protusertbl", "revtbl", "revtim", "rsidtbl", "rxe", "shpinst", "sp", "sn", "sv", "stylesheet",
-    "subject", "tc", "template", "themedata", "title", "txe", "userprops", "wgrffmtfilter",
+    "header", "headerf", "headerl", "headerr", "keycode", "latentstyles", "levelnumbers", "listname",
+    "listpicture", "mmathPr", "nonshppict", "objalias",
+    "objclass", "objdata", "objname", "objsect", "objtime", "oleclsid", "panose",
+    "passwordhash", "pgdsctbl", "pnseclvl", "pntxta", "pntxtb", "private", "propname",
+    "protusertbl", "revtbl", "rsidtbl", "rxe", "shpinst", "sp", "sn", "sv", "stylesheet",
+    "tc", "template", "themedata", "txe", "userprops", "wgrffmtfilter",
     "windowcaption", "writereservation", "writereservhash", "xe", "xform", "xmlattrname", "xmlattrvalue",
     "xmlclose", "xmlname", "xmlnstbl", "xmlopen"};
 
@@ -39,6 +39,12 @@ constexpr std::string_view BorderStyles[] = {
     "brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash", "brdrhair", "brdrdashsm", "brdrdashd",
     "brdrdashdd", "brdrtriple", "brdrtnthsg", "brdrthtnsg", "brdrwavy", "brdrwavydb", "brdremboss",
     "brdrengrave", "brdroutset", "brdrinset", "brdrframe", "brdrdashdotstr"};
+
+constexpr std::string_view InfoTexts[] = {"author", "category", "comment", "company", "doccomm", "hlinkbase",
+                                          "keywords", "manager", "operator", "subject", "title"};
+constexpr std::string_view InfoDates[] = {"buptim", "creatim", "printim", "revtim"};
+constexpr std::string_view InfoNumbers[] = {"yr", "mo", "dy", "hr", "min", "sec", "version", "vern", "edmins",
+                                            "nofpages", "nofwords", "nofchars", "nofcharsws", "id"};
 
 struct Entry {
     std::string_view word;
@@ -110,6 +116,7 @@ constexpr Entry Entries[] = {
     {"tlmdot", {Keyword::TabLeader, TabStop::Dots}}, {"tlhyph", {Keyword::TabLeader, TabStop::Hyphens}},
     {"tlul", {Keyword::TabLeader, TabStop::Underline}}, {"tlth", {Keyword::TabLeader, TabStop::ThickLine}},
     {"tleq", {Keyword::TabLeader, TabStop::Equals}}, {"tx", {Keyword::TabPosition}},
+    {"info", {Keyword::Info}},
 };
 
 Table buildTable()
@@ -121,6 +128,12 @@ Table buildTable()
         table.emplace(word, Keyword{Keyword::Underline});
     for (const std::string_view word : BorderStyles)
         table.emplace(word, Keyword{Keyword::BorderStyle, 1});
+    for (const std::string_view word : InfoTexts)
+        table.emplace(word, Keyword{Keyword::InfoGroup, InfoField::Text});
+    for (const std::string_view word : InfoDates)
+        table.emplace(word, Keyword{Keyword::InfoGroup, InfoField::Date});
+    for (const std::string_view word : InfoNumbers)
+        table.emplace(word, Keyword{Keyword::InfoNumber});
     for (const Entry &entry : Entries)
         table.emplace(entry.word, entry.keyword);
     return table;

@@ -22,6 +22,8 @@ struct Keyword {
         ListNumber, ListLevelNumber, ListFallback, Numbering, NumberLevel, NumberStyle, NumberStart,
         // Tab stops.
         TabKind, TabLeader, TabPosition,
+        // The document's \info: the group, its text and date groups (value: an InfoField::Kind), its numbers.
+        Info, InfoGroup, InfoNumber,
     };
     Kind kind;
     int value = 0;

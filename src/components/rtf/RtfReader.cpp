@@ -100,6 +100,8 @@ void Reader::closeGroup()
         m_state.para.numberLevel = m_numbering.numberLevel;
         m_state.para.numberStart = m_numbering.numberStart;
     }
+    if ((closing == Destination::InfoText || closing == Destination::InfoDate) && m_state.destination == Destination::Info)
+        m_info.endField();
     if ((closing == Destination::FontTable || closing == Destination::ColorTable) &&
         m_state.destination != closing)
         m_formats.tablesChanged();
@@ -145,6 +147,11 @@ void Reader::controlWord(const Token &token)
     case Destination::Numbering:
         numberingWord(*keyword, token);
         break;
+    case Destination::Info:
+    case Destination::InfoText:
+    case Destination::InfoDate:
+        infoWord(*keyword, token);
+        break;
     case Destination::Picture:
     case Destination::Skip:
     case Destination::UprAlternative:
@@ -156,7 +163,7 @@ void Reader::controlWord(const Token &token)
 }
 
 // Words that change where the group's content goes. Returns true when handled.
-bool Reader::destinationWord(const Keyword *keyword, const Token &)
+bool Reader::destinationWord(const Keyword *keyword, const Token &token)
 {
     if (!keyword)
         return false;
@@ -214,6 +221,17 @@ bool Reader::destinationWord(const Keyword *keyword, const Token &)
     case Keyword::ListFallback:
         m_state.listFallback = true;
         return true;
+    case Keyword::Info:
+        destination = destination == Destination::Text ? Destination::Info : Destination::Skip;
+        return true;
+    case Keyword::InfoGroup:
+        if (destination == Destination::Info) {
+            destination = keyword->value == InfoField::Date ? Destination::InfoDate : Destination::InfoText;
+            m_info.beginField(token.word, InfoField::Kind(keyword->value));
+        } else {
+            destination = Destination::Skip;
+        }
+        return true;
     default:
         return false;
     }
@@ -233,6 +251,32 @@ void Reader::tableWord(const Keyword &keyword, const Token &token)
     case Keyword::Red: m_colors.setRed(token.param); break;
     case Keyword::Green: m_colors.setGreen(token.param); break;
     case Keyword::Blue: m_colors.setBlue(token.param); break;
+    default: break;
+    }
+}
+
+// Words inside \info: a date's parts and counts; characters of a text.
+void Reader::infoWord(const Keyword &keyword, const Token &token)
+{
+    switch (keyword.kind) {
+    case Keyword::InfoNumber:
+        if (m_state.destination != Destination::InfoText)
+            m_info.addNumber(token.word, token.param);
+        break;
+    case Keyword::Unicode:
+        if (m_state.destination == Destination::InfoText) {
+            const char16_t unit = char16_t(token.param < 0 ? token.param + 65536 : token.param);
+            m_info.addText(QStringView(&unit, 1));
+        }
+        m_fallbackToSkip = m_state.unicodeSkip;
+        break;
+    case Keyword::Character:
+        if (m_state.destination == Destination::InfoText) {
+            const char16_t c = char16_t(keyword.value);
+            m_info.addText(QStringView(&c, 1));
+        }
+        break;
+    case Keyword::UnicodeSkip: m_state.unicodeSkip = std::clamp(token.param, 0, MaxUnicodeSkip); break;
     default: break;
     }
 }
@@ -337,6 +381,7 @@ void Reader::text(std::string_view bytes)
         beginText();
         m_pendingBytes.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
         break;
+    case Destination::InfoText: m_pendingBytes.append(bytes.data(), static_cast<qsizetype>(bytes.size())); break;
     case Destination::FontTable: m_fonts.addText(bytes, m_decoder, m_codePage); break;
     case Destination::ColorTable: m_colors.addText(bytes); break;
     case Destination::Picture: m_picture.hexText(bytes); break;
@@ -355,6 +400,8 @@ void Reader::hexByte(unsigned char byte)
         m_fonts.addByte(c);
     else if (m_state.destination == Destination::LevelText)
         m_lists.addLevelText(QChar(char16_t(byte)));
+    else if (m_state.destination == Destination::InfoText && byte != 0)
+        m_pendingBytes.append(c);
     else if (m_state.destination == Destination::Text && !m_state.chars.hidden && byte != 0) {
         beginText();
         m_pendingBytes.append(c);
@@ -392,7 +439,9 @@ void Reader::appendText(char16_t c)
 
 void Reader::deliver(QStringView text)
 {
-    if (m_state.listFallback) {
+    if (m_state.destination == Destination::InfoText) {
+        m_info.addText(text);
+    } else if (m_state.listFallback) {
         m_listFallback += text;
         m_listFallbackFormat = m_formats.charFormat(m_state.chars);
     } else {

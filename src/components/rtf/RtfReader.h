@@ -3,6 +3,7 @@
 #include "components/rtf/RtfCodePage.h"
 #include "components/rtf/RtfContent.h"
 #include "components/rtf/RtfFormats.h"
+#include "components/rtf/RtfInfo.h"
 #include "components/rtf/RtfKeywords.h"
 #include "components/rtf/RtfLists.h"
 #include "components/rtf/RtfPicture.h"
@@ -39,10 +40,13 @@ public:
     void insertInto(QTextCursor &cursor, bool formatFirstBlock);
     // Formatting was simplified to keep the text quick to lay out (see Content and Formats).
     bool simplified() const { return m_content.simplified() || m_formats.simplified(); }
+    // The document's \info.
+    const DocumentInfo &info() const { return m_info.info(); }
 
 private:
     enum class Destination {
-        Text, Skip, FontTable, ColorTable, UprAlternative, Picture, ListTable, ListOverrideTable, LevelText, Numbering
+        Text, Skip, FontTable, ColorTable, UprAlternative, Picture, ListTable, ListOverrideTable, LevelText, Numbering,
+        Info, InfoText, InfoDate
     };
     struct Group {
         CharState chars;
@@ -69,6 +73,7 @@ private:
     // Tables, list items and tab stops in the text; the list tables; old-style numbering.
     void layoutWord(const Keyword &keyword, const Token &token);
     void listTableWord(const Keyword &keyword, const Token &token);
+    void infoWord(const Keyword &keyword, const Token &token);
     void numberingWord(const Keyword &keyword, const Token &token);
     void endCell();
     void endRow();
@@ -111,6 +116,7 @@ private:
     QString m_listFallback;
     int m_listFallbackFormat = 0;
     PictureReader m_picture;
+    InfoReader m_info;
     Formats m_formats{m_fonts, m_colors};
     Content m_content;
 };

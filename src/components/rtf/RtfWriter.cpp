@@ -2,6 +2,7 @@
 
 #include "components/rtf/RtfCodePage.h"
 #include "components/rtf/RtfFormats.h"
+#include "components/rtf/RtfInfo.h"
 #include "components/rtf/RtfWriterLists.h"
 
 #include <QImage>
@@ -54,12 +55,9 @@ QByteArray Writer::write()
     m_colors.clear();
     m_listNumbers.clear();
     m_lists.clear();
-    m_needPar = false;
     collectTables();
     writeHeader();
     for (QTextBlock block = m_document.begin(); block.isValid();) {
-        if (std::exchange(m_needPar, false))
-            m_out += "\\par\r\n";
         if (const auto *table = qobject_cast<const QTextTable *>(m_document.frameAt(block.position()))) {
             writeTable(*table);
             block = m_document.findBlock(table->lastPosition() + 1);
@@ -69,7 +67,7 @@ QByteArray Writer::write()
             continue;
         }
         writeBlock(block);
-        m_needPar = true;
+        m_out += "\\par\r\n";
         block = block.next();
     }
     m_out += "}\r\n";
@@ -114,15 +112,41 @@ void Writer::writeHeader()
     }
     m_out += "}\r\n";
     writeListTables();
+    writeInfo();
+}
+
+void Writer::writeInfo()
+{
+    const DocumentInfo info = documentInfo(m_document);
+    if (info.isEmpty())
+        return;
+    m_out += "{\\info";
+    for (const InfoField &field : info) {
+        // Words later than the first RTF are marked for readers that do not know them.
+        static const QByteArrayList firstWords = {"title", "subject", "author", "operator", "keywords", "comment",
+                                                  "doccomm", "creatim", "revtim", "printim", "buptim"};
+        if (field.kind != InfoField::Number)
+            m_out += (firstWords.contains(field.word) ? "{\\" : "{\\*\\") + field.word;
+        for (const auto &[word, value] : field.values)
+            writeWord(("\\" + word).constData(), value);
+        if (field.kind == InfoField::Text) {
+            m_out += ' ';
+            writeText(field.text);
+        }
+        if (field.kind != InfoField::Number)
+            m_out += '}';
+    }
+    m_out += "}\r\n";
 }
 
 void Writer::writeBlock(const QTextBlock &block, bool inTable)
 {
-    writeListText(block);
     writeBlockProperties(block, inTable);
     // The paragraph's own character format, in force at \par (it sizes an empty paragraph).
-    writeCharProperties(block.charFormat());
+    const CharProps base = charProps(block.charFormat());
+    writeCharProperties(base, CharProps(), true);
     m_out += ' ';
+    writeListText(block);
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         if (fragment.charFormat().isImageFormat()) {
@@ -130,8 +154,14 @@ void Writer::writeBlock(const QTextBlock &block, bool inTable)
                 writePicture(fragment.charFormat().toImageFormat());
             continue;
         }
+        const qsizetype start = m_out.size();
         m_out += '{';
-        writeCharProperties(fragment.charFormat());
+        writeCharProperties(charProps(fragment.charFormat()), base);
+        if (m_out.size() == start + 1) {
+            m_out.chop(1); // the paragraph's format: the text needs no group
+            writeText(fragment.text());
+            continue;
+        }
         m_out += ' ';
         writeText(fragment.text());
         m_out += '}';
@@ -141,7 +171,7 @@ void Writer::writeBlock(const QTextBlock &block, bool inTable)
 void Writer::writeBlockProperties(const QTextBlock &block, bool inTable)
 {
     const QTextBlockFormat format = block.blockFormat();
-    m_out += "\\pard";
+    m_out += "\\pard\\plain";
     if (inTable)
         m_out += "\\intbl";
     const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
@@ -230,27 +260,52 @@ void Writer::writePicture(const QTextImageFormat &format)
     m_out += '}';
 }
 
-void Writer::writeCharProperties(const QTextCharFormat &format)
+Writer::CharProps Writer::charProps(const QTextCharFormat &format)
 {
     const QFont font = resolvedFont(format);
-    writeWord("\\plain\\f", fontIndex(familyOf(font)));
-    writeWord("\\fs", halfPointsOf(font));
-    if (font.bold())
-        m_out += "\\b";
-    if (font.italic())
-        m_out += "\\i";
-    if (font.underline())
-        m_out += "\\ul";
-    if (font.strikeOut())
-        m_out += "\\strike";
+    CharProps props;
+    props.font = fontIndex(familyOf(font));
+    props.halfPoints = halfPointsOf(font);
+    props.bold = font.bold();
+    props.italic = font.italic();
+    props.underline = font.underline();
+    props.strike = font.strikeOut();
     if (hasBrush(format.foreground()))
-        writeWord("\\cf", colorIndex(format.foreground().color().rgb()));
+        props.foreground = colorIndex(format.foreground().color().rgb());
     if (hasBrush(format.background()))
-        writeWord("\\highlight", colorIndex(format.background().color().rgb()));
-    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
-        m_out += "\\super";
-    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
-        m_out += "\\sub";
+        props.background = colorIndex(format.background().color().rgb());
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript ||
+        format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        props.verticalAlign = format.verticalAlignment();
+    return props;
+}
+
+void Writer::writeCharProperties(const CharProps &props, const CharProps &base, bool full)
+{
+    if (full || props.font != base.font)
+        writeWord("\\f", props.font);
+    if (full || props.halfPoints != base.halfPoints)
+        writeWord("\\fs", props.halfPoints);
+    const std::pair<bool CharProps::*, std::pair<const char *, const char *>> toggles[] = {
+        {&CharProps::bold, {"\\b", "\\b0"}},
+        {&CharProps::italic, {"\\i", "\\i0"}},
+        {&CharProps::underline, {"\\ul", "\\ulnone"}},
+        {&CharProps::strike, {"\\strike", "\\strike0"}}};
+    for (const auto &[member, words] : toggles) {
+        if (props.*member != base.*member)
+            m_out += props.*member ? words.first : words.second;
+    }
+    if (props.foreground != base.foreground)
+        writeWord("\\cf", props.foreground);
+    if (props.background != base.background)
+        writeWord("\\highlight", props.background);
+    if (props.verticalAlign != base.verticalAlign) {
+        switch (props.verticalAlign) {
+        case QTextCharFormat::AlignSuperScript: m_out += "\\super"; break;
+        case QTextCharFormat::AlignSubScript: m_out += "\\sub"; break;
+        default: m_out += "\\nosupersub"; break;
+        }
+    }
 }
 
 void Writer::writeText(QStringView text)
@@ -279,8 +334,9 @@ void Writer::writeText(QStringView text)
             m_out += "\\'";
             m_out += QByteArray::number(byte, 16).rightJustified(2, '0');
         } else {
+            // The space ends the word before the fallback: some readers skip one more character without it.
             writeWord("\\u", static_cast<int16_t>(c));
-            m_out += '?';
+            m_out += " ?";
         }
     }
 }

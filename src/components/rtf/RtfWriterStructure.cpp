@@ -19,6 +19,7 @@ namespace {
 
 constexpr int DefaultTableWidth = 9360; // twips: a letter page's text column
 constexpr int MaxLevels = ListTable::MaxLevels;
+static_assert(std::tuple_size_v<Writer::LevelLists> == MaxLevels);
 
 int twips(double pixels) { return static_cast<int>(std::lround(pixels * 15.0)); }
 
@@ -118,11 +119,10 @@ void Writer::collectList(const QTextList *list)
     const QString key = listKey(list);
     int &number = m_listNumbers[key];
     if (number == 0) {
-        m_lists.append(QHash<int, const QTextList *>());
+        m_lists.append(LevelLists{});
         number = int(m_lists.size());
     }
-    QHash<int, const QTextList *> &levels = m_lists[number - 1];
-    levels.insert(listLevel(list->format()), list); // the level's last list
+    m_lists[number - 1][std::size_t(listLevel(list->format()))] = list; // the level's last list
 }
 
 void Writer::writeListTables()
@@ -133,14 +133,19 @@ void Writer::writeListTables()
     for (qsizetype n = 0; n < m_lists.size(); ++n) {
         m_out += "\r\n{\\list\\listtemplateid";
         m_out += QByteArray::number(n + 1);
-        const QTextList *fallback = m_lists[n].begin().value();
+        const auto &levels = m_lists[n];
+        // A level the document does not use looks like the used level before it (or the first used one)
+        // and starts at 1.
+        const QTextList *before = *std::find_if(levels.begin(), levels.end(), [](auto *l) { return l; });
         for (int level = 0; level < MaxLevels; ++level) {
-            const QTextList *list = m_lists[n].value(level, fallback);
+            const QTextList *own = levels[std::size_t(level)];
+            const QTextList *list = own ? own : before;
+            before = list;
             const QTextListFormat format = list->format();
             const int nfc = levelFormatNumber(format.style());
             writeWord("\r\n{\\listlevel\\levelnfc", nfc);
             writeWord("\\levelnfcn", nfc);
-            writeWord("\\leveljc0\\levelfollow0\\levelstartat", listStart(format));
+            writeWord("\\leveljc0\\levelfollow0\\levelstartat", own ? listStart(format) : 1);
             QString text = isBullet(format.style()) ? QString(bulletOf(format.style()))
                                                     : format.numberPrefix() + QChar(char16_t(level)) + format.numberSuffix();
             text = text.left(250);
@@ -173,14 +178,12 @@ void Writer::writeListTables()
     m_out += "}\r\n";
 }
 
-// The marker as plain text, for readers that know no lists.
+// The marker as plain text in the paragraph's format, for readers that know no lists.
 void Writer::writeListText(const QTextBlock &block)
 {
     if (!block.textList())
         return;
-    m_out += "{\\listtext\\pard";
-    writeCharProperties(block.charFormat());
-    m_out += ' ';
+    m_out += "{\\listtext ";
     writeText(listMarker(block));
     m_out += "\\tab}";
 }
@@ -208,7 +211,7 @@ void Writer::writeTable(const QTextTable &table)
             const QTextTableCell cell = table.cellAt(r, c);
             c = cell.column() + cell.columnSpan();
             if (cell.row() != r) {
-                m_out += "\\pard\\intbl\\cell\r\n"; // covered by the cell above
+                m_out += "\\pard\\plain\\intbl\\cell\r\n"; // covered by the cell above
                 continue;
             }
             QTextBlock block = m_document.findBlock(cell.firstPosition());

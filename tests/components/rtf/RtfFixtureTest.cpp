@@ -52,8 +52,7 @@ TEST(RtfFixture, LibreOfficeTextTableAndLists)
         "Step one",
         "Step two",
         "Image: " + QString(QChar::ObjectReplacementCharacter) + " after image.",
-        "Last paragraph.",
-        ""};
+        "Last paragraph."};
     EXPECT_EQ(blockTexts(document), expected);
 }
 
@@ -112,8 +111,7 @@ TEST(RtfFixture, PandocTextAndFormatting)
         "Recovery", "", "164.310", "",
         "",
         QString(QChar::ObjectReplacementCharacter),
-        "Last paragraph.",
-        ""};
+        "Last paragraph."};
     EXPECT_EQ(blockTexts(document), expected);
 
     const QTextCharFormat heading = formatAt(document, 0);

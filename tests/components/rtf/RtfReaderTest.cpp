@@ -29,7 +29,9 @@ TEST_P(RtfReaderText, GivesTheTextAsBlocks)
 }
 
 const TextCase TextCases[] = {
-    {"Paragraphs", R"({\rtf1 One\par Two\par}Ignored)", {"One", "Two", ""}},
+    {"Paragraphs", R"({\rtf1 One\par Two\par}Ignored)", {"One", "Two"}},
+    {"EmptyLastParagraphEndedByPar", R"({\rtf1 One\par\pard\par })", {"One", ""}},
+    {"TextAfterTheLastPar", R"({\rtf1 One\par Two})", {"One", "Two"}},
     {"LastParagraphWithoutPar", R"({\rtf1 One\par Two})", {"One", "Two"}},
     {"LineTabAndBackslashNewline", "{\\rtf1 a\\line b\\tab c\\\r\nd}", {"a" + LS + "b\tc", "d"}},
     {"CrLfInTextIgnored", "{\\rtf1 wo\r\nrd}", {"word"}},
@@ -63,7 +65,7 @@ const TextCase TextCases[] = {
     // A table follows an empty paragraph at the start; each cell holds its paragraphs.
     {"TableCellsAreBlocks",
      R"({\rtf1\trowd\cellx1000\cellx2000\cellx3000\pard\intbl A\cell\cell C\cell\row\pard After\par})",
-     {"", "A", "", "C", "After", ""}},
+     {"", "A", "", "C", "After"}},
     {"CellParagraphsStayParagraphs",
      R"({\rtf1\trowd{\pard\intbl One\par}\cell{\pard\intbl Two\par Three\par}\cell\row})",
      {"", "One", "", "Two", "Three", "", ""}},

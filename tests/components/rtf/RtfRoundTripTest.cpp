@@ -122,7 +122,7 @@ TEST(RtfRoundTrip, WrittenRtfIsSevenBitWithTables)
     EXPECT_TRUE(rtf.contains("{\\fonttbl"));
     EXPECT_TRUE(rtf.contains("{\\colortbl;"));
     EXPECT_TRUE(rtf.contains("caf\\'e9"));
-    EXPECT_TRUE(rtf.contains("\\u20013?"));
+    EXPECT_TRUE(rtf.contains("\\u20013 ?"));
     EXPECT_FALSE(std::any_of(rtf.begin(), rtf.end(), [](char c) { return static_cast<unsigned char>(c) > 0x7F; }));
 }
 
@@ -199,6 +199,76 @@ TEST(RtfRoundTrip, EmptyDocument)
     ASSERT_TRUE(Rtf::read(Rtf::write(empty), copy).ok);
     EXPECT_TRUE(copy.isEmpty());
     EXPECT_EQ(copy.blockCount(), 1);
+}
+
+// Files of other programs end their last paragraph with "\\par }", which ends it and starts none, and
+// name their title and dates in \\info, which a save keeps.
+struct ForeignCase {
+    std::string name;
+    QByteArray rtf;
+    QString lastParagraph;
+    QString title;
+    QByteArray info; // as written; empty: none
+};
+
+class RtfForeignFile : public testing::TestWithParam<ForeignCase>
+{
+};
+
+TEST_P(RtfForeignFile, EndsWithItsLastParagraphAndKeepsItsInfo)
+{
+    const ForeignCase &c = GetParam();
+    ASSERT_FALSE(c.rtf.isEmpty());
+    QTextDocument document;
+    ASSERT_TRUE(Rtf::read(c.rtf, document).ok);
+    EXPECT_EQ(document.lastBlock().text(), c.lastParagraph);
+    EXPECT_EQ(document.metaInformation(QTextDocument::DocumentTitle), c.title);
+
+    const QByteArray written = Rtf::write(document);
+    if (c.info.isEmpty())
+        EXPECT_FALSE(written.contains("\\info"));
+    else
+        EXPECT_TRUE(written.contains("}\r\n" + c.info + "\r\n\\pard")) << written.left(1500).toStdString();
+    QTextDocument saved;
+    ASSERT_TRUE(Rtf::read(written, saved).ok);
+    EXPECT_EQ(blockTexts(saved), blockTexts(document));
+    EXPECT_EQ(saved.metaInformation(QTextDocument::DocumentTitle), c.title);
+}
+
+const QByteArray LibreOfficeTimes = "{\\creatim\\yr0\\mo0\\dy0\\hr0\\min0}{\\revtim\\yr0\\mo0\\dy0\\hr0\\min0}"
+                                    "{\\printim\\yr0\\mo0\\dy0\\hr0\\min0}";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rtf, RtfForeignFile,
+    testing::Values(
+        ForeignCase{"LibreOfficeTitled", readFixture("libreoffice-formatted.rtf"), "Last paragraph.", "Fixture",
+                    "{\\info{\\title Fixture}" + LibreOfficeTimes + "}"},
+        ForeignCase{"LibreOffice", readFixture("libreoffice-constructs.rtf"), "Last paragraph.", "",
+                    "{\\info" + LibreOfficeTimes + "}"},
+        ForeignCase{"Pandoc", readFixture("pandoc-formatted.rtf"), "Last paragraph.", "", ""},
+        ForeignCase{"WordStyle", readFixture("constructs-source.rtf"), "Last paragraph.", "", ""},
+        ForeignCase{"EveryKindOfInfo",
+                    "{\\rtf1\\ansi\\ansicpg1252{\\info{\\title Risk \\'e9valuation \\u8364?}{\\author A. Officer}"
+                    "{\\*\\company Clinic \\{\\}}\\version3\\nofpages2{\\creatim\\yr2024\\mo5\\dy6\\hr7\\min8}}"
+                    "\\pard Text\\par\\pard\\par }",
+                    "", QString::fromUtf8("Risk évaluation €"),
+                    "{\\info{\\title Risk \\'e9valuation \\'80}{\\author A. Officer}{\\*\\company Clinic \\{\\}}"
+                    "\\version3\\nofpages2{\\creatim\\yr2024\\mo5\\dy6\\hr7\\min8}}"}),
+    CaseName());
+
+// A title given to the document is written; one taken from it is no longer.
+TEST(RtfRoundTrip, DocumentTitleIsTheInfoTitle)
+{
+    QTextDocument document;
+    ASSERT_TRUE(Rtf::read(readFixture("libreoffice-formatted.rtf"), document).ok);
+    document.setMetaInformation(QTextDocument::DocumentTitle, "Risk {review}");
+    EXPECT_TRUE(Rtf::write(document).contains("{\\info{\\title Risk \\{review\\}}{\\creatim"));
+    document.setMetaInformation(QTextDocument::DocumentTitle, QString());
+    EXPECT_TRUE(Rtf::write(document).contains("{\\info{\\creatim"));
+    QTextDocument fresh;
+    fresh.setPlainText("text");
+    fresh.setMetaInformation(QTextDocument::DocumentTitle, "Plan");
+    EXPECT_TRUE(Rtf::write(fresh).contains("}\r\n{\\info{\\title Plan}}\r\n\\pard\\plain"));
 }
 
 } // namespace
