@@ -11,9 +11,9 @@
 #include "app/Emblem.h"
 #include "app/HINFO1.h"
 #include "app/Product.h"
-#include "app/WebSite.h"
 #include "app/RightClickMenu.h"
 #include "app/Twips.h"
+#include "app/WebSite.h"
 #include "components/Dialogs.h"
 
 namespace {
