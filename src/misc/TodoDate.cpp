@@ -51,7 +51,7 @@ QDate fromCellText(const QString &text)
     const int month = monthNumber(m.captured(1));
     if (month == 0)
         return {};
-    return QDate(2000 + m.captured(3).toInt(), month, m.captured(2).toInt());
+    return QDate(FirstDate.year() + m.captured(3).toInt(), month, m.captured(2).toInt());
 }
 
 QString longText(QDate date)

@@ -39,6 +39,8 @@ public:
     QCalendarWidget *MonthView1 = nullptr;
     QLabel *itemLabel = nullptr;
     QPushButton *Command1[7] = {};
+    // "Spelling Chec&k", the twin of the host's mOSpell; the host wires it to the spelling check.
+    QPushButton *Command6 = nullptr;
     // The host's menu items; guarded, as the host may destroy them before the panel.
     QPointer<QAction> mODel;
     QPointer<QAction> mOCl;
@@ -136,10 +138,15 @@ private:
     void pickerDroppedDown();
     void nameChosen(int index);
     void commandFocused();
-    bool windowKey(QKeyEvent *event);
-    // F2 or a typed character on the current cell starts its editor.
+    // The command buttons of the panel, Command1(1) to (6) and Command6.
+    QList<QPushButton *> commandButtons() const;
+    // Delete clears the current cell; F2 or a typed character on the current cell starts its editor.
     bool gridKey(QKeyEvent *event);
-    // A date cell of a row without an item: says so and moves to the first free item cell.
+    bool clearCurrentCell();
+    // The cell the calendar, Delete Item from Grid and Insert Row act on.
+    void noteClick(int row, int column);
+    // A date cell of a row without an item: says so and moves to the first free item cell. Text typed in
+    // the entry box stays there.
     bool itemNeededFirst(int row, int column);
     void showScrollTip(int value);
 

@@ -34,9 +34,6 @@ bool TodoPanel::eventFilter(QObject *watched, QEvent *event)
     if (!widget || !isVisible() || widget->window() != window())
         return QWidget::eventFilter(watched, event);
     const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress && widget->parentWidget() != VSGd1->viewport() &&
-        windowKey(static_cast<QKeyEvent *>(event)))
-        return true;
     if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton &&
         m_popup && (popupWidgets().contains(widget) || MonthView1->isAncestorOf(widget))) {
         optionsMenuRequested();
@@ -66,7 +63,7 @@ bool TodoPanel::eventFilter(QObject *watched, QEvent *event)
         VSGd1_GotFocus();
     } else if (watched == VSGd1 && type == QEvent::KeyPress) {
         return gridKey(static_cast<QKeyEvent *>(event));
-    } else if (type == QEvent::FocusIn && (watched == m_exit || std::find(Command1 + 1, Command1 + 7, watched) != Command1 + 7)) {
+    } else if (type == QEvent::FocusIn && (watched == m_exit || commandButtons().contains(widget))) {
         commandFocused();
     }
     return QWidget::eventFilter(watched, event);
@@ -112,7 +109,9 @@ bool TodoPanel::entryKey(QKeyEvent *event)
 {
     if (event->text() == QStringLiteral("\""))
         QuoteTyped = 1;
-    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Insert) && Command1[3]->isEnabled()) {
+    // Delete and Insert act on the grid's row only while the box holds no text of its own to edit.
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Insert) && Command1[3]->isEnabled() &&
+        entryText().isEmpty()) {
         event->key() == Qt::Key_Delete ? deleteRow() : insertRow();
         return true;
     }

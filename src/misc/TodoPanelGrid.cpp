@@ -65,28 +65,31 @@ void TodoPanel::markChanged()
 
 void TodoPanel::VSGd1_Click(int row, int column)
 {
-    ClickedCol = qint16(column);
-    ClickedRow = qint16(row);
-    ActionRow = qint16(row);
-    if (!entryText().trimmed().isEmpty()) {
+    noteClick(row, column);
+    const bool typed = !entryText().trimmed().isEmpty();
+    if (typed && column == TodoGrid::ItemColumn) {
         const QString text = Text1_0->text();
         Text1_0->clear();
         setHighlight(false);
-        if (column == TodoGrid::ItemColumn) {
-            grid->setCell(row, column, text);
-            markChanged();
-            addName(text);
-            focusExit();
-        } else if (TodoGridModel::isDateColumn(column)) {
-            openCalendar(row, column);
-            if (column == 5)
-                focusPrint();
-        }
+        grid->setCell(row, column, text);
+        markChanged();
+        addName(text);
+        focusExit();
         return;
     }
     if (itemNeededFirst(row, column))
         return;
-    setHighlight(false);
+    if (typed && TodoGridModel::isDateColumn(column)) {
+        Text1_0->clear();
+        setHighlight(false);
+        openCalendar(row, column);
+        if (column == 5)
+            focusPrint();
+        return;
+    }
+    // A click on the leading column keeps what is typed in the entry box.
+    if (!typed)
+        setHighlight(false);
     if (currentColumn() != 0)
         setEditMode(1);
     MonthView1->setSelectedDate(Clock::current().now().date());
@@ -101,6 +104,13 @@ void TodoPanel::VSGd1_Click(int row, int column)
     setDeleteEnabled(true);
 }
 
+void TodoPanel::noteClick(int row, int column)
+{
+    ClickedCol = qint16(column);
+    ClickedRow = qint16(row);
+    ActionRow = qint16(row);
+}
+
 bool TodoPanel::itemNeededFirst(int row, int column)
 {
     if (column <= 1 || grid->grid().hasItem(row))
@@ -112,13 +122,19 @@ bool TodoPanel::itemNeededFirst(int row, int column)
     if (free > 0) {
         makeCurrent(free, 1);
         VSGd1->scrollTo(grid->index(free - 1, 1), QAbstractItemView::PositionAtTop);
-        VSGd1_Click(free, 1);
+        // A click there would write the typed text into it unasked.
+        if (entryText().trimmed().isEmpty())
+            VSGd1_Click(free, 1);
+        else
+            noteClick(free, 1);
     }
     return true;
 }
 
 bool TodoPanel::gridKey(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_Delete)
+        return clearCurrentCell();
     if (m_editMode != 0)
         return false;
     const bool typed = !event->text().isEmpty() && event->text().at(0).isPrint() &&
@@ -131,14 +147,27 @@ bool TodoPanel::gridKey(QKeyEvent *event)
     if (itemNeededFirst(row, column))
         return true;
     // As a click on the cell, without the calendar: the view then starts the editor with this key.
-    ClickedCol = qint16(column);
-    ClickedRow = qint16(row);
-    ActionRow = qint16(row);
+    noteClick(row, column);
     hideCalendar();
     setHighlight(false);
     setEditMode(1);
     setDeleteEnabled(true);
     return false;
+}
+
+bool TodoPanel::clearCurrentCell()
+{
+    const QModelIndex index = VSGd1->currentIndex();
+    if (!(grid->flags(index) & Qt::ItemIsEditable))
+        return false;
+    const int row = index.row() + 1;
+    grid->setCell(row, index.column(), QString());
+    makeCurrent(row, TodoGrid::ItemColumn);
+    ClickedCol = 0;
+    hideCalendar();
+    setEditMode(0);
+    focusExit();
+    return true;
 }
 
 void TodoPanel::openCalendar(int row, int column)
@@ -159,7 +188,8 @@ void TodoPanel::openCalendar(int row, int column)
 
 void TodoPanel::MonthView1_DateClick(QDate date)
 {
-    if (!TodoGridModel::isDateColumn(ClickedCol))
+    // The item may have been emptied while the calendar was open.
+    if (!TodoGridModel::isDateColumn(ClickedCol) || itemNeededFirst(ClickedRow, ClickedCol))
         return;
     grid->setCell(ClickedRow, ClickedCol, TodoDate::cellText(date));
     markChanged();
@@ -217,18 +247,4 @@ void TodoPanel::showScrollTip(int value)
     const QString tip = grid->scrollTip(value + 1);
     VSGd1->verticalScrollBar()->setToolTip(tip);
     QToolTip::showText(QCursor::pos(), tip, VSGd1->verticalScrollBar());
-}
-
-bool TodoPanel::windowKey(QKeyEvent *event)
-{
-    if (event->key() != Qt::Key_Delete || m_editMode != 1 || ClickedCol <= 0)
-        return false;
-    grid->setCell(ClickedRow, ClickedCol, QString());
-    makeCurrent(currentRow(), 1);
-    ClickedCol = 0;
-    markChanged();
-    hideCalendar();
-    setEditMode(0);
-    focusExit();
-    return true;
 }

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 
 #include "misc/Misc1.h"
@@ -27,6 +28,7 @@ TodoPanelHooks::TodoPanelHooks(Misc1 &window, SpellAsker *spellAsker)
             window.mO->popup(at);
     });
     QObject::connect(window.mOSpell, &QAction::triggered, m_panel, [this] { spellCheck(); });
+    QObject::connect(m_panel->Command6, &QPushButton::clicked, m_panel, [this] { spellCheck(); });
 }
 
 TodoPanelHooks::~TodoPanelHooks() = default;

@@ -30,7 +30,7 @@ public:
     void optionsMenuRequested() override;
     void setGridPicture(const QImage &picture) override;
 
-    // mOSpell: checks the items of every row, correcting the grid and the name list.
+    // mOSpell and Command6: checks the items of every row, correcting the grid and the name list.
     void spellCheck();
 
 private:

@@ -16,6 +16,7 @@
 #include <QTableView>
 
 #include "misc/TodoCellDelegate.h"
+#include "misc/TodoDate.h"
 #include "misc/TodoGridModel.h"
 #include "pagetools/PreviewPanel.h"
 
@@ -93,6 +94,9 @@ void TodoPanel::createControls()
     MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MonthView1->setGridVisible(true);
     MonthView1->setAutoFillBackground(true);
+    // The list file keeps the year in two digits, read back as 20yy.
+    MonthView1->setDateRange(TodoDate::FirstDate, TodoDate::LastDate);
+    MonthView1->setToolTip(QStringLiteral("Dates from 2000 to 2099 only: the to-do list keeps the year in two digits."));
     MonthView1->hide();
 }
 
@@ -118,6 +122,14 @@ void TodoPanel::createButtons()
     connect(Command1[6], &QPushButton::clicked, this, &TodoPanel::clearGrid);
     for (int i : {1, 2, 3})
         Command1[i]->setEnabled(false);
+    Command6 = new QPushButton(QStringLiteral("Spelling Chec&k"), this);
+    Command6->setObjectName(QStringLiteral("Command6"));
+    connect(Command6, &QPushButton::clicked, this, &TodoPanel::hideCalendar);
+}
+
+QList<QPushButton *> TodoPanel::commandButtons() const
+{
+    return {Command1[1], Command1[2], Command1[3], Command1[4], Command1[5], Command1[6], Command6};
 }
 
 void TodoPanel::layoutControls()
@@ -137,6 +149,7 @@ void TodoPanel::layoutControls()
     buttonRow->setObjectName(QStringLiteral("buttonRow"));
     for (int i : {3, 6, 4, 5})
         buttonRow->addWidget(Command1[i]);
+    buttonRow->addWidget(Command6);
     buttonRow->addStretch();
     layout->addLayout(buttonRow, 2, 0);
 }
@@ -191,8 +204,8 @@ void TodoPanel::attachPreview(SSPanel80 *panel)
 QList<QWidget *> TodoPanel::popupWidgets() const
 {
     QList<QWidget *> widgets{const_cast<TodoPanel *>(this), VSGd1->viewport(), MonthView1, itemLabel};
-    for (int i = 1; i < 7; ++i)
-        widgets.append(Command1[i]);
+    for (QPushButton *button : commandButtons())
+        widgets.append(button);
     return widgets;
 }
 

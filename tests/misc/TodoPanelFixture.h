@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
-#include "QuotedLines.h"
+#include "TodoPanelDriver.h"
 #include "misc/TodoGridModel.h"
 #include "misc/TodoPanel.h"
 #include "pagetools/PreviewPanel.h"
@@ -59,24 +59,11 @@ protected:
         panel->activate();
     }
 
-    QModelIndex at(int row, int column) const { return panel->grid->index(row - 1, column); }
+    QModelIndex at(int row, int column) const { return TodoDriver::at(panel, row, column); }
     QString cell(int row, int column) const { return panel->grid->cell(row, column); }
-    void click(int row, int column)
-    {
-        panel->VSGd1->scrollTo(at(row, column));
-        QTest::mouseClick(panel->VSGd1->viewport(), Qt::LeftButton, {}, panel->VSGd1->visualRect(at(row, column)).center());
-    }
-    void clickHeading(int column)
-    {
-        QHeaderView *header = panel->VSGd1->horizontalHeader();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
-    }
-    void type(const QString &text)
-    {
-        QTest::mouseClick(panel->Text1_0, Qt::LeftButton);
-        QTest::keyClicks(panel->Text1_0, text);
-    }
+    void click(int row, int column) { TodoDriver::click(panel, row, column); }
+    void clickHeading(int column) { TodoDriver::clickHeading(panel, column); }
+    void type(const QString &text) { TodoDriver::type(panel, text); }
     QStringList texts() const
     {
         QStringList list;
@@ -85,15 +72,7 @@ protected:
         return list;
     }
 
-    // A grid file whose rows 1..n hold the given item, to-do date and review date, the rest empty.
-    static QByteArray gridFile(const QList<QStringList> &rows)
-    {
-        QStringList fields(2500);
-        for (int r = 0; r < rows.size(); ++r)
-            for (int c = 0; c < rows[r].size(); ++c)
-                fields[r * 5 + c] = rows[r][c];
-        return quotedLines(fields);
-    }
+    static QByteArray gridFile(const QList<QStringList> &rows) { return TodoDriver::gridFile(rows); }
 
     TempFolder folder;
     SteppedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 0))};
