@@ -228,8 +228,9 @@ TEST_F(BackupMenu, ARestoreCutShortIsFinishedOrUndoneByTheNextStart)
         EXPECT_EQ(dialogs.messages[0].style, Dialogs::Information);
         EXPECT_EQ(dialogs.messages[0].caption, "Restore Workbook");
         EXPECT_EQ(workbookIn(workbook.path()), c.finished ? filesOf(sampleWorkbook()) : before);
-        if (c.finished)
+        if (c.finished) {
             EXPECT_EQ(workbookIn(workbook.file("Replaced 2026-12-08 101558")), before);
+        }
         EXPECT_FALSE(workbook.exists("RestoreJournal.json"));
         EXPECT_FALSE(workbook.exists("Restoring 2026-12-08 101558"));
     }
