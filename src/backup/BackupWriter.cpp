@@ -87,7 +87,8 @@ BackupOutcome backUpWorkbook(const QString &folder, const QString &zipPath, cons
 
     const QStringList present = WorkbookFiles::presentIn(folder);
     if (present.isEmpty())
-        return failed(QStringLiteral("Unable to write %1: there are no workbook files to back up.").arg(zipName));
+        return failed(
+            QStringLiteral("Unable to write %1: there are no workbook files to back up.").arg(zipName));
     const int files = int(present.size());
     const auto report = [&](int step) {
         if (progress)

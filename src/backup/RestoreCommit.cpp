@@ -20,7 +20,8 @@ bool present(const QString &path)
 
 RestoreCommit::RestoreCommit(const QString &dataFolder, RestoreJournal journal, RestoreHook hook)
     : m_data(dataFolder), m_staging(m_data.filePath(journal.stagingFolder)),
-      m_replaced(m_data.filePath(journal.replacedFolder)), m_journal(std::move(journal)), m_hook(std::move(hook))
+      m_replaced(m_data.filePath(journal.replacedFolder)), m_journal(std::move(journal)),
+      m_hook(std::move(hook))
 {
 }
 
@@ -44,7 +45,8 @@ QString RestoreCommit::forward()
     for (const QString &name : std::as_const(m_journal.current)) {
         if (present(m_replaced.filePath(name)) || !present(m_data.filePath(name)))
             continue;
-        const QString error = rename(m_data.filePath(name), m_replaced.filePath(name), RestoreStep::MovedAside);
+        const QString error =
+            rename(m_data.filePath(name), m_replaced.filePath(name), RestoreStep::MovedAside);
         if (!error.isEmpty())
             return QStringLiteral("Unable to move %1 aside: %2").arg(name, error);
     }
@@ -56,7 +58,8 @@ QString RestoreCommit::forward()
             return QStringLiteral("Unable to restore %1: %2").arg(name, error);
     }
     // The replaced folder is gone when a finish that removed it as empty was cut short.
-    if (!RestoreFolders::sync(m_data.path()) || (m_replaced.exists() && !RestoreFolders::sync(m_replaced.path())))
+    if (!RestoreFolders::sync(m_data.path()) ||
+        (m_replaced.exists() && !RestoreFolders::sync(m_replaced.path())))
         return QStringLiteral("Unable to flush the workbook folder to disk");
     return {};
 }

@@ -20,11 +20,11 @@ struct RestoreJournal
     static constexpr auto FileName = "RestoreJournal.json";
 
     Step step = Step::Staging;
-    QString backupName;   // the backup's file name, for the messages
+    QString backupName;     // the backup's file name, for the messages
     QString stagingFolder;  // "Restoring <date> <time>"
     QString replacedFolder; // "Replaced <date> <time>"
-    QStringList current;  // the workbook files present when the restore began
-    QStringList restored; // the backup's files
+    QStringList current;    // the workbook files present when the restore began
+    QStringList restored;   // the backup's files
 
     QByteArray toJson() const;
     // The journal in `json`, or nothing with the reason in `error`: only this program's folder names and
@@ -37,8 +37,14 @@ struct RestoreJournal
 
 namespace RestoreFolders {
 
-inline QString stagingPrefix() { return QStringLiteral("Restoring"); }
-inline QString replacedPrefix() { return QStringLiteral("Replaced"); }
+inline QString stagingPrefix()
+{
+    return QStringLiteral("Restoring");
+}
+inline QString replacedPrefix()
+{
+    return QStringLiteral("Replaced");
+}
 
 // Whether `name` is a folder name a restore makes: `prefix` + " yyyy-MM-dd HHmmss", maybe numbered.
 bool isOwnName(const QString &name, const QString &prefix);

@@ -70,7 +70,8 @@ RestoreRecovery committing(const QString &folder, const RestoreJournal &journal)
         commit.discard();
         return {RestoreRecovery::Kind::Undone,
                 restoreFrom(journal) +
-                    QStringLiteral(" was cut short and could not be finished (%1).").arg(forwardError) + undone};
+                    QStringLiteral(" was cut short and could not be finished (%1).").arg(forwardError) +
+                    undone};
     }
     return {RestoreRecovery::Kind::Failed,
             restoreFrom(journal) +
@@ -94,7 +95,7 @@ std::optional<RestoreRecovery> RestoreRecovery::run(const QString &dataFolder)
     if (journal->step == RestoreJournal::Step::Committing)
         return committing(dataFolder, *journal);
     RestoreCommit(dataFolder, *journal).discard();
-    return RestoreRecovery{Kind::Undone, restoreFrom(*journal) +
-                                             QStringLiteral(" was cut short before it changed the workbook.") +
-                                             undone};
+    return RestoreRecovery{Kind::Undone,
+                           restoreFrom(*journal) +
+                               QStringLiteral(" was cut short before it changed the workbook.") + undone};
 }

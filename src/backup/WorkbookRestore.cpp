@@ -38,10 +38,11 @@ class Restore
     {
         // Its journal would be replaced, and with it the way to finish or undo that restore.
         if (QFileInfo::exists(m_dir.filePath(QString::fromLatin1(RestoreJournal::FileName))))
-            return failed(QStringLiteral("An earlier restore that was cut short is not finished yet; start %1 "
-                                         "again to finish or undo it first")
-                              .arg(Product::name) +
-                          nothingChanged);
+            return failed(
+                QStringLiteral("An earlier restore that was cut short is not finished yet; start %1 "
+                               "again to finish or undo it first")
+                    .arg(Product::name) +
+                nothingChanged);
         m_journal.backupName = QFileInfo(m_backup.path()).fileName();
         m_journal.stagingFolder = freeName(m_dir, RestoreFolders::stagingPrefix(), when);
         m_journal.replacedFolder = freeName(m_dir, RestoreFolders::replacedPrefix(), when);
@@ -97,7 +98,8 @@ class Restore
             if (!copy)
                 return error;
             if (BackupManifest::describe(file.name, *copy) != file)
-                return QStringLiteral("Unable to restore %1: its copy did not read back as written").arg(file.name);
+                return QStringLiteral("Unable to restore %1: its copy did not read back as written")
+                    .arg(file.name);
         }
         if (!RestoreFolders::sync(staging.path()))
             return QStringLiteral("Unable to flush the folder \"%1\" to disk").arg(m_journal.stagingFolder);
@@ -116,10 +118,11 @@ class Restore
             return failed(error + QStringLiteral(". The workbook was put back as it was."));
         }
         // The journal stays: the next start moves the staged files in once more.
-        return failed(error + QStringLiteral(". Not every file could be put back (%1). The files it replaced are "
-                                             "in the folder \"%2\"; the next start tries again to finish "
-                                             "the restore.")
-                                  .arg(putBackError, m_journal.replacedFolder));
+        return failed(error +
+                      QStringLiteral(". Not every file could be put back (%1). The files it replaced are "
+                                     "in the folder \"%2\"; the next start tries again to finish "
+                                     "the restore.")
+                          .arg(putBackError, m_journal.replacedFolder));
     }
 
     BackupReader &m_backup;

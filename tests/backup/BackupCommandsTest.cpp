@@ -150,7 +150,8 @@ TEST_F(BackupMenu, ARefusedRestoreLeavesTheWorkbookAndTheBackupFolderNoteAlone)
     const QList<Refusal> cases{
         {"no workbook file", zip({{"manifest.json", manifestFor({})}}), Dialogs::Yes,
          "\"other.zip\" cannot be restored: it holds no workbook file.\n\nNothing was changed."},
-        {"not a backup", "PK but no archive", Dialogs::Yes, "\"other.zip\" cannot be restored: it is not a readable"},
+        {"not a backup", "PK but no archive", Dialogs::Yes,
+         "\"other.zip\" cannot be restored: it is not a readable"},
         {"answered No", {}, Dialogs::No, ""},
     };
     TempFolder elsewhere;
@@ -165,10 +166,12 @@ TEST_F(BackupMenu, ARefusedRestoreLeavesTheWorkbookAndTheBackupFolderNoteAlone)
         dialogs.answer(c.answer);
         choose("mORestore");
         ASSERT_FALSE(dialogs.messages.isEmpty());
-        if (*c.message)
-            EXPECT_TRUE(dialogs.messages.last().text.startsWith(c.message)) << dialogs.messages.last().text.toStdString();
-        else
-            EXPECT_EQ(dialogs.messages.last().style, Dialogs::YesNo | Dialogs::Question | Dialogs::DefaultButton2);
+        const ScriptedDialogs::Message last = dialogs.messages.last();
+        if (*c.message) {
+            EXPECT_TRUE(last.text.startsWith(c.message)) << last.text.toStdString();
+        } else {
+            EXPECT_EQ(last.style, Dialogs::YesNo | Dialogs::Question | Dialogs::DefaultButton2);
+        }
         EXPECT_EQ(workbook.read("BackupFolder.txt"), note);
         EXPECT_EQ(workbookIn(workbook.path()), files);
         EXPECT_EQ(workbookFolder(), entries);
@@ -200,7 +203,8 @@ TEST_F(BackupMenu, ARestoreCutShortIsFinishedOrUndoneByTheNextStart)
     const Files before = workbookIn(workbook.path());
     const QList<CutShort> cases{
         {RestoreStep::FileStaged, false,
-         "A restore from \"wb.zip\" was cut short before it changed the workbook. It was undone: the workbook "
+         "A restore from \"wb.zip\" was cut short before it changed the workbook. It was undone: the "
+         "workbook "
          "is as it was before the restore."},
         {RestoreStep::MovedIn, true,
          "A restore from \"wb.zip\" was cut short. It has now been finished: the workbook is the one in the "

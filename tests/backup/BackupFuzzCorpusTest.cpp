@@ -37,6 +37,7 @@ TEST(BackupFuzzCorpus, SeedsAreReadOrRefusedAsTheirNamesSay)
             for (const BackupManifest::File &entry : backup.manifest().files)
                 EXPECT_TRUE(backup.read(entry.name)) << entry.name.toStdString();
         }
-        EXPECT_EQ(name.startsWith("valid-") || name.startsWith("refused-") || name.startsWith("manifest-"), true);
+        EXPECT_EQ(name.startsWith("valid-") || name.startsWith("refused-") || name.startsWith("manifest-"),
+                  true);
     }
 }

@@ -16,7 +16,8 @@ using namespace BackupFixtures;
 namespace {
 
 // Before the restore and in the backup: two files in both, each with different bytes, and files in one only.
-const Entries oldWorkbook{{"Stat1.Fil", "old statuses"}, {"Action0.Fil", "old action"}, {"Policy9.Fil", "old only"}};
+const Entries oldWorkbook{
+    {"Stat1.Fil", "old statuses"}, {"Action0.Fil", "old action"}, {"Policy9.Fil", "old only"}};
 const Entries newWorkbook{{"Stat1.Fil", "new statuses"},
                           {"Action0.Fil", "new action"},
                           {"Comment3.Fil", "new only"},
@@ -90,7 +91,8 @@ RestoreRecovery expectWholeAfterRestart(const TempFolder &folder, QStringList ot
     } else {
         EXPECT_EQ(recovery->kind, RestoreRecovery::Kind::Undone) << recovery->message.toStdString();
         EXPECT_EQ(now, filesOf(oldWorkbook));
-        EXPECT_TRUE(recovery->message.endsWith("It was undone: the workbook is as it was before the restore."))
+        EXPECT_TRUE(
+            recovery->message.endsWith("It was undone: the workbook is as it was before the restore."))
             << recovery->message.toStdString();
     }
     EXPECT_EQ(entriesOf(folder.path()), sorted(now.keys() + otherEntries));
@@ -101,7 +103,7 @@ RestoreRecovery expectWholeAfterRestart(const TempFolder &folder, QStringList ot
 struct KillCase
 {
     const char *label;
-    QString blocked;            // a folder in this file's place makes moving the file in fail
+    QString blocked;             // a folder in this file's place makes moving the file in fail
     const char *messageWhenLate; // part of the message when killed once the journal said Committing
 };
 
@@ -114,7 +116,8 @@ TEST(RestoreKill, KilledAtEveryStepTheNextStartLeavesTheWholeOldOrTheWholeNewWor
     const CheckedBackup backup(newWorkbook);
     const QList<KillCase> cases{
         {"restore that succeeds", {}, "It has now been finished"},
-        {"restore that fails and puts back", "TODOActv.FIL", "could not be finished (Unable to restore TODOActv.FIL"},
+        {"restore that fails and puts back", "TODOActv.FIL",
+         "could not be finished (Unable to restore TODOActv.FIL"},
     };
     for (const KillCase &c : cases) {
         SCOPED_TRACE(c.label);
@@ -123,8 +126,9 @@ TEST(RestoreKill, KilledAtEveryStepTheNextStartLeavesTheWholeOldOrTheWholeNewWor
         {
             TempFolder folder;
             writeFiles(folder, oldWorkbook);
-            if (!c.blocked.isEmpty())
+            if (!c.blocked.isEmpty()) {
                 ASSERT_TRUE(QDir(folder.path()).mkdir(c.blocked));
+            }
             BackupReader reader(backup.path());
             ASSERT_TRUE(reader.verify());
             const RestoreOutcome outcome =
@@ -160,7 +164,8 @@ Entries largeWorkbook(const QString &kind, char fill)
 {
     Entries files{{"Stat1.Fil", QByteArray(47 * 20, fill)}};
     for (int n = 0; n < 40; ++n)
-        files.append({kind + QString::number(n) + ".Fil", QByteArray(24 * 1024, fill) + QByteArray::number(n)});
+        files.append(
+            {kind + QString::number(n) + ".Fil", QByteArray(24 * 1024, fill) + QByteArray::number(n)});
     return files;
 }
 

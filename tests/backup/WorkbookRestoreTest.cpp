@@ -77,7 +77,8 @@ struct FullDisk
 // out and then moves the replaced ones back, which needs no room: the workbook is whole as it was.
 TEST(WorkbookRestore, OnAFullDiskTheWorkbookStaysOrIsPutBackWhole)
 {
-    const Entries before{{"Stat1.Fil", "current"}, {"Action0.Fil", "current entry"}, {"Policy9.Fil", "current only"}};
+    const Entries before{
+        {"Stat1.Fil", "current"}, {"Action0.Fil", "current entry"}, {"Policy9.Fil", "current only"}};
     const Entries restored{{"Stat1.Fil", "backed up"},
                            {"Action0.Fil", "backed up entry"},
                            {"Comment3.Fil", "backed up only"},
@@ -85,7 +86,8 @@ TEST(WorkbookRestore, OnAFullDiskTheWorkbookStaysOrIsPutBackWhole)
     CheckedBackup backup(restored);
     const QList<FullDisk> cases{
         {"full while staging", RestoreStep::JournalWritten, {}, "Nothing was changed."},
-        {"full while committing", RestoreStep::MovedAside, "TODOActv.FIL", "The workbook was put back as it was."},
+        {"full while committing", RestoreStep::MovedAside, "TODOActv.FIL",
+         "The workbook was put back as it was."},
     };
     for (const FullDisk &c : cases) {
         SCOPED_TRACE(c.label);
@@ -98,7 +100,7 @@ TEST(WorkbookRestore, OnAFullDiskTheWorkbookStaysOrIsPutBackWhole)
         }
         std::optional<FileSizeLimit> full;
         int putBack = 0;
-        const RestoreOutcome outcome = restoreWorkbook(backup.reader, folder.path(), backupTime(), [&](RestoreStep step) {
+        const auto hook = [&](RestoreStep step) {
             if (step == c.fullFrom && !full)
                 full.emplace(0);
             if (step != RestoreStep::PutBack || putBack++ > 0)
@@ -107,14 +109,16 @@ TEST(WorkbookRestore, OnAFullDiskTheWorkbookStaysOrIsPutBackWhole)
             const Files now = workbookIn(folder.path());
             for (const auto &[name, bytes] : restored)
                 EXPECT_NE(now.value(name), bytes) << name.toStdString();
-        });
+        };
+        const RestoreOutcome outcome = restoreWorkbook(backup.reader, folder.path(), backupTime(), hook);
         full.reset();
         EXPECT_FALSE(outcome.ok);
         EXPECT_TRUE(outcome.error.endsWith(c.ending)) << outcome.error.toStdString();
         EXPECT_EQ(putBack > 0, !c.blocked.isEmpty());
         EXPECT_EQ(workbookIn(folder.path()), filesOf(before));
         entries.sort();
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), entries);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                  entries);
     }
 }
 
