@@ -3,7 +3,7 @@
 #include <QStringList>
 
 // The files the program writes into its folder: the workbook's files, the copies kept aside of list
-// files that could be read only in part, and the last backup folder's note.
+// files that could be read only in part, the last backup folder's note and the journal of a restore.
 namespace DataFiles {
 
 QStringList names();

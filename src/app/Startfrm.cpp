@@ -129,6 +129,7 @@ void Startfrm::buildMenus()
 void Startfrm::Form_Load()
 {
     HINFO1::goToProgramFolder();
+    BackupCommands::finishInterruptedRestore();
     removeSaveLeftovers(QDir::currentPath(), DataFiles::names());
     HINFO1::busyOn();
     processEvents();

@@ -12,6 +12,7 @@
 #include "backup/BackupFolderFile.h"
 #include "backup/BackupSummary.h"
 #include "backup/BackupWriter.h"
+#include "backup/RestoreRecovery.h"
 #include "backup/WorkbookFiles.h"
 #include "backup/WorkbookRestore.h"
 #include "components/Dialogs.h"
@@ -74,7 +75,7 @@ QString confirmationText(const QString &path, const BackupSummary &summary)
                           "Entries: %3 of %4\n"
                           "Statuses set: %5 of %6\n"
                           "To-do list: %7\n\n"
-                          "The current workbook files are first copied into a new folder named \"Replaced\" "
+                          "The current workbook files are moved into a new folder named \"Replaced\" "
                           "with today's date and time, beside them, so that this restore can be undone.")
         .arg(QFileInfo(path).fileName(), summary.created.toString(QStringLiteral("yyyy-MM-dd HH:mm")))
         .arg(summary.entries)
@@ -137,7 +138,6 @@ void restore(QWidget *parent)
                                                             zipFilter + QStringLiteral(";;All files (*)"));
     if (zipPath.isEmpty())
         return;
-    BackupFolderFile::write(dataFolder, QFileInfo(zipPath).absolutePath());
     HINFO1::busyOn();
     BackupReader backup(zipPath);
     std::optional<BackupSummary> summary;
@@ -164,6 +164,7 @@ void restore(QWidget *parent)
         tell(outcome.error, Dialogs::Critical, restoreCaption);
         return;
     }
+    BackupFolderFile::write(dataFolder, QFileInfo(zipPath).absolutePath());
     QString done =
         QStringLiteral("The workbook was restored from \"%1\".").arg(QFileInfo(zipPath).fileName());
     if (!outcome.replacedFolder.isEmpty())
@@ -171,6 +172,16 @@ void restore(QWidget *parent)
             QStringLiteral("\n\nThe files it replaced are kept in the folder \"%1\" beside the data files.")
                 .arg(outcome.replacedFolder);
     tell(done, Dialogs::Information, restoreCaption);
+}
+
+void finishInterruptedRestore()
+{
+    const std::optional<RestoreRecovery> recovery = RestoreRecovery::run(QDir::currentPath());
+    if (!recovery)
+        return;
+    const bool whole = recovery->kind == RestoreRecovery::Kind::Finished ||
+                       recovery->kind == RestoreRecovery::Kind::Undone;
+    tell(recovery->message, whole ? Dialogs::Information : Dialogs::Critical, restoreCaption);
 }
 
 } // namespace BackupCommands

@@ -13,4 +13,8 @@ void addMenuItems(QMenu *menu, QWidget *parent);
 void backUp(QWidget *parent);
 void restore(QWidget *parent);
 
+// At start: finishes or undoes a restore that was cut short in the data folder, and tells the user
+// which it did.
+void finishInterruptedRestore();
+
 } // namespace BackupCommands

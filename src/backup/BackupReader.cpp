@@ -17,6 +17,10 @@ BackupReader::BackupReader(QString zipPath) : m_path(std::move(zipPath))
 {
 }
 
+BackupReader::BackupReader(QIODevice *archive) : m_device(archive)
+{
+}
+
 BackupReader::~BackupReader() = default;
 
 bool BackupReader::fail(const QString &reason)
@@ -35,9 +39,9 @@ std::nullopt_t BackupReader::refuse(const QString &reason)
 bool BackupReader::verify(const BackupProgress &progress)
 {
     m_verified = false;
-    if (!QFileInfo(m_path).isFile())
+    if (!m_device && !QFileInfo(m_path).isFile())
         return fail(QStringLiteral("there is no such file"));
-    m_zip = std::make_unique<QuaZip>(m_path);
+    m_zip = m_device ? std::make_unique<QuaZip>(m_device) : std::make_unique<QuaZip>(m_path);
     if (!m_zip->open(QuaZip::mdUnzip))
         return fail(QStringLiteral("it is not a readable ZIP archive"));
     const std::optional<QSet<QString>> entryNames = checkEntryNames();
@@ -50,6 +54,8 @@ bool BackupReader::verify(const BackupProgress &progress)
     if (!manifest)
         return false;
     m_manifest = *manifest;
+    if (m_manifest.files.isEmpty())
+        return fail(QStringLiteral("it holds no workbook file"));
     for (const BackupManifest::File &file : std::as_const(m_manifest.files))
         if (!entryNames->contains(file.name))
             return fail(QStringLiteral("it lacks %1, which its list of files names").arg(file.name));

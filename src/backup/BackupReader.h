@@ -9,6 +9,7 @@
 
 #include "backup/BackupManifest.h"
 
+class QIODevice;
 class QuaZip;
 
 // Reports how far a long step has got: `done` of `total` files.
@@ -21,6 +22,8 @@ class BackupReader
 {
   public:
     explicit BackupReader(QString zipPath);
+    // Reads the archive from `archive`, which must outlive the reader.
+    explicit BackupReader(QIODevice *archive);
     ~BackupReader();
     BackupReader(const BackupReader &) = delete;
     BackupReader &operator=(const BackupReader &) = delete;
@@ -45,6 +48,7 @@ class BackupReader
     bool matchesManifest(const BackupManifest::File &file, const QByteArray &bytes);
 
     QString m_path;
+    QIODevice *m_device = nullptr;
     QString m_error;
     std::unique_ptr<QuaZip> m_zip;
     BackupManifest m_manifest;

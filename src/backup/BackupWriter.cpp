@@ -86,6 +86,9 @@ BackupOutcome backUpWorkbook(const QString &folder, const QString &zipPath, cons
             QStringLiteral("Unable to write %1: it is one of the workbook's own files.").arg(zipName));
 
     const QStringList present = WorkbookFiles::presentIn(folder);
+    if (present.isEmpty())
+        return failed(
+            QStringLiteral("Unable to write %1: there are no workbook files to back up.").arg(zipName));
     const int files = int(present.size());
     const auto report = [&](int step) {
         if (progress)

@@ -1,10 +1,9 @@
 #include "backup/WorkbookRestore.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <limits>
 
+#include "app/Product.h"
 #include "app/SafeWrite.h"
 #include "backup/WorkbookFiles.h"
 
@@ -12,128 +11,135 @@ namespace {
 
 const QString nothingChanged = QStringLiteral(". Nothing was changed.");
 
-WriteResult copyFile(const QString &from, const QString &to)
+QString datedName(const QString &prefix, const QDateTime &when)
 {
-    QString error;
-    const std::optional<QByteArray> bytes =
-        WorkbookFiles::read(from, std::numeric_limits<qint64>::max(), &error);
-    return bytes ? writeWholeFile(to, *bytes) : WriteResult{false, error};
+    return prefix + QLatin1Char(' ') + when.toString(QStringLiteral("yyyy-MM-dd HHmmss"));
 }
 
-// A new folder for the replaced files: the dated name, numbered when a folder of that name exists.
-QString makeReplacedFolder(const QDir &dir, const QDateTime &when, QString *error)
+// A name for a new folder in `dir`: the dated name, numbered when something of that name exists.
+QString freeName(const QDir &dir, const QString &prefix, const QDateTime &when)
 {
-    const QString base = replacedFolderName(when);
+    const QString base = datedName(prefix, when);
     QString name = base;
-    for (int n = 2; dir.exists(name); ++n)
+    for (int n = 2; QFileInfo::exists(dir.filePath(name)); ++n)
         name = QStringLiteral("%1 (%2)").arg(base).arg(n);
-    if (!dir.mkdir(name)) {
-        *error = QStringLiteral("Unable to make the folder \"%1\" for the files being replaced").arg(name);
-        return {};
-    }
     return name;
 }
 
 class Restore
 {
   public:
-    Restore(BackupReader &backup, const QString &folder) : m_backup(backup), m_dir(folder) {}
+    Restore(BackupReader &backup, const QString &folder, const RestoreHook &hook)
+        : m_backup(backup), m_dir(folder), m_hook(hook)
+    {
+    }
 
     RestoreOutcome run(const QDateTime &when)
     {
-        const QStringList current = WorkbookFiles::presentIn(m_dir.path());
-        if (!current.isEmpty() && !keepCurrent(current, when))
-            return m_outcome;
+        // Its journal would be replaced, and with it the way to finish or undo that restore.
+        if (QFileInfo::exists(m_dir.filePath(QString::fromLatin1(RestoreJournal::FileName))))
+            return failed(
+                QStringLiteral("An earlier restore that was cut short is not finished yet; start %1 "
+                               "again to finish or undo it first")
+                    .arg(Product::name) +
+                nothingChanged);
+        m_journal.backupName = QFileInfo(m_backup.path()).fileName();
+        m_journal.stagingFolder = freeName(m_dir, RestoreFolders::stagingPrefix(), when);
+        m_journal.replacedFolder = freeName(m_dir, RestoreFolders::replacedPrefix(), when);
+        m_journal.current = WorkbookFiles::presentIn(m_dir.path());
         for (const BackupManifest::File &file : m_backup.manifest().files)
-            if (!restoreFile(file.name))
-                return undo(current);
-        for (const QString &name : current) {
-            if (m_backup.manifest().find(name))
-                continue;
-            m_changed.append(name);
-            if (!QFile::remove(m_dir.filePath(name))) {
-                m_outcome.error = QStringLiteral("Unable to remove %1").arg(name);
-                return undo(current);
-            }
+            m_journal.restored.append(file.name);
+
+        if (const WriteResult written = m_journal.write(m_dir.path()); !written)
+            return failed(written.error + nothingChanged);
+        step(RestoreStep::JournalWritten);
+        QString error = stage();
+        if (error.isEmpty()) {
+            m_journal.step = RestoreJournal::Step::Committing;
+            error = m_journal.write(m_dir.path()).error;
         }
-        m_outcome.ok = true;
-        return m_outcome;
+        if (!error.isEmpty()) {
+            m_journal.step = RestoreJournal::Step::Staging; // what the journal on disk still says
+            RestoreCommit(m_dir.path(), m_journal).discard();
+            return failed(error + nothingChanged);
+        }
+        step(RestoreStep::Committing);
+        return commit();
     }
 
   private:
-    bool keepCurrent(const QStringList &current, const QDateTime &when)
+    void step(RestoreStep reached) const
     {
-        m_outcome.replacedFolder = makeReplacedFolder(m_dir, when, &m_outcome.error);
-        if (m_outcome.replacedFolder.isEmpty()) {
-            m_outcome.error += nothingChanged;
-            return false;
-        }
-        const QDir kept(m_dir.filePath(m_outcome.replacedFolder));
-        for (const QString &name : current) {
-            const WriteResult copied = copyFile(m_dir.filePath(name), kept.filePath(name));
-            if (!copied) {
-                QDir(kept).removeRecursively();
-                m_outcome.error = copied.error + nothingChanged;
-                m_outcome.replacedFolder.clear();
-                return false;
-            }
-        }
-        return true;
+        if (m_hook)
+            m_hook(reached);
     }
 
-    bool restoreFile(const QString &name)
+    static RestoreOutcome failed(const QString &error) { return {false, error, {}}; }
+
+    // Writes every file of the backup into the staging folder, then reads each back and checks it.
+    QString stage()
     {
-        const std::optional<QByteArray> bytes = m_backup.read(name);
-        if (!bytes) {
-            m_outcome.error = QStringLiteral("Unable to restore %1: %2").arg(name, m_backup.error());
-            return false;
+        for (const QString &folder : {m_journal.stagingFolder, m_journal.replacedFolder})
+            if (!m_dir.mkdir(folder))
+                return QStringLiteral("Unable to make the folder \"%1\" beside the data files").arg(folder);
+        const QDir staging(m_dir.filePath(m_journal.stagingFolder));
+        for (const BackupManifest::File &file : m_backup.manifest().files) {
+            const std::optional<QByteArray> bytes = m_backup.read(file.name);
+            if (!bytes)
+                return QStringLiteral("Unable to restore %1: %2").arg(file.name, m_backup.error());
+            if (const WriteResult written = writeWholeFile(staging.filePath(file.name), *bytes); !written)
+                return written.error;
+            step(RestoreStep::FileStaged);
         }
-        // A write that fails leaves the file as it was.
-        const WriteResult written = writeWholeFile(m_dir.filePath(name), *bytes);
-        m_outcome.error = written.error;
-        if (written.ok)
-            m_changed.append(name);
-        return written.ok;
+        for (const BackupManifest::File &file : m_backup.manifest().files) {
+            QString error;
+            const std::optional<QByteArray> copy =
+                WorkbookFiles::read(staging.filePath(file.name), file.size, &error);
+            if (!copy)
+                return error;
+            if (BackupManifest::describe(file.name, *copy) != file)
+                return QStringLiteral("Unable to restore %1: its copy did not read back as written")
+                    .arg(file.name);
+        }
+        if (!RestoreFolders::sync(staging.path()))
+            return QStringLiteral("Unable to flush the folder \"%1\" to disk").arg(m_journal.stagingFolder);
+        return {};
     }
 
-    // Puts every file changed so far back as it was: from its copy, or removed when there was none.
-    RestoreOutcome undo(const QStringList &current)
+    RestoreOutcome commit()
     {
-        const QDir kept(m_dir.filePath(m_outcome.replacedFolder));
-        bool whole = true;
-        for (const QString &name : std::as_const(m_changed)) {
-            const QString path = m_dir.filePath(name);
-            if (current.contains(name))
-                whole = copyFile(kept.filePath(name), path).ok && whole;
-            else
-                whole = (!QFile::exists(path) || QFile::remove(path)) && whole;
+        RestoreCommit commit(m_dir.path(), m_journal, m_hook);
+        const QString error = commit.forward();
+        if (error.isEmpty())
+            return {true, {}, commit.finish()};
+        const QString putBackError = commit.back();
+        if (putBackError.isEmpty()) {
+            commit.discard();
+            return failed(error + QStringLiteral(". The workbook was put back as it was."));
         }
-        if (whole)
-            m_outcome.error += QStringLiteral(". The workbook was put back as it was.");
-        else if (m_outcome.replacedFolder.isEmpty())
-            m_outcome.error += QStringLiteral(". Not every file could be put back.");
-        else
-            m_outcome.error +=
-                QStringLiteral(". Not every file could be put back; the workbook as it was is in "
-                               "the folder \"%1\".")
-                    .arg(m_outcome.replacedFolder);
-        return m_outcome;
+        // The journal stays: the next start moves the staged files in once more.
+        return failed(error +
+                      QStringLiteral(". Not every file could be put back (%1). The files it replaced are "
+                                     "in the folder \"%2\"; the next start tries again to finish "
+                                     "the restore.")
+                          .arg(putBackError, m_journal.replacedFolder));
     }
 
     BackupReader &m_backup;
     const QDir m_dir;
-    QStringList m_changed;
-    RestoreOutcome m_outcome;
+    const RestoreHook &m_hook;
+    RestoreJournal m_journal;
 };
 
 } // namespace
 
 QString replacedFolderName(const QDateTime &when)
 {
-    return QStringLiteral("Replaced ") + when.toString(QStringLiteral("yyyy-MM-dd HHmmss"));
+    return datedName(RestoreFolders::replacedPrefix(), when);
 }
 
-RestoreOutcome restoreWorkbook(BackupReader &backup, const QString &folder, const QDateTime &when)
+RestoreOutcome restoreWorkbook(BackupReader &backup, const QString &folder, const QDateTime &when,
+                               const RestoreHook &hook)
 {
-    return Restore(backup, folder).run(when);
+    return Restore(backup, folder, hook).run(when);
 }

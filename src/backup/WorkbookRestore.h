@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "backup/BackupReader.h"
+#include "backup/RestoreCommit.h"
 
 struct RestoreOutcome
 {
@@ -16,8 +17,11 @@ struct RestoreOutcome
 // The folder beside the data files that keeps the files a restore at `when` replaces.
 QString replacedFolderName(const QDateTime &when);
 
-// Makes the workbook in `folder` the one in the verified `backup`: copies the current workbook files
-// into a new "Replaced <date> <time>" folder, writes each file of the backup atomically and removes
-// the workbook files the backup does not hold. When a step fails the files changed so far are put
-// back from the copies.
-RestoreOutcome restoreWorkbook(BackupReader &backup, const QString &folder, const QDateTime &when);
+// Makes the workbook in `folder` the one in the verified `backup`, all or nothing even when the program
+// is killed part-way: with a journal beside the data files (see RestoreJournal), writes and checks the
+// backup's files in a staging folder, then moves the current workbook files into a new
+// "Replaced <date> <time>" folder and the staged ones into their place. When a step fails, what was
+// done is undone; a restore cut short is finished or undone by finishInterruptedRestore().
+// `hook` is called at every step, for tests.
+RestoreOutcome restoreWorkbook(BackupReader &backup, const QString &folder, const QDateTime &when,
+                               const RestoreHook &hook = {});

@@ -6,6 +6,7 @@
 #include "app/HINFO1.h"
 #include "app/Startfrm.h"
 #include "backup/BackupFixtures.h"
+#include "backup/WorkbookRestore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SteppedClock.h"
 #include "support/TempFolder.h"
@@ -125,4 +126,116 @@ TEST_F(BackupMenu, ADamagedBackupOrAnAnswerOfNoChangesNothing)
 
     EXPECT_EQ(workbookFolder(), before);
     EXPECT_EQ(workbook.read("Stat1.Fil"), "changed since");
+}
+
+namespace {
+
+struct Refusal
+{
+    const char *label;
+    QByteArray archive; // empty: the backup made by the test
+    int answer;         // to the confirmation, when one is asked
+    const char *message; // the last message's start; empty when the confirmation is the last
+};
+
+} // namespace
+
+// A restore that is refused or declined changes nothing, not even the note of the folder last used.
+TEST_F(BackupMenu, ARefusedRestoreLeavesTheWorkbookAndTheBackupFolderNoteAlone)
+{
+    backUp();
+    workbook.write("Stat1.Fil", "changed since");
+    const QByteArray note = workbook.read("BackupFolder.txt");
+    ASSERT_EQ(note, away.path().toUtf8() + '\n');
+    const QList<Refusal> cases{
+        {"no workbook file", zip({{"manifest.json", manifestFor({})}}), Dialogs::Yes,
+         "\"other.zip\" cannot be restored: it holds no workbook file.\n\nNothing was changed."},
+        {"not a backup", "PK but no archive", Dialogs::Yes,
+         "\"other.zip\" cannot be restored: it is not a readable"},
+        {"answered No", {}, Dialogs::No, ""},
+    };
+    TempFolder elsewhere;
+    const Files files = workbookIn(workbook.path());
+    const QStringList entries = workbookFolder();
+    for (const Refusal &c : cases) {
+        SCOPED_TRACE(c.label);
+        dialogs.messages.clear();
+        const QString path = elsewhere.file("other.zip");
+        elsewhere.write("other.zip", c.archive.isEmpty() ? away.read("wb.zip") : c.archive);
+        dialogs.answerFileName(path);
+        dialogs.answer(c.answer);
+        choose("mORestore");
+        ASSERT_FALSE(dialogs.messages.isEmpty());
+        const ScriptedDialogs::Message last = dialogs.messages.last();
+        if (*c.message) {
+            EXPECT_TRUE(last.text.startsWith(c.message)) << last.text.toStdString();
+        } else {
+            EXPECT_EQ(last.style, Dialogs::YesNo | Dialogs::Question | Dialogs::DefaultButton2);
+        }
+        EXPECT_EQ(workbook.read("BackupFolder.txt"), note);
+        EXPECT_EQ(workbookIn(workbook.path()), files);
+        EXPECT_EQ(workbookFolder(), entries);
+    }
+}
+
+namespace {
+
+struct CutShort
+{
+    RestoreStep at;
+    bool finished; // whether the next start finishes the restore, or undoes it
+    const char *message;
+};
+
+// Thrown by the test hook: the restore stops where it is, as if the program were killed there.
+struct Stopped
+{
+};
+
+} // namespace
+
+// A restore cut short is finished or undone when the program starts next, which says so.
+TEST_F(BackupMenu, ARestoreCutShortIsFinishedOrUndoneByTheNextStart)
+{
+    backUp();
+    const Entries changed{{"Stat1.Fil", "changed since"}, {"Policy9.Fil", "written since"}};
+    writeFiles(workbook, changed);
+    const Files before = workbookIn(workbook.path());
+    const QList<CutShort> cases{
+        {RestoreStep::FileStaged, false,
+         "A restore from \"wb.zip\" was cut short before it changed the workbook. It was undone: the "
+         "workbook "
+         "is as it was before the restore."},
+        {RestoreStep::MovedIn, true,
+         "A restore from \"wb.zip\" was cut short. It has now been finished: the workbook is the one in the "
+         "backup.\n\nThe files it replaced are kept in the folder \"Replaced 2026-12-08 101558\" beside the "
+         "data files."},
+    };
+    for (const CutShort &c : cases) {
+        SCOPED_TRACE(c.finished);
+        BackupReader backup(zipPath);
+        ASSERT_TRUE(backup.verify());
+        EXPECT_THROW(restoreWorkbook(backup, workbook.path(), backupTime(),
+                                     [&](RestoreStep step) {
+                                         if (step == c.at)
+                                             throw Stopped();
+                                     }),
+                     Stopped);
+        EXPECT_EQ(workbookIn(workbook.path()) == before, !c.finished); // mixed once files were moved in
+
+        dialogs.messages.clear();
+        Startfrm restarted;
+        restarted.showSplash = {};
+        restarted.Form_Load();
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages[0].text, c.message);
+        EXPECT_EQ(dialogs.messages[0].style, Dialogs::Information);
+        EXPECT_EQ(dialogs.messages[0].caption, "Restore Workbook");
+        EXPECT_EQ(workbookIn(workbook.path()), c.finished ? filesOf(sampleWorkbook()) : before);
+        if (c.finished) {
+            EXPECT_EQ(workbookIn(workbook.file("Replaced 2026-12-08 101558")), before);
+        }
+        EXPECT_FALSE(workbook.exists("RestoreJournal.json"));
+        EXPECT_FALSE(workbook.exists("Restoring 2026-12-08 101558"));
+    }
 }

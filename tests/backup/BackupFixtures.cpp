@@ -1,11 +1,17 @@
 #include "backup/BackupFixtures.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 
 #include "backup/BackupManifest.h"
+#include "backup/BackupWriter.h"
+#include "backup/WorkbookFiles.h"
 #include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
 
 namespace BackupFixtures {
 
@@ -73,6 +79,33 @@ QByteArray manifestFor(const Entries &files)
     for (const auto &[name, bytes] : files)
         manifest.files.append(BackupManifest::describe(name, bytes));
     return manifest.toJson();
+}
+
+Files filesOf(const Entries &entries)
+{
+    Files files;
+    for (const auto &[name, bytes] : entries)
+        files.insert(name, bytes);
+    return files;
+}
+
+Files workbookIn(const QString &folder)
+{
+    Files files;
+    for (const QString &name : WorkbookFiles::presentIn(folder)) {
+        QFile file(QDir(folder).filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        files.insert(name, file.readAll());
+    }
+    return files;
+}
+
+CheckedBackup::CheckedBackup(const Entries &files)
+{
+    writeFiles(m_source, files);
+    const BackupOutcome outcome = backUpWorkbook(m_source.path(), path(), backupTime());
+    EXPECT_TRUE(outcome.ok) << outcome.error.toStdString();
+    EXPECT_TRUE(reader.verify()) << reader.error().toStdString();
 }
 
 } // namespace BackupFixtures

@@ -3,10 +3,12 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QPair>
 #include <QString>
 
-class TempFolder;
+#include "backup/BackupReader.h"
+#include "support/TempFolder.h"
 
 namespace BackupFixtures {
 
@@ -26,5 +28,26 @@ QByteArray zip(const Entries &entries);
 
 // The manifest.json this program writes for `files`.
 QByteArray manifestFor(const Entries &files);
+
+using Files = QMap<QString, QByteArray>;
+
+Files filesOf(const Entries &entries);
+
+// The workbook files present in `folder`, with their bytes.
+Files workbookIn(const QString &folder);
+
+// A checked backup of `files`, kept in a folder of its own.
+class CheckedBackup
+{
+  public:
+    explicit CheckedBackup(const Entries &files);
+    QString path() const { return m_source.file(QStringLiteral("b.zip")); }
+
+  private:
+    TempFolder m_source;
+
+  public:
+    BackupReader reader{path()};
+};
 
 } // namespace BackupFixtures

@@ -88,6 +88,7 @@ std::vector<Hostile> hostileFiles()
         {"newer format", withManifest(one, newerFormat()), "format this version"},
         {"too many files", listed(one, crowd), "more files than a workbook has"},
         {"manifest not JSON", withManifest(one, "{files: ["), "not a Tessarel workbook backup"},
+        {"no workbook file", listed({}), "it holds no workbook file"},
     };
 }
 

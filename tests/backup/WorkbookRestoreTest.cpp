@@ -5,30 +5,12 @@
 #include "backup/BackupFixtures.h"
 #include "backup/BackupWriter.h"
 #include "backup/WorkbookRestore.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 using namespace BackupFixtures;
 
 namespace {
-
-// A checked backup of `files`, kept in a folder of its own.
-class Backup
-{
-  public:
-    explicit Backup(const Entries &files)
-    {
-        writeFiles(m_source, files);
-        const BackupOutcome outcome = backUpWorkbook(m_source.path(), m_source.file("b.zip"), backupTime());
-        EXPECT_TRUE(outcome.ok) << outcome.error.toStdString();
-        EXPECT_TRUE(reader.verify()) << reader.error().toStdString();
-    }
-
-  private:
-    TempFolder m_source;
-
-  public:
-    BackupReader reader{m_source.file("b.zip")};
-};
 
 const QString replaced = QStringLiteral("Replaced 2026-12-08 101558");
 
@@ -36,7 +18,7 @@ const QString replaced = QStringLiteral("Replaced 2026-12-08 101558");
 
 TEST(WorkbookRestore, KeepsTheReplacedFilesInADatedFolderAndRemovesWhatTheBackupLacks)
 {
-    Backup backup({{"Stat1.Fil", "backed up"}, {"Action0.Fil", "backed up entry"}});
+    CheckedBackup backup({{"Stat1.Fil", "backed up"}, {"Action0.Fil", "backed up entry"}});
     TempFolder folder;
     writeFiles(
         folder,
@@ -63,7 +45,7 @@ TEST(WorkbookRestore, KeepsTheReplacedFilesInADatedFolderAndRemovesWhatTheBackup
 
 TEST(WorkbookRestore, AFileThatCannotBeWrittenPutsTheWorkbookBack)
 {
-    Backup backup(
+    CheckedBackup backup(
         {{"Stat1.Fil", "backed up"}, {"Action0.Fil", "new entry"}, {"Comment3.Fil", "cannot land"}});
     TempFolder folder;
     writeFiles(folder, {{"Stat1.Fil", "current"}, {"Policy9.Fil", "current entry"}});
@@ -77,6 +59,67 @@ TEST(WorkbookRestore, AFileThatCannotBeWrittenPutsTheWorkbookBack)
     EXPECT_EQ(folder.read("Stat1.Fil"), "current");
     EXPECT_EQ(folder.read("Policy9.Fil"), "current entry");
     EXPECT_FALSE(folder.exists("Action0.Fil"));
+}
+
+namespace {
+
+struct FullDisk
+{
+    const char *label;
+    RestoreStep fullFrom; // from the first of these steps on, no file can grow
+    QString blocked;      // a folder in this file's place makes moving the file in fail
+    const char *ending;
+};
+
+} // namespace
+
+// On a full disk the restore either stops before the workbook changed or takes every restored file back
+// out and then moves the replaced ones back, which needs no room: the workbook is whole as it was.
+TEST(WorkbookRestore, OnAFullDiskTheWorkbookStaysOrIsPutBackWhole)
+{
+    const Entries before{
+        {"Stat1.Fil", "current"}, {"Action0.Fil", "current entry"}, {"Policy9.Fil", "current only"}};
+    const Entries restored{{"Stat1.Fil", "backed up"},
+                           {"Action0.Fil", "backed up entry"},
+                           {"Comment3.Fil", "backed up only"},
+                           {"TODOActv.FIL", "\"list\"\r\n"}};
+    CheckedBackup backup(restored);
+    const QList<FullDisk> cases{
+        {"full while staging", RestoreStep::JournalWritten, {}, "Nothing was changed."},
+        {"full while committing", RestoreStep::MovedAside, "TODOActv.FIL",
+         "The workbook was put back as it was."},
+    };
+    for (const FullDisk &c : cases) {
+        SCOPED_TRACE(c.label);
+        TempFolder folder;
+        writeFiles(folder, before);
+        QStringList entries = filesOf(before).keys();
+        if (!c.blocked.isEmpty()) {
+            ASSERT_TRUE(QDir(folder.path()).mkdir(c.blocked));
+            entries.append(c.blocked);
+        }
+        std::optional<FileSizeLimit> full;
+        int putBack = 0;
+        const auto hook = [&](RestoreStep step) {
+            if (step == c.fullFrom && !full)
+                full.emplace(0);
+            if (step != RestoreStep::PutBack || putBack++ > 0)
+                return;
+            // Before the first file is put back, every restored one is out of the workbook.
+            const Files now = workbookIn(folder.path());
+            for (const auto &[name, bytes] : restored)
+                EXPECT_NE(now.value(name), bytes) << name.toStdString();
+        };
+        const RestoreOutcome outcome = restoreWorkbook(backup.reader, folder.path(), backupTime(), hook);
+        full.reset();
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_TRUE(outcome.error.endsWith(c.ending)) << outcome.error.toStdString();
+        EXPECT_EQ(putBack > 0, !c.blocked.isEmpty());
+        EXPECT_EQ(workbookIn(folder.path()), filesOf(before));
+        entries.sort();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                  entries);
+    }
 }
 
 TEST(WorkbookBackup, AFailedWriteIsReportedAndLeavesNoFile)
