@@ -33,13 +33,13 @@ constexpr int TodoCellLength = 45;
 // Bytes of a quoted line around its text: two quotes and CR LF.
 constexpr int QuotedLineOverhead = 4;
 
-constexpr FileLimit Records{64 * KiB};
-constexpr FileLimit Entry{64 * MiB}; // an entry may carry pictures
-constexpr FileLimit NameList{4 * MiB, 1000, TodoCellLength, "names"};
-constexpr FileLimit TodoList{4 * MiB, 2500, TodoCellLength, "cells"};
-constexpr FileLimit UserDictionary{MiB};
+inline constexpr FileLimit Records{64 * KiB};
+inline constexpr FileLimit Entry{64 * MiB}; // an entry may carry pictures
+inline constexpr FileLimit NameList{4 * MiB, 1000, TodoCellLength, "names"};
+inline constexpr FileLimit TodoList{4 * MiB, 2500, TodoCellLength, "cells"};
+inline constexpr FileLimit UserDictionary{MiB};
 // Files outside the workbook that the program reads the same way.
-constexpr FileLimit Other{MiB};
+inline constexpr FileLimit Other{MiB};
 
 // A quoted-line file written with at most `fields` fields of at most `fieldLength` characters each
 // (one byte a character) stays within `bytes`.
