@@ -4,7 +4,7 @@
 // (6 x the file size + 150 MB), and how many of the file's characters the box holds.
 //
 //   rtf_shapes_bench [shape ...]      all shapes, or the named ones
-#include "components/Dialogs.h"
+#include "SilentDialogs.h"
 #include "components/richtext/RichTextBox.h"
 
 #include <QApplication>
@@ -16,7 +16,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -102,35 +101,6 @@ const std::vector<std::pair<QString, std::function<Generated()>>> &shapes()
         {"cells", cells},
     };
     return all;
-}
-
-// Answers message boxes at once and remembers whether one was shown.
-class SilentDialogs : public Dialogs
-{
-public:
-    int messageBox(const QString &, int, const QString &) override
-    {
-        told = true;
-        return Ok;
-    }
-    void showHelp(const QString &, int, int) override {}
-    void openWebAddress(const QString &) override {}
-    void setClipboardText(const QString &) override {}
-    void setClipboardImage(const QImage &) override {}
-    bool chooseFont(QFont &, QColor &, int) override { return false; }
-    bool pageSetup(QPrinter &) override { return false; }
-    bool printDialog(QPrinter &) override { return false; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-
-    bool told = false;
-};
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
 }
 
 // Child: loads the file into a shown box and prints "seconds peakMB characters simplified".

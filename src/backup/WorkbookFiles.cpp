@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include "app/files/FileLimits.h"
 #include "misc/NameListFile.h"
 #include "misc/TodoGridFile.h"
 #include "settings/DisplaySettings.h"
@@ -15,9 +16,6 @@
 namespace WorkbookFiles {
 
 namespace {
-
-constexpr qint64 KiB = 1024;
-constexpr qint64 MiB = 1024 * KiB;
 
 const QString customDictionary = QStringLiteral("CustomDict1.dct");
 
@@ -66,16 +64,7 @@ bool isEntry(const QString &name)
 
 qint64 maxSize(const QString &name)
 {
-    if (isEntry(name))
-        return 64 * MiB; // an entry may carry pictures
-    if (name == customDictionary)
-        return 16 * MiB;
-    if (name == QLatin1String(NameListFile::DefaultFileName) ||
-        name == QLatin1String(TodoGridFile::DefaultFileName))
-        return 4 * MiB;
-    if (isKnown(name))
-        return 64 * KiB; // the record files hold a few dozen 20-byte records
-    return 0;
+    return isKnown(name) ? FileLimits::of(name).bytes : 0;
 }
 
 QStringList presentIn(const QString &folder)
@@ -94,7 +83,8 @@ std::optional<QByteArray> read(const QString &path, qint64 limit, QString *error
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         if (file.size() > limit) {
-            *error = QStringLiteral("%1 is larger than a backup can hold (%2 MB)").arg(name).arg(limit >> 20);
+            *error = QStringLiteral("%1 is larger than a backup can hold (%2)")
+                         .arg(name, FileLimits::sizeText(limit));
             return std::nullopt;
         }
         QByteArray bytes = file.readAll();

@@ -10,14 +10,16 @@
 class NameListFile
 {
 public:
-    static constexpr int MaxNames = 1000;
+    static constexpr int MaxNames = FileLimits::NameList.fields;
+    static constexpr int MaxNameLength = FileLimits::NameList.fieldLength;
     static constexpr auto DefaultFileName = "TODONAME.FIL";
 
     explicit NameListFile(const QString &path = QString::fromLatin1(DefaultFileName));
 
-    // The names trimmed, in file order, at most MaxNames; partial when the file held more.
+    // The names trimmed, in file order, at most MaxNames of at most MaxNameLength characters; partial
+    // when the file held more or longer names.
     LoadedFile<QStringList> load();
-    // Writes the names exactly as given, surrounding blanks kept.
+    // Writes the names exactly as given, surrounding blanks kept; refuses more than MaxNames.
     WriteResult save(const QStringList &names);
 
     const QuotedLineFile &file() const { return m_file; }

@@ -1,5 +1,10 @@
 #include "misc/TodoGridFile.h"
 
+#include "misc/TodoGridModel.h"
+
+static_assert(FileLimits::TodoList.fields == TodoGrid::CellCount);
+static_assert(FileLimits::TodoList.fieldLength == TodoGridModel::MaxItemLength);
+
 TodoGridFile::TodoGridFile(const QString &path) : m_file(path) {}
 
 LoadedFile<TodoGrid> TodoGridFile::load()
@@ -7,20 +12,13 @@ LoadedFile<TodoGrid> TodoGridFile::load()
     const LoadedFile<QStringList> read = m_file.load();
     LoadedFile<TodoGrid> loaded{TodoGrid::fromFields(read.contents), read.found, read.partial, read.note};
     const auto count = read.contents.size();
-    if (read.partial)
-        return loaded;
-    if (count > TodoGrid::CellCount)
-        loaded.note = m_file.keepBeforeNextWrite(
-            QStringLiteral("holds %1 fields; only the first %2 (%3 rows) can be kept")
-                .arg(count)
-                .arg(TodoGrid::CellCount)
-                .arg(TodoGrid::Rows));
-    else if (count > 0 && count < TodoGrid::CellCount)
+    if (!read.partial && count > 0 && count < TodoGrid::CellCount) {
         loaded.note = m_file.keepBeforeNextWrite(
             QStringLiteral("ends after %1 of its %2 fields; the missing cells are empty")
                 .arg(count)
                 .arg(TodoGrid::CellCount));
-    loaded.partial = !loaded.note.isEmpty();
+        loaded.partial = true;
+    }
     return loaded;
 }
 

@@ -15,7 +15,8 @@ public:
     explicit TodoGridFile(const QString &path = QString::fromLatin1(DefaultFileName));
 
     // Partial when the file is not the 2500 lines this program writes: it held more (the surplus is
-    // not shown) or fewer (it was cut short; the missing cells are empty).
+    // not shown), longer cells (cut to the item column's 45 characters) or fewer lines (it was cut
+    // short; the missing cells are empty).
     LoadedFile<TodoGrid> load();
     // Writes every cell as one quoted line, column 4 always empty.
     WriteResult save(const TodoGrid &grid);

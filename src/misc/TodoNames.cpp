@@ -62,6 +62,13 @@ std::optional<WriteResult> TodoNames::remove(const QString &text)
     return m_file.save(m_names);
 }
 
+WriteResult TodoNames::replace(const QStringList &names)
+{
+    if (names.size() <= NameListFile::MaxNames)
+        m_names = names;
+    return m_file.save(names);
+}
+
 QString TodoNames::completion(const QString &typed) const
 {
     const QString prefix = withoutLeadingBlanks(typed).toUpper();

@@ -26,6 +26,10 @@ public:
     // file (unchanged when none matched). Nothing happens while the list is empty.
     std::optional<WriteResult> remove(const QString &text);
 
+    // Replaces the whole list, as the spelling check corrects it, and rewrites the file. A list longer
+    // than the file holds is refused and the list stays as it was.
+    WriteResult replace(const QStringList &names);
+
     // The first name that begins with `typed` (leading blanks dropped), ignoring case; empty if none.
     QString completion(const QString &typed) const;
 

@@ -76,8 +76,9 @@ public:
     // Reads both files into the picker and the grid; the changes flag is cleared. A file read only in
     // part is reported once.
     void loadList();
-    // Reads the name list file again into the picker, after another part of the window rewrote it.
-    void reloadNames();
+    // Replaces the name list (the spelling check's corrections): every write of the name list file goes
+    // through the panel's list, which keeps a file read only in part before replacing it.
+    WriteResult replaceNames(const QStringList &names);
     // The window became active: column widths, current cell, button states, focus.
     void activate();
     void hideCalendar();
@@ -127,6 +128,8 @@ private:
     int currentColumn() const;
     QString entryText() const;
     void addName(const QString &text);
+    // The picker lists the names held, its edit text empty.
+    void showNames();
     void reportWrite(const std::optional<WriteResult> &result, const QString &what);
 
     bool entryKey(QKeyEvent *event);

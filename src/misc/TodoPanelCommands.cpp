@@ -51,11 +51,9 @@ bool hasFontFamily(const QString &family)
 
 void TodoPanel::loadList()
 {
-    Combo1->clear();
     Text1_0->clear();
     QStringList notes{m_names.load()};
-    Combo1->addItems(m_names.names());
-    Combo1->setEditText(QString());
+    showNames();
     const LoadedFile<TodoGrid> loaded = m_gridFile.load();
     grid->setGrid(loaded.contents);
     if (loaded.partial)
@@ -67,12 +65,18 @@ void TodoPanel::loadList()
                                       ListCaption);
 }
 
-void TodoPanel::reloadNames()
+void TodoPanel::showNames()
 {
-    m_names.load();
     Combo1->clear();
     Combo1->addItems(m_names.names());
     Combo1->setEditText(QString());
+}
+
+WriteResult TodoPanel::replaceNames(const QStringList &names)
+{
+    const WriteResult result = m_names.replace(names);
+    showNames();
+    return result;
 }
 
 bool TodoPanel::saveGrid()
@@ -98,9 +102,7 @@ void TodoPanel::addName(const QString &text)
     const auto result = m_names.addIfNew(text);
     if (!result)
         return;
-    Combo1->clear();
-    Combo1->addItems(m_names.names());
-    Combo1->setEditText(QString());
+    showNames();
     reportWrite(result, QStringLiteral("The item could not be added to %1."));
     Text1_0->clear();
 }
@@ -111,9 +113,7 @@ void TodoPanel::deleteName()
     if (!result)
         return;
     Text1_0->clear();
-    Combo1->clear();
-    Combo1->addItems(m_names.names());
-    Combo1->setEditText(QString());
+    showNames();
     reportWrite(result, QStringLiteral("The item could not be deleted from %1."));
     Command1[1]->setEnabled(false);
     Command1[2]->setEnabled(false);

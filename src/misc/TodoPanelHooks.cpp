@@ -9,7 +9,6 @@
 #include <QTableView>
 
 #include "misc/Misc1.h"
-#include "misc/NameListFile.h"
 #include "misc/TodoGridModel.h"
 #include "misc/TodoPanel.h"
 #include "misc/TodoSpellingTool.h"
@@ -40,14 +39,8 @@ void TodoPanelHooks::spellCheck()
     QStringList names;
     for (int i = 0; i < panel.Combo1->count(); ++i)
         names.append(panel.Combo1->itemText(i));
-    bool namesWritten = false;
-    const auto saveNames = [&namesWritten](const QStringList &list) {
-        namesWritten = true;
-        return NameListFile().save(list);
-    };
+    const auto saveNames = [&panel](const QStringList &list) { return panel.replaceNames(list); };
     const bool changed = m_spelling->run(cells, names, saveNames, [&panel] { panel.Text1_0->clear(); });
-    if (namesWritten)
-        panel.reloadNames();
     if (changed) {
         panel.grid->setGrid(cells);
         panel.GridChanged = 1;

@@ -83,6 +83,9 @@ void TodoPanel::createControls()
     Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setMaxVisibleItems(15);
+    // Its width follows the layout, never the longest name.
+    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    Combo1->setMinimumContentsLength(12);
     auto *pickerLabel = new QLabel(QStringLiteral("Stored Ite&ms:"), this);
     pickerLabel->setObjectName(QStringLiteral("pickerLabel"));
     pickerLabel->setBuddy(Combo1);

@@ -132,6 +132,8 @@ private:
     void showStatus(int specNumber);
     void showReference(QRadioButton *option);
     void reportSaveFailure(const QString &what, const QString &reason);
+    // An entry file larger than an entry may hold was kept aside and is not shown.
+    static void tellTooLarge(const QString &path, qint64 limit);
     void sizeOverview();
     void paintGridBackground();
 

@@ -1,10 +1,13 @@
 #include "workarea/WorkArea1.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/files/FileLimits.h"
 #include "components/Dialogs.h"
 #include "components/richtext/RichTextBox.h"
 #include "pagetools/PrinterSettings.h"
@@ -95,9 +98,15 @@ void WorkArea1::loadEntry()
                            "word processor!"),
             Dialogs::OkOnly + Dialogs::Information, QStringLiteral("Policies and Procedures"));
     CurrentFileName = EntryFiles::fileName(kind, CurrentCategory, CurrentItemTab);
-    // A missing file is a new entry; one that exists but cannot be read is kept aside before a save replaces it.
-    if (!Rtext3->LoadFile(CurrentFileName) && !sample && QFile::exists(CurrentFileName))
-        keepCopyAside(CurrentFileName);
+    // A missing file is a new entry; one that exists but cannot be read (or is larger than any entry this
+    // program writes) is kept aside before a save replaces it.
+    const qint64 limit = FileLimits::of(CurrentFileName).bytes;
+    const bool loaded = Rtext3->LoadFile(CurrentFileName, nullptr, sample ? 0 : limit);
+    if (!loaded && !sample && QFile::exists(CurrentFileName)) {
+        const WriteResult kept = keepCopyAside(CurrentFileName);
+        if (kept && QFileInfo(CurrentFileName).size() > limit)
+            tellTooLarge(CurrentFileName, limit);
+    }
     if (!sample) {
         for (RichTextBox *buffer : std::as_const(RText1))
             buffer->setText(QString());
@@ -146,7 +155,7 @@ bool WorkArea1::saveEntry()
     CurrentFileName = EntryFiles::fileName(static_cast<EntryFiles::Kind>(EntryKind), CurrentCategory, CurrentItemTab);
     if (CurrentFileName.trimmed().isEmpty() || !EntryFiles::mayBeWritten(CurrentFileName))
         return true;
-    const WriteResult result = Rtext3->SaveFile(CurrentFileName);
+    const WriteResult result = Rtext3->SaveFile(CurrentFileName, FileLimits::of(CurrentFileName).bytes);
     if (result)
         return true;
     EntryChanged = 1;
@@ -180,6 +189,20 @@ void WorkArea1::emptyBox()
     ChangeGuard = 9;
     Rtext3->setText(QString());
     ChangeGuard = 0;
+}
+
+// Once a run for each file.
+void WorkArea1::tellTooLarge(const QString &path, qint64 limit)
+{
+    static QSet<QString> told;
+    const QString name = QFileInfo(path).fileName();
+    if (told.contains(QFileInfo(path).absoluteFilePath()))
+        return;
+    told.insert(QFileInfo(path).absoluteFilePath());
+    Dialogs::current().messageBox(QStringLiteral("%1 is larger than the %2 an entry may hold, so it is not "
+                                                 "shown. The file as it was is kept as %1.bak.")
+                                      .arg(name, FileLimits::sizeText(limit)),
+                                  Dialogs::OkOnly + Dialogs::Exclamation, QStringLiteral("Entry"));
 }
 
 void WorkArea1::reportSaveFailure(const QString &what, const QString &reason)

@@ -27,11 +27,12 @@ bool isBlank(char c)
 class FieldReader
 {
 public:
-    explicit FieldReader(const QByteArray &bytes) : m_bytes(bytes) {}
+    FieldReader(const QByteArray &bytes, int fieldLength) : m_bytes(bytes), m_fieldLength(fieldLength) {}
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
     // Text other than blanks stood after a closing quote and was not taken into any field.
     bool dropped() const { return m_dropped; }
+    int cut() const { return m_cut; }
 
     QByteArray next()
     {
@@ -48,6 +49,10 @@ public:
             field = takeUntil([](char c) { return c == Comma || isLineEnd(c); }).trimmed();
         }
         skipDelimiter();
+        if (m_fieldLength > 0 && field.size() > m_fieldLength) {
+            field.truncate(m_fieldLength);
+            ++m_cut;
+        }
         return field;
     }
 
@@ -80,43 +85,64 @@ private:
     }
 
     const QByteArray &m_bytes;
+    const int m_fieldLength;
     qsizetype m_pos = 0;
     bool m_dropped = false;
+    int m_cut = 0;
 };
 
 } // namespace
 
-QuotedLineFile::QuotedLineFile(QString path) : m_path(std::move(path)) {}
+QuotedLineFile::QuotedLineFile(QString path) : m_path(std::move(path)), m_limit(FileLimits::of(m_path)) {}
 
 bool QuotedLineFile::exists() const
 {
     return QFileInfo::exists(m_path);
 }
 
+QuotedLineFile::Reading QuotedLineFile::read() const
+{
+    Reading reading;
+    QFile file(m_path);
+    reading.found = file.exists();
+    if (!reading.found)
+        return reading;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(m_limit.bytes + 1);
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        reading.problems.append(QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+        return reading;
+    }
+    if (bytes.size() > m_limit.bytes) {
+        bytes.truncate(m_limit.bytes);
+        reading.problems.append(QStringLiteral("is larger than %1, and only its first %1 are read")
+                                    .arg(FileLimits::sizeText(m_limit.bytes)));
+    }
+    Parsed parsed = parse(bytes, m_limit);
+    reading.fields = std::move(parsed.fields);
+    const QString unit = QString::fromLatin1(m_limit.unit);
+    if (parsed.moreFields)
+        reading.problems.append(QStringLiteral("holds more than %1 %2; only the first %1 can be kept")
+                                    .arg(m_limit.fields)
+                                    .arg(unit));
+    if (parsed.cutFields > 0)
+        reading.problems.append(QStringLiteral("holds %1 longer than %2 characters (%3 of them), which are "
+                                               "cut to %2")
+                                    .arg(unit)
+                                    .arg(m_limit.fieldLength)
+                                    .arg(parsed.cutFields));
+    if (parsed.dropped)
+        reading.problems.append(QStringLiteral("holds text after a closing quote, which cannot be kept"));
+    return reading;
+}
+
 LoadedFile<QStringList> QuotedLineFile::load()
 {
-    LoadedFile<QStringList> loaded;
-    QFile file(m_path);
-    loaded.found = file.exists();
-    if (!loaded.found)
-        return loaded;
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.partial = true;
-        loaded.note = keepBeforeNextWrite(QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-        return loaded;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        loaded.partial = true;
-        loaded.note = keepBeforeNextWrite(QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-        return loaded;
-    }
-    bool dropped = false;
-    loaded.contents = parse(bytes, &dropped);
-    if (dropped) {
-        loaded.partial = true;
-        loaded.note = keepBeforeNextWrite(QStringLiteral("holds text after a closing quote, which cannot be kept"));
-    }
+    Reading reading = read();
+    LoadedFile<QStringList> loaded{std::move(reading.fields), reading.found, !reading.problems.isEmpty(), {}};
+    if (loaded.partial)
+        loaded.note = keepBeforeNextWrite(reading.problems.join(QStringLiteral("; it ")));
     return loaded;
 }
 
@@ -134,32 +160,52 @@ QString QuotedLineFile::keepBeforeNextWrite(const QString &problem)
 
 WriteResult QuotedLineFile::write(const QStringList &values)
 {
-    if (m_keepPending && exists()) {
+    if (m_limit.fields > 0 && values.size() > m_limit.fields)
+        return {false, QStringLiteral("Unable to write %1: it holds at most %2 %3, not %4.")
+                           .arg(QFileInfo(m_path).fileName())
+                           .arg(m_limit.fields)
+                           .arg(QString::fromLatin1(m_limit.unit))
+                           .arg(values.size())};
+    if ((m_keepPending || !read().problems.isEmpty()) && exists()) {
         const WriteResult kept = keepCopyAside(m_path, KeptSuffix);
         if (!kept)
             return {false, QStringLiteral("%1 was not replaced, because a copy of it could not be kept: %2")
                                .arg(QFileInfo(m_path).fileName(), kept.error)};
     }
     m_keepPending = false;
-    return writeWholeFile(m_path, format(values));
+    return writeWholeFile(m_path, format(values, m_limit.fieldLength));
 }
 
 QStringList QuotedLineFile::parse(const QByteArray &bytes, bool *dropped)
 {
-    QStringList fields;
-    FieldReader reader(bytes);
-    while (!reader.atEnd())
-        fields.append(fromAnsi(reader.next()));
+    Parsed parsed = parse(bytes, FileLimit{});
     if (dropped)
-        *dropped = reader.dropped();
-    return fields;
+        *dropped = parsed.dropped;
+    return std::move(parsed.fields);
 }
 
-QByteArray QuotedLineFile::format(const QStringList &values)
+QuotedLineFile::Parsed QuotedLineFile::parse(const QByteArray &bytes, const FileLimit &limit)
+{
+    Parsed parsed;
+    FieldReader reader(bytes, limit.fieldLength);
+    while (!reader.atEnd()) {
+        if (limit.fields > 0 && parsed.fields.size() == limit.fields) {
+            parsed.moreFields = true;
+            break;
+        }
+        parsed.fields.append(fromAnsi(reader.next()));
+    }
+    parsed.dropped = reader.dropped();
+    parsed.cutFields = reader.cut();
+    return parsed;
+}
+
+QByteArray QuotedLineFile::format(const QStringList &values, int fieldLength)
 {
     QByteArray out;
     for (const QString &value : values) {
-        QByteArray bytes = toAnsi(value);
+        const QStringView text = fieldLength > 0 ? QStringView(value).left(fieldLength) : QStringView(value);
+        QByteArray bytes = toAnsi(text);
         bytes.replace(Quote, '\'').replace('\r', ' ').replace('\n', ' ');
         out.append(Quote).append(bytes).append(Quote).append("\r\n");
     }

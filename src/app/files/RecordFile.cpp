@@ -5,6 +5,7 @@
 #include <QtEndian>
 
 #include "app/files/AnsiText.h"
+#include "app/files/FileLimits.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ WriteResult refuse(const QString &path, const QString &reason)
 
 } // namespace
 
-RecordFile::RecordFile(QString path) : m_path(std::move(path)) {}
+RecordFile::RecordFile(QString path) : m_path(std::move(path)), m_limit(FileLimits::of(m_path).bytes) {}
 
 WriteResult RecordFile::create() const
 {
@@ -29,19 +30,22 @@ WriteResult RecordFile::create() const
     return writeWholeFile(m_path, {});
 }
 
-std::optional<QByteArray> RecordFile::contents(QString *error) const
+std::optional<QByteArray> RecordFile::contents(QString *error, bool *beyond) const
 {
     if (!QFileInfo::exists(m_path))
         return QByteArray();
     QFile file(m_path);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
+        bytes = file.read(m_limit + 1);
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return std::nullopt;
     }
+    if (beyond)
+        *beyond = bytes.size() > m_limit;
+    bytes.truncate(m_limit);
     return bytes;
 }
 
@@ -65,12 +69,22 @@ WriteResult RecordFile::write(int n, const QString &text) const
 {
     if (n < 1)
         return refuse(m_path, QStringLiteral("there is no record %1").arg(n));
+    if (recordOffset(n) + RecordLength > m_limit)
+        return refuse(m_path, QStringLiteral("record %1 lies beyond the %2 the file may hold")
+                                  .arg(n)
+                                  .arg(FileLimits::sizeText(m_limit)));
     QString error;
-    std::optional<QByteArray> file = contents(&error);
+    bool beyond = false;
+    std::optional<QByteArray> file = contents(&error, &beyond);
     if (!file)
         return refuse(m_path, QStringLiteral("its records cannot be read: %1").arg(error));
     if (!encodeRecord(*file, n, text))
         return refuse(m_path, QStringLiteral("\"%1\" is longer than %2 characters").arg(text).arg(MaxTextLength));
+    if (beyond) {
+        if (const WriteResult kept = keepCopyAside(m_path); !kept)
+            return refuse(m_path,
+                          QStringLiteral("a copy of the file as it was could not be kept: %1").arg(kept.error));
+    }
     return writeWholeFile(m_path, *file);
 }
 

@@ -14,6 +14,9 @@
 // Reading never fails: a record beyond the end of the file, of length 0, or whose length does not fit
 // its record or the file reads as the empty text. Writing a record rewrites the whole file atomically
 // and leaves the bytes of every other record as they were.
+//
+// Only the first bytes of the file up to its limit (FileLimits) are read. A longer file is copied to
+// <name>.bak before a write replaces it by its records within the limit.
 class RecordFile
 {
 public:
@@ -34,7 +37,8 @@ public:
     QStringList read(int first, int count) const;
 
     // Replaces record n. Records missing before it are added as zeros (they read as empty).
-    // Fails, writing nothing, for n < 1, a text longer than 18 bytes, or a file that cannot be read.
+    // Fails, writing nothing, for n < 1, a record beyond the limit, a text longer than 18 bytes, a file
+    // that cannot be read, or a longer file that cannot be copied aside.
     WriteResult write(int n, const QString &text) const;
 
     // The byte-level codec behind read and write.
@@ -42,8 +46,10 @@ public:
     static bool encodeRecord(QByteArray &file, int n, const QString &text);
 
 private:
-    // The whole file, empty when missing; nothing when it exists but cannot be read.
-    std::optional<QByteArray> contents(QString *error = nullptr) const;
+    // The file up to its limit, empty when missing; nothing when it exists but cannot be read.
+    // `beyond` tells whether the file is longer.
+    std::optional<QByteArray> contents(QString *error = nullptr, bool *beyond = nullptr) const;
 
     QString m_path;
+    qint64 m_limit;
 };

@@ -1,5 +1,7 @@
 #include "components/richtext/RichTextBox.h"
 
+#include "app/files/FileLimits.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -28,12 +30,18 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 
 // ---- files and formatted content
 
-bool RichTextBox::LoadFile(const QString &path, QString *error)
+bool RichTextBox::LoadFile(const QString &path, QString *error, qint64 maxBytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (maxBytes > 0 && file.size() > maxBytes) {
+        if (error)
+            *error =
+                QStringLiteral("%1 is larger than the %2 it may hold").arg(path, FileLimits::sizeText(maxBytes));
         return false;
     }
     const QByteArray bytes = file.readAll();
@@ -69,9 +77,14 @@ void RichTextBox::tellSimplified(const QString &path)
         Dialogs::OkOnly | Dialogs::Information, QCoreApplication::applicationName());
 }
 
-WriteResult RichTextBox::SaveFile(const QString &path) const
+WriteResult RichTextBox::SaveFile(const QString &path, qint64 maxBytes) const
 {
-    return writeWholeFile(path, TextRTF());
+    const QByteArray rtf = TextRTF();
+    if (maxBytes > 0 && rtf.size() > maxBytes)
+        return {false, QStringLiteral("Unable to write %1: it would take %2, more than the %3 it may hold.")
+                           .arg(QFileInfo(path).fileName(), FileLimits::sizeText(rtf.size()),
+                                FileLimits::sizeText(maxBytes))};
+    return writeWholeFile(path, rtf);
 }
 
 // The content is read into a document of its own, which then replaces the box's: input that fails leaves

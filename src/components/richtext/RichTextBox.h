@@ -36,10 +36,12 @@ public:
     // Replaces the whole content with the file's RTF. A missing, unreadable or non-RTF file returns false
     // with the reason in `error` and leaves the box as it was. A file whose formatting had to be
     // simplified (see Rtf::ReadResult) is loaded whole, and the user is told so once. Loading gives the
-    // box a new QTextDocument (as does setTextRTF): take document() afresh after it.
-    bool LoadFile(const QString &path, QString *error = nullptr);
-    // Writes the whole content as RTF, replacing the file.
-    WriteResult SaveFile(const QString &path) const;
+    // box a new QTextDocument (as does setTextRTF): take document() afresh after it. A file larger than
+    // `maxBytes` (when not 0) is not read.
+    bool LoadFile(const QString &path, QString *error = nullptr, qint64 maxBytes = 0);
+    // Writes the whole content as RTF, replacing the file; refuses, writing nothing, when the RTF would be
+    // larger than `maxBytes` (when not 0).
+    WriteResult SaveFile(const QString &path, qint64 maxBytes = 0) const;
 
     // Plain text. Assigning replaces the content with unformatted text in the base font, one paragraph
     // per line (CR LF, LF or CR); "" empties the box.

@@ -1,6 +1,7 @@
 #include "components/spelling/SpellChecker.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <hunspell.hxx>
 
 #include "components/spelling/RuleVocabulary.h"
@@ -82,14 +83,21 @@ WriteResult SpellChecker::addUserWord(const QString &word)
     const QString trimmed = word.trimmed();
     if (trimmed.isEmpty() || m_userLower.contains(trimmed.toLower()))
         return {true, {}};
-    m_userWords.append(trimmed);
     m_userLower.insert(trimmed.toLower());
+    const QStringList words = QStringList(m_userWords) << trimmed;
+    const QByteArray bytes = (words.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    if (bytes.size() > MaxUserDictionaryBytes)
+        return {false, QStringLiteral("%1 holds as many words as it can (%2); \"%3\" is accepted until the "
+                                      "program ends but not kept.")
+                           .arg(QFileInfo(m_userDictionary).fileName(),
+                                FileLimits::sizeText(MaxUserDictionaryBytes), trimmed)};
+    m_userWords.append(trimmed);
     if (m_userListPartial) {
         if (const WriteResult kept = keepCopyAside(m_userDictionary); !kept)
             return kept;
         m_userListPartial = false;
     }
-    return writeWholeFile(m_userDictionary, (m_userWords.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    return writeWholeFile(m_userDictionary, bytes);
 }
 
 void SpellChecker::addAutoCorrect(const QString &misspelling, const QString &correction)

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/SafeWrite.h"
+#include "app/files/FileLimits.h"
 
 class Hunspell;
 
@@ -20,8 +21,9 @@ public:
     static constexpr int MaxSuggestions = 12;
     // Longer words get no suggestions: the search for them takes too long.
     static constexpr int MaxSuggestedLength = 48;
-    // Bytes of the user's list read; a longer file is copied aside before it is first rewritten.
-    static constexpr qint64 MaxUserDictionaryBytes = 1 << 20;
+    // Bytes of the user's list read and written; a longer file is copied aside before it is first
+    // rewritten, and the list is never written longer.
+    static constexpr qint64 MaxUserDictionaryBytes = FileLimits::UserDictionary.bytes;
 
     // The main dictionary files, and the user's word list (one word a line, read now).
     explicit SpellChecker(const QString &userDictionary = QString::fromLatin1(UserDictionaryName),
@@ -38,8 +40,8 @@ public:
     bool isCorrect(const QString &word) const;
     QStringList suggestions(const QString &word) const;
 
-    // Adds the word to the user's list and rewrites the list file whole. On failure the word is still
-    // accepted for this run.
+    // Adds the word to the user's list and rewrites the list file whole. On failure, or when the list
+    // file is full, the word is still accepted for this run.
     WriteResult addUserWord(const QString &word);
     QStringList userWords() const { return m_userWords; }
     void ignoreAll(const QString &word) { m_ignored.insert(word); }

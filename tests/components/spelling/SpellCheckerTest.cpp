@@ -79,9 +79,9 @@ TEST_F(Checker, AFailedWriteOfTheUserListIsReportedAndTheWordStillAccepted)
 TEST_F(Checker, AnOversizedUserListIsReadInPartAndCopiedAsideBeforeItIsRewritten)
 {
     QByteArray big;
-    while (big.size() <= SpellChecker::MaxUserDictionaryBytes)
+    while (big.size() <= SpellChecker::MaxUserDictionaryBytes - 64)
         big += "zorblat" + QByteArray::number(big.size()) + "x\n";
-    big += "qwertyzzz\n";
+    big += QByteArray(100, 'w') + "\nqwertyzzz\n"; // crosses the limit: the list read leaves room for a word
     folder.write(QStringLiteral("CustomDict1.dct"), big);
     SpellChecker checker;
     EXPECT_TRUE(checker.isCorrect(QStringLiteral("zorblat0x")));
@@ -89,6 +89,23 @@ TEST_F(Checker, AnOversizedUserListIsReadInPartAndCopiedAsideBeforeItIsRewritten
     ASSERT_TRUE(checker.addUserWord(QStringLiteral("Tessarelish")));
     EXPECT_EQ(folder.read(QStringLiteral("CustomDict1.dct.bak")), big);
     EXPECT_TRUE(folder.read(QStringLiteral("CustomDict1.dct")).endsWith("x\nTessarelish\n"));
+}
+
+TEST_F(Checker, AFullUserListIsNeverWrittenLongerThanItsLimit)
+{
+    QByteArray full;
+    while (full.size() < SpellChecker::MaxUserDictionaryBytes - 16)
+        full += "zorblat" + QByteArray::number(full.size()) + "x\n";
+    full += QByteArray(SpellChecker::MaxUserDictionaryBytes - full.size() - 1, 'q') + "\n";
+    folder.write(QStringLiteral("CustomDict1.dct"), full);
+    SpellChecker checker;
+    const WriteResult result = checker.addUserWord(QStringLiteral("Tessarelish"));
+    EXPECT_FALSE(result);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("CustomDict1.dct holds as many words as it can (1 MB)")))
+        << result.error.toStdString();
+    EXPECT_TRUE(checker.isCorrect(QStringLiteral("Tessarelish")));
+    EXPECT_EQ(folder.read(QStringLiteral("CustomDict1.dct")), full);
+    EXPECT_FALSE(folder.exists(QStringLiteral("CustomDict1.dct.bak")));
 }
 
 TEST_F(Checker, AutoCorrectEntriesKeepTheirOrderAndLeadTheSuggestions)
