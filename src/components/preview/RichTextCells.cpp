@@ -21,6 +21,16 @@ QRectF contentRect(const QTextDocument &document, const QTextTableCell &cell)
 
 qreal padding(const QTextTable &table, qreal scale) { return table.format().cellPadding() * scale; }
 
+// Whether `next` follows `block` in the same frame, and in the same cell when in a table.
+bool sameFlow(const QTextDocument &document, const QTextBlock &block, const QTextBlock &next)
+{
+    const QTextFrame *frame = document.frameAt(block.position());
+    if (frame != document.frameAt(next.position()))
+        return false;
+    const auto *table = qobject_cast<const QTextTable *>(frame);
+    return !table || table->cellAt(block.position()) == table->cellAt(next.position());
+}
+
 } // namespace
 
 RowOf rowOf(const QTextDocument &document, const QTextBlock &block)
@@ -76,16 +86,18 @@ QList<CellBox> rowCells(const QTextDocument &document, const QTextTable &table, 
 void scaleBlockLengths(QTextDocument &document, qreal factor)
 {
     QTextCursor cursor(&document);
+    QTextBlock previous;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
         format.setLeftMargin(format.leftMargin() * factor);
         format.setRightMargin(format.rightMargin() * factor);
-        format.setTopMargin(format.topMargin() * factor);
-        format.setBottomMargin(format.bottomMargin() * factor);
         format.setTextIndent(format.textIndent() * factor);
-        if (format.lineHeightType() == QTextBlockFormat::FixedHeight ||
-            format.lineHeightType() == QTextBlockFormat::MinimumHeight)
-            format.setLineHeight(format.lineHeight() * factor, format.lineHeightType());
+        // The space after a paragraph adds to the space before the next one in the same flow.
+        if (previous.isValid() && sameFlow(document, previous, block))
+            format.setTopMargin(format.topMargin() + previous.blockFormat().bottomMargin());
+        if (block.next().isValid() && sameFlow(document, block, block.next()))
+            format.setBottomMargin(0);
+        previous = block;
         cursor.setPosition(block.position());
         cursor.setBlockFormat(format);
     }

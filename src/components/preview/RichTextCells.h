@@ -27,8 +27,10 @@ QRectF rowRect(const QTextDocument &document, const QTextTable &table, int row, 
 // The cells that start in `row`, with their border boxes.
 QList<CellBox> rowCells(const QTextDocument &document, const QTextTable &table, int row, qreal scale);
 
-// Qt lays out paragraph margins and fixed line heights in device pixels: scales those of every
-// paragraph of `document` by `factor` for a device of `factor` times the screen's resolution.
+// Qt scales vertical paragraph spacing and line heights to the layout's device itself, but takes
+// horizontal indents as device pixels: scales those of every paragraph of `document` by `factor` for a
+// device of `factor` times the screen's resolution. The space after a paragraph moves into the space
+// before the next one, so that the two add up as in the file rather than the larger one counting.
 void scaleBlockLengths(QTextDocument &document, qreal factor);
 
 } // namespace Preview

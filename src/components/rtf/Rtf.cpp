@@ -1,5 +1,6 @@
 #include "components/rtf/Rtf.h"
 
+#include "components/rtf/RtfPaper.h"
 #include "components/rtf/RtfReader.h"
 #include "components/rtf/RtfWriter.h"
 
@@ -32,6 +33,7 @@ ReadResult read(const QByteArray &rtf, QTextDocument &document)
     document.clear();
     QTextCursor cursor(&document);
     reader.insertInto(cursor, true);
+    setPaperSize(document, reader.paper());
     document.setUndoRedoEnabled(undoRedo);
     return {true, {}, reader.simplified()};
 }

@@ -2,6 +2,7 @@
 
 #include "components/rtf/RtfCodePage.h"
 #include "components/rtf/RtfFormats.h"
+#include "components/rtf/RtfPaper.h"
 #include "components/rtf/RtfWriterLists.h"
 
 #include <QImage>
@@ -57,6 +58,7 @@ QByteArray Writer::write()
     m_needPar = false;
     collectTables();
     writeHeader();
+    m_out += paperWords(m_document);
     for (QTextBlock block = m_document.begin(); block.isValid();) {
         if (std::exchange(m_needPar, false))
             m_out += "\\par\r\n";
