@@ -273,11 +273,11 @@ qreal flowRichText(const QTextDocument &document, Column column, qreal startY, c
                    const FlowTarget &target)
 {
     const std::unique_ptr<QTextDocument> copy(document.clone());
-    scaleBlockLengths(*copy, PixelsToTwips);
+    const qreal spaceBefore = scaleBlockLengths(*copy, PixelsToTwips);
     copy->documentLayout()->setPaintDevice(twipsDevice());
     copy->setDocumentMargin(0);
     copy->setTextWidth(column.width);
-    return Flow(*copy, column, startY, defaultColour, target).run();
+    return Flow(*copy, column, startY + spaceBefore, defaultColour, target).run();
 }
 
 } // namespace Preview

@@ -284,9 +284,10 @@ TEST(PrintPreview, PrintingShowsItsProgressAndCanBeCancelled)
         EXPECT_EQ(seen[2], QStringLiteral("Cancel"));
         EXPECT_EQ(s.preview.findChild<QProgressDialog *>(), nullptr);
         const QString text = pdfText(pdf);
-        if (!cancel)
+        if (!cancel) {
             EXPECT_EQ(text.split(QLatin1Char('\f'), Qt::SkipEmptyParts).size(), 3);
-        else
+        } else {
             EXPECT_FALSE(text.contains(QStringLiteral("Text of page 3")));
+        }
     }
 }

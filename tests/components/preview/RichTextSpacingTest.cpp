@@ -61,7 +61,7 @@ TEST(PrintedSpacing, ParagraphLengthsLandOnThePageInTwips)
         {"", "\\sb360", 360, None, 0, 0},
         {"\\sa57", "\\sb113", 170, None, 0, 0}, // before and after add up
         {"\\sl-480\\slmult0", "\\sl-480\\slmult0", None, 480, 0, 0},
-        {"\\sl600\\slmult0", "", None, 600, 0, 0},
+        {"\\sl600\\slmult0", "\\sl600\\slmult0", None, 600, 0, 0}, // at least: the room above the line
         {"\\li720", "\\li1440\\fi-360", 0, None, 720, 1080},
         {"\\li360\\fi360\\sb720", "\\ri2880", 0, None, 720, 0},
     };
@@ -71,10 +71,12 @@ TEST(PrintedSpacing, ParagraphLengthsLandOnThePageInTwips)
         const PreviewDocument &doc = *laid;
         const TextOp alpha = textNamed(doc.page(0), QStringLiteral("Alpha"));
         const TextOp beta = textNamed(doc.page(0), QStringLiteral("Beta"));
-        if (c.gap != None)
+        if (c.gap != None) {
             EXPECT_NEAR(beta.box.top() - alpha.box.bottom(), c.gap, 1);
-        if (c.pitch != None)
+        }
+        if (c.pitch != None) {
             EXPECT_NEAR(beta.box.top() - alpha.box.top(), c.pitch, 1);
+        }
         EXPECT_NEAR(alpha.box.left() - doc.marginLeft(), c.alphaX, 1);
         EXPECT_NEAR(beta.box.left() - doc.marginLeft(), c.betaX, 1);
     }
@@ -123,7 +125,7 @@ TEST(PrintedSpacing, SampleEntriesPrintOnTheirFewPages)
     } samples[] = {{"SampleAct.Dat", 1, 2}, {"SampleCom.Dat", 1, 2}, {"SamplePol.Dat", 2, 4}};
     for (const auto &sample : samples) {
         SCOPED_TRACE(sample.file);
-        QFile file(QStringLiteral(TESSAREL_CONTENT_DIR "/") + QLatin1String(sample.file));
+        QFile file(QStringLiteral(TESSAREL_PROGRAM_FOLDER "/") + QLatin1String(sample.file));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         PreviewDocument doc; // the entry report's margins
         doc.setMarginLeft(350);
