@@ -47,9 +47,11 @@ TEST(RichTextBoxDecorations, ListsCountFromTheirStartAndTabsShowTheirLeaders)
     QTest::keyClicks(box.viewport(), QStringLiteral("Review access"));
     texts = markTexts(box);
     EXPECT_TRUE(texts.contains("5.")) << texts.join('|').toStdString();
-    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
-        if (block.textList())
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+        if (block.textList()) {
             EXPECT_TRUE(block.blockFormat().hasProperty(QTextFormat::ListStyle)) << block.text().toStdString();
+        }
+    }
 
     // The leader fills the room of the tab from its start to the stop.
     const QTextBlock risk = box.document()->findBlock(box.Find(QStringLiteral("Risk Analysis")));
