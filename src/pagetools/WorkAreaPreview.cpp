@@ -4,13 +4,16 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextDocument>
 
 #include "app/HINFO1.h"
 #include "components/preview/PrintPreview.h"
 #include "components/richtext/RichTextBox.h"
+#include "components/rtf/RtfPaper.h"
 #include "pagetools/PrinterSettings.h"
 #include "reports/ReferenceReport.h"
 #include "reports/ReferenceViews.h"
@@ -23,6 +26,16 @@ namespace {
 const QString allSafeguards = QStringLiteral("All Safeguards");
 const QString statusFontName = QStringLiteral("Times New Roman");
 constexpr int statusFontSize = 10;
+
+// The paper an entry prints on: the one its file names, else the default printer's.
+QPageSize entryPaper(const QTextDocument &entry)
+{
+    const QSize named = Rtf::paperSize(entry);
+    if (named.isValid())
+        return QPageSize(QSizeF(named) / 1440, QPageSize::Inch, QString(), QPageSize::FuzzyMatch);
+    const QPageSize printers = QPrinterInfo::defaultPrinter().defaultPageSize();
+    return printers.isValid() ? printers : QPageSize(QPageSize::Letter);
+}
 
 } // namespace
 
@@ -78,8 +91,10 @@ void WorkAreaPreview::SSCommand5_Click()
     for (int i = 0; i < 4; ++i)
         m_panel.SSCheck80[i]->setEnabled(true);
     m_panel.SSCheck80[3]->setVisible(false);
+    m_clearing = true;
     for (int i = 0; i < 4; ++i)
         setChecked(i, false);
+    m_clearing = false;
     m_panel.printOptionsFrame->setVisible(true);
     PrinterSettings::Font.assign(m_window.Rtext3->baseFont(), Qt::black);
     if (PrinterSettings::Font.size <= 0)
@@ -103,6 +118,7 @@ void WorkAreaPreview::SSCommand5_Click()
         static const char *const kinds[] = {"Action Taken", "Comments/Notes", "Policies & Procedures"};
         m_panel.VSP1->document().setTitle(QString::fromLatin1(kinds[entry]) + QStringLiteral(" - ") +
                                           itemName());
+        m_panel.VSP1->document().setPageSize(entryPaper(*m_window.Rtext3->document()));
         QCoreApplication::processEvents();
         m_panel.open();
         printEntry();
@@ -132,6 +148,8 @@ void WorkAreaPreview::SSCommand5_Click()
 
 void WorkAreaPreview::SSCheck80_Click(int index)
 {
+    if (m_clearing)
+        return;
     if (suppressNextClick == SuppressClick) {
         suppressNextClick = 0;
         return;

@@ -51,4 +51,5 @@ private:
     std::unique_ptr<ReferenceViews> m_views;
     std::unique_ptr<ReferenceReport> m_report;
     bool m_opening = false;
+    bool m_clearing = false; // the options are being cleared for a new document
 };

@@ -232,3 +232,30 @@ TEST_F(WorkAreaPrinting, RuleTextReportKeepsTheAmendmentMarks)
     for (const QString &word : highlighted)
         EXPECT_TRUE(word == "business" || word == "associate") << word.toStdString();
 }
+
+TEST_F(WorkAreaPrinting, PrintingAgainWhileShownChecksExactlyThePrintedEntry)
+{
+    openItem(1, 0);
+    w.SSOption4->click();
+    w.Rtext3->setTextRTF("{\\rtf1\\ansi\\paperw11906\\paperh16838 Comments on A4\\par}");
+    w.SSCommand5->click();
+    EXPECT_EQ(checks().mid(0, 3), QList<bool>({false, true, false}));
+    EXPECT_EQ(panel().VSP1->document().pageSize().id(), QPageSize::A4);
+
+    const struct {
+        QRadioButton *entry;
+        QList<bool> checked;
+    } rounds[] = {{w.SSOption4, {false, true, false}}, {w.SSOption5, {false, false, true}},
+                  {w.SSOption3, {true, false, false}}};
+    for (const auto &round : rounds) {
+        round.entry->click();
+        ASSERT_TRUE(panel().isVisible());
+        w.mOPrint->trigger();
+        EXPECT_EQ(checks().mid(0, 3), round.checked);
+        EXPECT_EQ(w.printing->suppressNextClick, 0);
+        // The user's click on the printed entry's option leaves it checked.
+        const int printed = int(round.checked.indexOf(true));
+        box(printed)->click();
+        EXPECT_TRUE(box(printed)->isChecked());
+    }
+}

@@ -7,6 +7,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 
+#include <functional>
+
 #include "app/SafeWrite.h"
 #include "components/preview/PreviewPage.h"
 
@@ -99,7 +101,10 @@ public:
     const QList<Preview::Page> &pages() const { return m_pages; }
 
     // Renders the pages (1-based, inclusive; 0 for all) to a paged device: a printer or a PDF writer.
-    bool render(QPagedPaintDevice &device, int fromPage = 0, int toPage = 0) const;
+    // `beforePage`, when given, hears of each page (1-based) before it is drawn; false stops the
+    // rendering there, and render() returns false.
+    bool render(QPagedPaintDevice &device, int fromPage = 0, int toPage = 0,
+                const std::function<bool(int page)> &beforePage = {}) const;
     // Writes the document as a PDF file (one blank page when it is empty), replacing `path` only once the
     // whole file is written.
     WriteResult renderPdf(const QString &path) const;

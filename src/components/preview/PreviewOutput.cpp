@@ -22,13 +22,18 @@ bool samePaper(const Page &a, const Page &b)
     return a.pageSize.isEquivalentTo(b.pageSize) && a.orientation == b.orientation;
 }
 
-bool renderList(QPagedPaintDevice &device, const QList<Page> &pages)
+bool renderList(QPagedPaintDevice &device, const QList<Page> &pages, int firstNumber = 1,
+                const std::function<bool(int)> &beforePage = {})
 {
     device.setPageLayout(paperOf(pages.first()));
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (beforePage && !beforePage(firstNumber + int(i))) {
+            painter.end();
+            return false;
+        }
         if (i > 0) {
             if (!samePaper(pages.at(i), pages.at(i - 1)))
                 device.setPageLayout(paperOf(pages.at(i)));
@@ -45,14 +50,15 @@ bool renderList(QPagedPaintDevice &device, const QList<Page> &pages)
 
 } // namespace
 
-bool PreviewDocument::render(QPagedPaintDevice &device, int fromPage, int toPage) const
+bool PreviewDocument::render(QPagedPaintDevice &device, int fromPage, int toPage,
+                             const std::function<bool(int)> &beforePage) const
 {
     const int last = pageCount();
     const int from = fromPage > 0 ? qMin(fromPage, last) : 1;
     const int to = toPage > 0 ? qMin(toPage, last) : last;
     if (from > to)
         return false;
-    return renderList(device, m_pages.mid(from - 1, to - from + 1));
+    return renderList(device, m_pages.mid(from - 1, to - from + 1), from, beforePage);
 }
 
 WriteResult PreviewDocument::renderPdf(const QString &path) const

@@ -17,11 +17,12 @@ void PreviewPageView::setPage(const PreviewDocument *document, int index)
     update();
 }
 
-const Preview::Page *PreviewPageView::page() const
+const Preview::Page *PreviewPageView::page(int slot) const
 {
-    if (!m_document || m_index < 0 || m_index >= m_document->pageCount())
+    const int index = m_index + slot;
+    if (!m_document || m_index < 0 || index >= m_document->pageCount())
         return nullptr;
-    return &m_document->page(m_index);
+    return &m_document->page(index);
 }
 
 void PreviewPageView::setGuideLines(bool on)
@@ -30,33 +31,45 @@ void PreviewPageView::setGuideLines(bool on)
     update();
 }
 
-QRectF PreviewPageView::paperRect(const Preview::Page &page) const
+void PreviewPageView::setGrid(int columns, int rows)
 {
-    const QSizeF room = QSizeF(size()) - QSizeF(2 * desk, 2 * desk);
+    m_columns = qMax(1, columns);
+    m_rows = qMax(1, rows);
+    update();
+}
+
+QRectF PreviewPageView::paperRect(const Preview::Page &page, int slot) const
+{
+    const QSizeF share(qreal(width()) / m_columns, qreal(height()) / m_rows);
+    const QSizeF room = share - QSizeF(2 * desk, 2 * desk);
     if (page.size.isEmpty() || room.isEmpty())
         return {};
     const QSizeF paper = page.size.scaled(room, Qt::KeepAspectRatio);
-    return QRectF(QPointF((width() - paper.width()) / 2, (height() - paper.height()) / 2), paper);
+    const QPointF corner((slot % m_columns) * share.width(), (slot / m_columns) * share.height());
+    return QRectF(corner + QPointF((share.width() - paper.width()) / 2, (share.height() - paper.height()) / 2),
+                  paper);
 }
 
 void PreviewPageView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Dark));
-    const Preview::Page *shown = page();
-    const QRectF paper = shown ? paperRect(*shown) : QRectF();
-    if (paper.isEmpty())
-        return;
-    painter.fillRect(paper.translated(3, 3), QColor(0, 0, 0, 90));
-    painter.fillRect(paper, Qt::white);
-    painter.save();
-    painter.setClipRect(paper);
-    painter.translate(paper.topLeft());
-    painter.scale(paper.width() / shown->size.width(), paper.height() / shown->size.height());
-    Preview::paintPage(painter, *shown);
-    painter.restore();
-    if (m_guideLines)
-        paintGuideLines(painter, *shown, paper);
+    for (int slot = 0; slot < m_columns * m_rows; ++slot) {
+        const Preview::Page *shown = page(slot);
+        const QRectF paper = shown ? paperRect(*shown, slot) : QRectF();
+        if (paper.isEmpty())
+            continue;
+        painter.fillRect(paper.translated(3, 3), QColor(0, 0, 0, 90));
+        painter.fillRect(paper, Qt::white);
+        painter.save();
+        painter.setClipRect(paper);
+        painter.translate(paper.topLeft());
+        painter.scale(paper.width() / shown->size.width(), paper.height() / shown->size.height());
+        Preview::paintPage(painter, *shown);
+        painter.restore();
+        if (m_guideLines)
+            paintGuideLines(painter, *shown, paper);
+    }
 }
 
 void PreviewPageView::paintGuideLines(QPainter &painter, const Preview::Page &page, const QRectF &paper) const

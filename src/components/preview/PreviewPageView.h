@@ -6,8 +6,9 @@
 
 class PreviewDocument;
 
-// Paints one page of a preview document, as large as fits the widget, on a grey desk; optionally with
-// dotted guide lines at the page's margins (on screen only).
+// Paints pages of a preview document on a grey desk, from a first page on in a grid of columns and rows
+// (one page unless set), each as large as fits its share of the widget; optionally with dotted guide lines
+// at the pages' margins (on screen only).
 class PreviewPageView : public QWidget
 {
     Q_OBJECT
@@ -19,6 +20,7 @@ public:
     // empty desk otherwise.
     void setPage(const PreviewDocument *document, int index);
     void setGuideLines(bool on);
+    void setGrid(int columns, int rows);
     // Room kept around the page, in pixels.
     static constexpr int desk = 12;
 
@@ -26,11 +28,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const Preview::Page *page() const;
-    QRectF paperRect(const Preview::Page &page) const;
+    const Preview::Page *page(int slot) const;
+    QRectF paperRect(const Preview::Page &page, int slot) const;
     void paintGuideLines(QPainter &painter, const Preview::Page &page, const QRectF &paper) const;
 
     const PreviewDocument *m_document = nullptr;
     int m_index = -1;
     bool m_guideLines = false;
+    int m_columns = 1;
+    int m_rows = 1;
 };

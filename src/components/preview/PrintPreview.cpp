@@ -1,9 +1,11 @@
 #include "components/preview/PrintPreview.h"
 
+#include <QActionGroup>
 #include <QBoxLayout>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -56,12 +58,44 @@ QWidget *PrintPreview::createNavigationBar()
     row->addSpacing(8);
     row->addWidget(m_pageLabel);
     row->addStretch(1);
+    row->addWidget(createZoomMenu(m_navigationBar));
 
     connect(m_first, &QToolButton::clicked, this, [this] { setCurrentPage(1); });
     connect(m_previous, &QToolButton::clicked, this, [this] { setCurrentPage(m_current - 1); });
     connect(m_next, &QToolButton::clicked, this, [this] { setCurrentPage(m_current + 1); });
     connect(m_last, &QToolButton::clicked, this, [this] { setCurrentPage(m_document->pageCount()); });
     return m_navigationBar;
+}
+
+QToolButton *PrintPreview::createZoomMenu(QWidget *bar)
+{
+    auto *button = new QToolButton(bar);
+    button->setObjectName(QStringLiteral("zoomMenu"));
+    button->setText(tr("&Zoom"));
+    button->setAccessibleName(tr("Zoom"));
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setFocusPolicy(Qt::NoFocus);
+    auto *menu = new QMenu(button);
+    auto *group = new QActionGroup(menu);
+    const QStringList captions = QStringLiteral("Whole &Page|Page &Width|&Two Pages|Thumb&nail").split(QLatin1Char('|'));
+    for (int i = 0; i < captions.size(); ++i) {
+        QAction *action = menu->addAction(captions[i]);
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, i] { setZoom(WholePage + i); });
+        m_zoomActions.append(action);
+    }
+    button->setMenu(menu);
+    m_scroll->viewport()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_scroll->viewport()->addActions(m_zoomActions);
+    showZoom();
+    return button;
+}
+
+void PrintPreview::showZoom()
+{
+    for (int i = 0; i < m_zoomActions.size(); ++i)
+        m_zoomActions[i]->setChecked(WholePage + i == m_zoom);
 }
 
 QToolButton *PrintPreview::addNavigationButton(QWidget *bar, const char *name, QStyle::StandardPixmap icon,
@@ -80,10 +114,12 @@ QToolButton *PrintPreview::addNavigationButton(QWidget *bar, const char *name, Q
 
 void PrintPreview::setZoom(int zoom)
 {
-    if (zoom != WholePage && zoom != PageWidth)
+    if (zoom < WholePage || zoom > Thumbnail)
         return;
     m_zoom = zoom;
     m_scroll->setVerticalScrollBarPolicy(zoom == PageWidth ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    m_view->setGrid(zoom == TwoPages ? 2 : zoom == Thumbnail ? 3 : 1, zoom == Thumbnail ? 2 : 1);
+    showZoom();
     fitPage();
 }
 

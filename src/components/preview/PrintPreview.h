@@ -7,6 +7,7 @@
 
 #include "components/preview/PreviewDocument.h"
 
+class QAction;
 class QLabel;
 class QPrinter;
 class QScrollArea;
@@ -16,14 +17,16 @@ class PreviewPageView;
 // The print preview control: shows the pages of its document one at a time with its own page navigation,
 // prints them, copies the page on display to the clipboard and runs the page setup.
 //
-// Zoom 3 shows the whole page; zoom 4 fits the page's width and scrolls vertically. Navigation 0 hides
-// the navigation bar; any other value (the panels use 3) shows it.
+// Zoom 3 shows the whole page; zoom 4 fits the page's width and scrolls vertically; zoom 5 shows two pages
+// side by side and zoom 6 six small ones; the zoom menu of the navigation bar (and of the page's context
+// menu) picks among them. Navigation 0 hides the navigation bar; any other value (the panels use 3) shows
+// it. Printing shows its progress page by page in a window that can cancel it.
 class PrintPreview : public QWidget
 {
     Q_OBJECT
 
 public:
-    enum Zoom { WholePage = 3, PageWidth = 4 };
+    enum Zoom { WholePage = 3, PageWidth = 4, TwoPages = 5, Thumbnail = 6 };
     enum ActionCode { CopyPage = 10, PrintDocument = 12, PageSetup = 14 };
     // Resolution of the page image put on the clipboard.
     static constexpr qreal clipboardDpi = 150;
@@ -58,6 +61,10 @@ protected:
 
 private:
     QWidget *createNavigationBar();
+    QToolButton *createZoomMenu(QWidget *bar);
+    void showZoom();
+    // The progress text while page `page` prints.
+    QString printingText(int page) const;
     QToolButton *addNavigationButton(QWidget *bar, const char *name, QStyle::StandardPixmap icon,
                                      const QString &tip);
     void showDocument();
@@ -77,6 +84,7 @@ private:
     QToolButton *m_next;
     QToolButton *m_last;
     QLabel *m_pageLabel;
+    QList<QAction *> m_zoomActions; // in zoom order from WholePage
     std::unique_ptr<QPrinter> m_printer;
     int m_zoom = WholePage;
     int m_navigation = 3;

@@ -21,6 +21,44 @@ QRectF contentRect(const QTextDocument &document, const QTextTableCell &cell)
 
 qreal padding(const QTextTable &table, qreal scale) { return table.format().cellPadding() * scale; }
 
+// The cell's paragraphs with its padding above and below them.
+QRectF paddedRect(const QTextDocument &document, const QTextTable &table, const QTextTableCell &cell, qreal scale)
+{
+    const QTextTableCellFormat format = cell.format().toTableCellFormat();
+    const qreal pad = padding(table, scale);
+    const qreal top = format.hasProperty(QTextFormat::TableCellTopPadding) ? format.topPadding() * scale : pad;
+    const qreal bottom =
+        format.hasProperty(QTextFormat::TableCellBottomPadding) ? format.bottomPadding() * scale : pad;
+    return contentRect(document, cell).adjusted(0, -top, 0, bottom);
+}
+
+// Whether `next` follows `block` in the same frame, and in the same cell when in a table.
+bool sameFlow(const QTextDocument &document, const QTextBlock &block, const QTextBlock &next)
+{
+    const QTextFrame *frame = document.frameAt(block.position());
+    if (frame != document.frameAt(next.position()))
+        return false;
+    const auto *table = qobject_cast<const QTextTable *>(frame);
+    return !table || table->cellAt(block.position()) == table->cellAt(next.position());
+}
+
+// Qt leaves out the space before the first paragraph of a cell and after its last: it becomes the
+// cell's padding.
+void padCell(QTextDocument &document, const QTextBlock &block, qreal before, qreal after)
+{
+    auto *table = qobject_cast<QTextTable *>(document.frameAt(block.position()));
+    if (!table || (before <= 0 && after <= 0))
+        return;
+    QTextTableCell cell = table->cellAt(block.position());
+    QTextTableCellFormat format = cell.format().toTableCellFormat();
+    const qreal pad = table->format().cellPadding();
+    if (before > 0)
+        format.setTopPadding(pad + before);
+    if (after > 0)
+        format.setBottomPadding(pad + after);
+    cell.setFormat(format);
+}
+
 } // namespace
 
 RowOf rowOf(const QTextDocument &document, const QTextBlock &block)
@@ -37,17 +75,13 @@ QRectF rowRect(const QTextDocument &document, const QTextTable &table, int row, 
     for (int c = 0; c < table.columns(); ++c) {
         const QTextTableCell cell = table.cellAt(row, c);
         if (cell.row() == row && cell.rowSpan() == 1)
-            rect = rect.united(contentRect(document, cell));
+            rect = rect.united(paddedRect(document, table, cell, scale));
     }
     if (rect.isNull())
-        rect = contentRect(document, table.cellAt(row, 0));
-    const qreal pad = padding(table, scale);
-    rect.adjust(0, -pad, 0, pad);
+        rect = paddedRect(document, table, table.cellAt(row, 0), scale);
     // Rows meet: a row ends where the next begins, so that their shared border is drawn once in place.
-    if (row + 1 < table.rows()) {
-        const QTextTableCell below = table.cellAt(row + 1, 0);
-        rect.setBottom(std::max(rect.bottom(), contentRect(document, below).top() - pad));
-    }
+    if (row + 1 < table.rows())
+        rect.setBottom(std::max(rect.bottom(), paddedRect(document, table, table.cellAt(row + 1, 0), scale).top()));
     return rect;
 }
 
@@ -73,22 +107,34 @@ QList<CellBox> rowCells(const QTextDocument &document, const QTextTable &table, 
     return cells;
 }
 
-void scaleBlockLengths(QTextDocument &document, qreal factor)
+qreal scaleBlockLengths(QTextDocument &document, qreal factor)
 {
     QTextCursor cursor(&document);
+    qreal carried = 0; // the space after the paragraph before, in the same flow
+    qreal first = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
+        const QTextBlock previous = block.previous();
+        const QTextBlock next = block.next();
+        const bool opens = !previous.isValid() || !sameFlow(document, previous, block);
+        const bool closes = !next.isValid() || !sameFlow(document, block, next);
+        const bool inCell = qobject_cast<QTextTable *>(document.frameAt(block.position())) != nullptr;
+        const qreal before = format.topMargin() + (opens ? 0 : carried);
+        carried = format.bottomMargin();
+        if (!previous.isValid() && !inCell)
+            first = before * factor;
+        const bool leftOut = opens && (inCell || !previous.isValid());
         format.setLeftMargin(format.leftMargin() * factor);
         format.setRightMargin(format.rightMargin() * factor);
-        format.setTopMargin(format.topMargin() * factor);
-        format.setBottomMargin(format.bottomMargin() * factor);
         format.setTextIndent(format.textIndent() * factor);
-        if (format.lineHeightType() == QTextBlockFormat::FixedHeight ||
-            format.lineHeightType() == QTextBlockFormat::MinimumHeight)
-            format.setLineHeight(format.lineHeight() * factor, format.lineHeightType());
+        format.setTopMargin(leftOut ? 0 : before);
+        format.setBottomMargin(closes && !inCell ? carried : 0);
+        if (inCell)
+            padCell(document, block, opens ? before : 0, closes ? carried : 0);
         cursor.setPosition(block.position());
         cursor.setBlockFormat(format);
     }
+    return first;
 }
 
 } // namespace Preview

@@ -27,8 +27,12 @@ QRectF rowRect(const QTextDocument &document, const QTextTable &table, int row, 
 // The cells that start in `row`, with their border boxes.
 QList<CellBox> rowCells(const QTextDocument &document, const QTextTable &table, int row, qreal scale);
 
-// Qt lays out paragraph margins and fixed line heights in device pixels: scales those of every
-// paragraph of `document` by `factor` for a device of `factor` times the screen's resolution.
-void scaleBlockLengths(QTextDocument &document, qreal factor);
+// Qt scales vertical paragraph spacing and line heights to the layout's device itself, but takes
+// horizontal indents as device pixels: scales those of every paragraph of `document` by `factor` for a
+// device of `factor` times the screen's resolution. Space after a paragraph and space before the next add
+// up (Qt would take the larger); the space before a cell's first paragraph and after its last, which Qt
+// leaves out, pads the cell. Returns the space before the document's first paragraph, in device units,
+// which Qt leaves out too.
+qreal scaleBlockLengths(QTextDocument &document, qreal factor);
 
 } // namespace Preview

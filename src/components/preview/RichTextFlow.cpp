@@ -1,7 +1,7 @@
 #include "components/preview/RichTextFlow.h"
 
 #include "components/preview/RichTextCells.h"
-#include "components/rtf/RtfFormats.h"
+#include "components/richtext/TextDecorations.h"
 #include "components/rtf/RtfWriterLists.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -74,10 +74,26 @@ private:
             m_column = m_target.newPage();
             m_shift = m_column.top - rect.top();
         }
-        for (const CellBox &cell : rowCells(m_doc, *row.table, row.row, PixelsToTwips))
-            drawCell(row.table->cellAt(cell.first.position()).format().toTableCellFormat(),
-                     cell.rect.translated(m_column.left, m_shift));
+        const bool pageTop = rect.top() + m_shift <= m_column.top + 0.5;
+        for (const CellBox &cell : rowCells(m_doc, *row.table, row.row, PixelsToTwips)) {
+            const QTextTableCell tableCell = row.table->cellAt(cell.first.position());
+            QTextTableCellFormat format = tableCell.format().toTableCellFormat();
+            if (pageTop && row.row > 0)
+                closeTop(format, row.table->cellAt(row.row - 1, tableCell.column()));
+            drawCell(format, cell.rect.translated(m_column.left, m_shift));
+        }
         m_end = qMax(m_end, rect.bottom() + m_shift);
+    }
+
+    // A row that starts a page takes the border the row above drew under itself on the page before.
+    static void closeTop(QTextTableCellFormat &format, const QTextTableCell &above)
+    {
+        if (format.topBorder() > 0 && format.topBorderStyle() != QTextFrameFormat::BorderStyle_None)
+            return;
+        const QTextTableCellFormat upper = above.format().toTableCellFormat();
+        format.setTopBorder(upper.bottomBorder());
+        format.setTopBorderStyle(upper.bottomBorderStyle());
+        format.setTopBorderBrush(upper.bottomBorderBrush());
     }
 
     void drawCell(const QTextTableCellFormat &format, const QRectF &box)
@@ -164,24 +180,14 @@ private:
     // The leader of the tab stop the tab at `i` reaches: dots, hyphens or a line across the tab's room.
     void drawLeader(const Placed &p, const QTextCharFormat &format, int i)
     {
-        const qreal start = p.line.cursorToX(i);
-        const qreal end = p.line.cursorToX(i + 1);
-        const std::vector<Rtf::TabStop> stops = Rtf::tabStops(p.block.blockFormat());
-        const auto stop = std::find_if(stops.begin(), stops.end(), [end](const Rtf::TabStop &tab) {
-            return tab.position >= end - 1; // tab positions in twips, as the layout's x
-        });
-        if (stop == stops.end() || stop->leader == Rtf::TabStop::None || end - start <= 0)
-            return;
-        static constexpr char16_t Marks[] = {0, u'.', u'-', u'_', u'_', u'='};
         const QFont font = fontOf(format);
-        const qreal mark = QFontMetricsF(font, twipsDevice()).horizontalAdvance(QChar(Marks[stop->leader]));
-        const int count = mark > 0 ? int((end - start) / mark) - 1 : 0;
-        if (count <= 0)
+        const QFontMetricsF metrics(font, twipsDevice());
+        const TextDecorations::Leader leader = TextDecorations::tabLeader(p.block, p.line, i, metrics, 1);
+        if (leader.text.isEmpty())
             return;
-        const qreal x = p.left + end - count * mark;
-        const QString text(count, QChar(Marks[stop->leader]));
-        m_target.add(TextOp{QPointF(x, p.top + p.line.ascent()), text, font, colourOf(format),
-                            QRectF(x, p.top, count * mark, p.line.height())});
+        const qreal x = p.left + leader.x;
+        m_target.add(TextOp{QPointF(x, p.top + p.line.ascent()), leader.text, font, colourOf(format),
+                            QRectF(x, p.top, metrics.horizontalAdvance(leader.text), p.line.height())});
     }
 
     void drawRun(const Placed &p, const QTextCharFormat &format, int start, int end)
@@ -267,11 +273,11 @@ qreal flowRichText(const QTextDocument &document, Column column, qreal startY, c
                    const FlowTarget &target)
 {
     const std::unique_ptr<QTextDocument> copy(document.clone());
-    scaleBlockLengths(*copy, PixelsToTwips);
+    const qreal spaceBefore = scaleBlockLengths(*copy, PixelsToTwips);
     copy->documentLayout()->setPaintDevice(twipsDevice());
     copy->setDocumentMargin(0);
     copy->setTextWidth(column.width);
-    return Flow(*copy, column, startY, defaultColour, target).run();
+    return Flow(*copy, column, startY + spaceBefore, defaultColour, target).run();
 }
 
 } // namespace Preview

@@ -16,6 +16,7 @@
 #include "components/Dialogs.h"
 #include "components/richtext/PlainText.h"
 #include "components/richtext/RichTextMime.h"
+#include "components/richtext/TextDecorations.h"
 #include "components/rtf/Rtf.h"
 
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
@@ -99,6 +100,7 @@ Rtf::ReadResult RichTextBox::replaceWithRtf(const QByteArray &rtf)
     const Rtf::ReadResult result = Rtf::read(rtf, *loaded);
     if (!result.ok)
         return result;
+    TextDecorations::takeOverListMarkers(*loaded);
     loaded->setDocumentMargin(current->documentMargin());
     loaded->setIndentWidth(current->indentWidth());
     loaded->setUseDesignMetrics(current->useDesignMetrics());

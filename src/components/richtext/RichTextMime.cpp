@@ -5,6 +5,7 @@
 #include <QTextDocument>
 
 #include "components/richtext/PlainText.h"
+#include "components/richtext/TextDecorations.h"
 #include "components/rtf/Rtf.h"
 
 namespace RichTextMime {
@@ -53,6 +54,7 @@ std::optional<QTextDocumentFragment> fragmentFromRtf(const QByteArray &rtf)
     document.setUndoRedoEnabled(false);
     if (!Rtf::read(rtf, document).ok)
         return std::nullopt;
+    TextDecorations::takeOverListMarkers(document);
     return QTextDocumentFragment(&document);
 }
 

@@ -1,5 +1,6 @@
 #include "components/rtf/Rtf.h"
 
+#include "components/rtf/RtfPaper.h"
 #include "components/rtf/RtfReader.h"
 #include "components/rtf/RtfWriter.h"
 
@@ -33,6 +34,7 @@ ReadResult read(const QByteArray &rtf, QTextDocument &document)
     QTextCursor cursor(&document);
     reader.insertInto(cursor, true);
     setDocumentInfo(document, reader.info());
+    setPaperSize(document, reader.paper());
     document.setUndoRedoEnabled(undoRedo);
     return {true, {}, reader.simplified()};
 }

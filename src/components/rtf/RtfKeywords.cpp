@@ -80,7 +80,7 @@ constexpr Entry Entries[] = {
     {"li", {Keyword::LeftIndent}}, {"lin", {Keyword::LeftIndent}}, {"ri", {Keyword::RightIndent}},
     {"rin", {Keyword::RightIndent}}, {"fi", {Keyword::FirstIndent}}, {"sb", {Keyword::SpaceBefore}},
     {"sa", {Keyword::SpaceAfter}}, {"sl", {Keyword::LineSpacing}}, {"slmult", {Keyword::LineMultiple}},
-    {"deff", {Keyword::DefaultFont}}, {"ansicpg", {Keyword::AnsiCodePage}},
+    {"deff", {Keyword::DefaultFont}}, {"paperw", {Keyword::PaperWidth}}, {"paperh", {Keyword::PaperHeight}}, {"ansicpg", {Keyword::AnsiCodePage}},
     {"ansi", {Keyword::CodePage, 1252}}, {"mac", {Keyword::CodePage, 10000}}, {"pc", {Keyword::CodePage, 437}},
     {"pca", {Keyword::CodePage, 850}}, {"fcharset", {Keyword::FontCharset}}, {"cpg", {Keyword::FontCodePage}},
     {"red", {Keyword::Red}}, {"green", {Keyword::Green}}, {"blue", {Keyword::Blue}},

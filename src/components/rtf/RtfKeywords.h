@@ -13,7 +13,7 @@ struct Keyword {
         Plain, Font, FontSize, Bold, Italic, Underline, UnderlineOff, Strike, Foreground, Background,
         Superscript, Subscript, Baseline, Hidden,
         Pard, InTable, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, LineSpacing, LineMultiple,
-        DefaultFont, AnsiCodePage, CodePage, FontCharset, FontCodePage, Red, Green, Blue,
+        DefaultFont, AnsiCodePage, CodePage, PaperWidth, PaperHeight, FontCharset, FontCodePage, Red, Green, Blue,
         // Tables: row and cell definitions.
         RowDefaults, CellBoundary, CellBorder, RowBorder, BorderStyle, BorderWidth, BorderColor, CellShading,
         CellMerge, CellVerticalAlign, RowLeft, RowGap, RowAlign, NestedCell, NestedRow,

@@ -334,6 +334,8 @@ void Reader::documentWord(const Keyword &keyword, const Token &token)
             m_codePage = token.param;
         break;
     case Keyword::CodePage: m_codePage = keyword.value; break;
+    case Keyword::PaperWidth: m_paper.setWidth(token.param); break;
+    case Keyword::PaperHeight: m_paper.setHeight(token.param); break;
     default: break;
     }
 }

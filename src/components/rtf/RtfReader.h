@@ -12,6 +12,8 @@
 #include "components/rtf/RtfTables.h"
 #include "components/rtf/RtfTokenizer.h"
 
+#include <QSize>
+
 #include <QByteArray>
 #include <QString>
 
@@ -42,6 +44,8 @@ public:
     bool simplified() const { return m_content.simplified() || m_formats.simplified(); }
     // The document's \info.
     const DocumentInfo &info() const { return m_info.info(); }
+    // The paper the document names, in twips; invalid when it names none.
+    QSize paper() const { return m_paper; }
 
 private:
     enum class Destination {
@@ -102,6 +106,7 @@ private:
     bool m_flatCells = false;     // past the bound of table cells: rows are lines of cells apart by tabs
     bool m_pendingCellTab = false; // a cell ended there: a tab before the next text
     int m_codePage = DefaultCodePage;
+    QSize m_paper{-1, -1};
     int m_defaultFont = -1;
     QByteArray m_pendingBytes;
     QString m_decoded;

@@ -3,6 +3,7 @@
 #include "components/rtf/RtfCodePage.h"
 #include "components/rtf/RtfFormats.h"
 #include "components/rtf/RtfInfo.h"
+#include "components/rtf/RtfPaper.h"
 #include "components/rtf/RtfWriterLists.h"
 
 #include <QImage>
@@ -57,6 +58,7 @@ QByteArray Writer::write()
     m_lists.clear();
     collectTables();
     writeHeader();
+    m_out += paperWords(m_document);
     for (QTextBlock block = m_document.begin(); block.isValid();) {
         if (const auto *table = qobject_cast<const QTextTable *>(m_document.frameAt(block.position()))) {
             writeTable(*table);

@@ -1,9 +1,14 @@
 #include <QFile>
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -208,4 +213,81 @@ TEST(PrintPreview, PageSetupSetsPaperOrientationAndMargins)
     EXPECT_NEAR(doc.marginTop(), 360, 0.5);
     EXPECT_NEAR(doc.marginRight(), 1080, 0.5);
     EXPECT_NEAR(doc.marginBottom(), 180, 0.5);
+}
+
+TEST(PrintPreview, ZoomMenuShowsOneTwoOrSixPages)
+{
+    Shown s(600, 500);
+    drawPages(s.preview, 3);
+    QToolButton *zoom = s.button("zoomMenu");
+    ASSERT_NE(zoom, nullptr);
+    const QList<QAction *> actions = zoom->menu()->actions();
+    QStringList captions;
+    for (const QAction *a : actions)
+        captions.append(a->text());
+    EXPECT_EQ(captions.join('|'), QStringLiteral("Whole &Page|Page &Width|&Two Pages|Thumb&nail"));
+    EXPECT_EQ(s.area()->viewport()->actions(), actions); // also the page's context menu
+
+    const struct {
+        int action;
+        int zoom;
+        int papers; // white pages seen across the middle of the view
+    } picks[] = {{2, PrintPreview::TwoPages, 2}, {3, PrintPreview::Thumbnail, 3}, {0, PrintPreview::WholePage, 1},
+                 {1, PrintPreview::PageWidth, 1}};
+    for (const auto &pick : picks) {
+        SCOPED_TRACE(pick.zoom);
+        actions[pick.action]->trigger();
+        EXPECT_EQ(s.preview.zoom(), pick.zoom);
+        EXPECT_TRUE(actions[pick.action]->isChecked());
+        const QImage shot = s.area()->widget()->grab().toImage();
+        int papers = 0;
+        bool onPaper = false;
+        const int y = pick.zoom == PrintPreview::Thumbnail ? shot.height() / 4 : shot.height() / 2;
+        for (int x = 0; x < shot.width(); ++x) {
+            const bool white = shot.pixelColor(x, y) == QColor(Qt::white);
+            papers += white && !onPaper;
+            onPaper = white;
+        }
+        EXPECT_EQ(papers, pick.papers);
+    }
+}
+
+TEST(PrintPreview, PrintingShowsItsProgressAndCanBeCancelled)
+{
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    Shown s(400, 500);
+    drawPages(s.preview, 3);
+    s.preview.document().setTitle(QStringLiteral("Status Report"));
+
+    for (const bool cancel : {false, true}) {
+        SCOPED_TRACE(cancel);
+        QStringList seen;
+        const QString pdf = folder.file(cancel ? QStringLiteral("cut.pdf") : QStringLiteral("whole.pdf"));
+        dialogs.onPrint = [&](QPrinter &printer) {
+            printer.setOutputFileName(pdf);
+            QTimer::singleShot(0, &s.preview, [&] {
+                auto *progress = s.preview.findChild<QProgressDialog *>(QStringLiteral("printingProgress"));
+                ASSERT_NE(progress, nullptr);
+                seen << progress->windowTitle() << progress->labelText()
+                     << progress->findChild<QPushButton *>()->text();
+                if (cancel)
+                    progress->cancel();
+            });
+        };
+        dialogs.answerPrint(true);
+        s.preview.Action(PrintPreview::PrintDocument);
+        ASSERT_EQ(seen.size(), 3);
+        EXPECT_EQ(seen[0], QStringLiteral("Printing..."));
+        EXPECT_TRUE(seen[1].startsWith(QStringLiteral("Now printing Page 1 of Status Report\non the PDF on ")))
+            << seen[1].toStdString();
+        EXPECT_EQ(seen[2], QStringLiteral("Cancel"));
+        EXPECT_EQ(s.preview.findChild<QProgressDialog *>(), nullptr);
+        const QString text = pdfText(pdf);
+        if (!cancel) {
+            EXPECT_EQ(text.split(QLatin1Char('\f'), Qt::SkipEmptyParts).size(), 3);
+        } else {
+            EXPECT_FALSE(text.contains(QStringLiteral("Text of page 3")));
+        }
+    }
 }

@@ -2,9 +2,9 @@
 // flat ODF, shows the same table, lists and tab stops.
 #include "RtfTestSupport.h"
 #include "components/rtf/Rtf.h"
+#include "support/OfficeConvert.h"
 #include "support/TempFolder.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -12,19 +12,9 @@ using namespace RtfTest;
 
 namespace {
 
-// Converts `name` in `folder` to `format`; the converted text, or empty on failure.
 QString convert(const TempFolder &folder, const QString &name, const QString &format)
 {
-    QProcess office;
-    office.setWorkingDirectory(folder.path());
-    office.start(QStringLiteral("timeout"),
-                 {QStringLiteral("120"), QStringLiteral("soffice"),
-                  QStringLiteral("-env:UserInstallation=file://") + folder.path() + QStringLiteral("/profile"),
-                  QStringLiteral("--headless"), QStringLiteral("--convert-to"), format, QStringLiteral("--outdir"),
-                  folder.path(), folder.file(name)});
-    if (!office.waitForFinished(150000) || office.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(folder.read(QString(name).replace(QStringLiteral(".rtf"), "." + format)));
+    return QString::fromUtf8(officeConvert(folder, name, format));
 }
 
 QStringList matches(const QString &text, const QString &pattern)
