@@ -11,6 +11,7 @@
 #include "reports/ReferenceViews.h"
 #include "workarea/Catalogue.h"
 #include "workarea/store/EntryFiles.h"
+#include "components/files/ContentFolder.h"
 
 namespace {
 
@@ -96,7 +97,9 @@ void WorkArea1::loadEntry()
             Dialogs::OkOnly + Dialogs::Information, QStringLiteral("Policies and Procedures"));
     CurrentFileName = EntryFiles::fileName(kind, CurrentCategory, CurrentItemTab);
     // A missing file is a new entry; one that exists but cannot be read is kept aside before a save replaces it.
-    if (!Rtext3->LoadFile(CurrentFileName) && !sample && QFile::exists(CurrentFileName))
+    // The samples are content installed with the program; the user's entries lie in the workbook folder.
+    if (!Rtext3->LoadFile(sample ? ContentFolder::file(CurrentFileName) : CurrentFileName) && !sample &&
+        QFile::exists(CurrentFileName))
         keepCopyAside(CurrentFileName);
     if (!sample) {
         for (RichTextBox *buffer : std::as_const(RText1))

@@ -58,7 +58,7 @@ protected:
     void SetUp() override
     {
         HINFO1::reset();
-        HINFO1::ProgramFolder = folder.path();
+        HINFO1::WorkbookFolder = folder.path();
         start.showSplash = [this] { ++splashes; };
         start.showArea = [this](int area) {
             opened.append(area);
@@ -306,7 +306,7 @@ TEST(StartUp, TemporaryFilesOfSavesCutShortAreRemoved)
 {
     HINFO1::reset();
     TempFolder folder;
-    HINFO1::ProgramFolder = folder.path();
+    HINFO1::WorkbookFolder = folder.path();
     for (const char *name : {"Action0.Fil", "Action0.Fil.xGkcHK", "TODOActv.FIL.AbCdEf", "Policy46.Fil.zz09zz",
                              "GColor3.Fil.qwerty", "readme.txt.AbCdEf", "Action47.Fil.AbCdEf"})
         folder.write(name, "x");
