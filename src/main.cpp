@@ -3,12 +3,33 @@
 #include "app/ProgramStart.h"
 #include "app/Startfrm.h"
 
+namespace {
+
+void nameProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tessarel"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tessarel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSAREL_VERSION));
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    nameProgram();
+    if (ProgramStart::answersOnTheTerminal(argumentsOf(argc, argv))) {
+        const QCoreApplication app(argc, argv);
+        return ProgramStart::openFolders(QCoreApplication::arguments()).exitCode;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessarel"));
-    QApplication::setOrganizationName(QStringLiteral("Tessarel"));
-    QApplication::setApplicationVersion(QStringLiteral(TESSAREL_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
     const ProgramStart::Outcome start = ProgramStart::openFolders(QApplication::arguments());
     if (!start.run)

@@ -35,7 +35,22 @@ void tell(const QString &text, int icon)
 const QString chooseAgain = QStringLiteral("Choose another folder with Options → \"Choose Workbook Folder…\" "
                                            "on the start screen.");
 
+QCommandLineOption workbookOption()
+{
+    return {QStringLiteral("workbook"), QStringLiteral("Opens the workbook in <folder>, made when it is missing."),
+            QStringLiteral("folder")};
+}
+
 } // namespace
+
+bool answersOnTheTerminal(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(workbookOption());
+    return !parser.parse(arguments) || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"));
+}
 
 Outcome openFolders(const QStringList &arguments)
 {
@@ -43,9 +58,7 @@ Outcome openFolders(const QStringList &arguments)
     parser.setApplicationDescription(QStringLiteral("A workbook for the HIPAA Security Rule."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption workbook(QStringLiteral("workbook"),
-                                      QStringLiteral("Opens the workbook in <folder>, made when it is missing."),
-                                      QStringLiteral("folder"));
+    const QCommandLineOption workbook = workbookOption();
     parser.addOption(workbook);
     if (!parser.parse(arguments)) {
         print(stderr, parser.errorText() + QLatin1Char('\n'));

@@ -14,6 +14,10 @@ struct Outcome {
 // made, with an empty workbook, on the first start; made current, so data files are opened by bare name.
 Outcome openFolders(const QStringList &arguments);
 
+// Whether the command line asks only for text on the terminal (help, version) or is wrong: openFolders then
+// answers it without any window, so no display is needed.
+bool answersOnTheTerminal(const QStringList &arguments);
+
 // The package's name: the executable's name and its shared-data folder.
 inline constexpr auto PackageName = "tessarel";
 
