@@ -26,12 +26,17 @@ bool onSomeScreen(const QRect &frame)
 
 void restore(QWidget *window, const QString &key, const QRect &first, const QSize &minimum)
 {
-    window->setMinimumSize(minimum);
+    // A screen smaller than the first size (a large scale factor) gets the whole window on it.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    window->setMinimumSize(minimum.boundedTo(screen.size()));
     const QByteArray kept = QSettings().value(settingsKey(key)).toByteArray();
     if (!kept.isEmpty() && window->restoreGeometry(kept) && onSomeScreen(window->frameGeometry()))
         return;
     window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
-    window->setGeometry(first);
+    QRect place(first.topLeft(), first.size().boundedTo(screen.size()));
+    place.moveLeft(qBound(screen.left(), place.left(), screen.left() + screen.width() - place.width()));
+    place.moveTop(qBound(screen.top(), place.top(), screen.top() + screen.height() - place.height()));
+    window->setGeometry(place);
 }
 
 void save(const QWidget *window, const QString &key)

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTableWidget>
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
