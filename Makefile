@@ -1,5 +1,6 @@
 # make run: build and start the program.  make test: build and run the whole test suite.
-# Both first install the Debian packages that are missing (as root; otherwise they print the line to run).
+# make package: build the Debian package tessarel_<version>_amd64.deb here.
+# All first install the Debian packages that are missing (as root; otherwise they print the line to run).
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-image-formats-plugins libgtest-dev libgmock-dev \
             libbenchmark-dev libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us fonts-liberation \
@@ -8,13 +9,20 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-image-formats-plugins libgtes
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench clean package
+
+# The package's dependencies are found with dpkg-shlibdeps; its files are checked with the other three.
+package: PACKAGES += dpkg-dev desktop-file-utils appstream lintian
 
 run: build
 	cd $(BUILD)/Tessarel && ./Tessarel
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
+
+package: build
+	cpack --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package
+	cp $(BUILD)/package/tessarel_*_amd64.deb .
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
@@ -38,4 +46,4 @@ deps:
 	fi
 
 clean:
-	rm -rf $(BUILD) build-asan build-bench build-fuzz
+	rm -rf $(BUILD) build-asan build-bench build-fuzz tessarel_*_amd64.deb

@@ -1,15 +1,42 @@
 #include <QApplication>
 
+#include "app/ProgramStart.h"
 #include "app/Startfrm.h"
+
+namespace {
+
+void nameProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tessarel"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tessarel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSAREL_VERSION));
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    nameProgram();
+    if (ProgramStart::answersOnTheTerminal(argumentsOf(argc, argv))) {
+        const QCoreApplication app(argc, argv);
+        return ProgramStart::openFolders(QCoreApplication::arguments()).exitCode;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessarel"));
     QApplication::setQuitOnLastWindowClosed(false);
-    Startfrm start;
-    QObject::connect(&start, &Startfrm::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
-    start.Form_Load();
-    start.show();
+    const ProgramStart::Outcome start = ProgramStart::openFolders(QApplication::arguments());
+    if (!start.run)
+        return start.exitCode;
+    Startfrm startScreen;
+    QObject::connect(&startScreen, &Startfrm::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
+    startScreen.Form_Load();
+    startScreen.show();
     return QApplication::exec();
 }

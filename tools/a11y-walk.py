@@ -5,7 +5,7 @@ Usage (from the worktree, with the program built):
     dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" /usr/bin/python3 tools/a11y-walk.py \
         build/Tessarel/Tessarel [--dump]
 
-The program is copied into a temporary folder (its data files are written beside it) and started with the
+The program is copied into a temporary folder, started on a workbook folder of its own inside it with the
 accessibility bridge on. The script then visits every window and panel through the accessibility interface
 alone (Action interface presses, never the mouse), prints each unnamed control with its path, checks that
 the current tab of each tab list is "selected" and that pressing a tab returns at once. --dump prints the
@@ -344,7 +344,8 @@ def main():
     shutil.copytree(source, folder)
     shots = os.environ.get("A11Y_SHOTS")
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-    program = subprocess.Popen([os.path.join(folder, os.path.basename(args[0]))], env=env)
+    workbook = os.path.join(work, "Workbook")
+    program = subprocess.Popen([os.path.join(folder, os.path.basename(args[0])), "--workbook", workbook], env=env)
     try:
         app = application(program.pid)
         time.sleep(6)  # the splash closes itself after two start-up pauses

@@ -15,6 +15,7 @@
 #include "app/Twips.h"
 #include "app/WebSite.h"
 #include "components/Dialogs.h"
+#include "components/files/ContentFolder.h"
 
 namespace {
 QLabel *label(QWidget *parent, const QString &name, const QString &text = {})
@@ -121,7 +122,7 @@ void About1::Form_Load(QWidget *startScreen)
     QPalette back = palette();
     back.setColor(QPalette::Window, Label2->palette().color(QPalette::Window));
     setPalette(back);
-    Image2->setPixmap(QPixmap(QStringLiteral("WP5.jpg")));
+    Image2->setPixmap(QPixmap(ContentFolder::file(QStringLiteral("WP5.jpg"))));
 }
 
 void About1::fillLabel1()

@@ -11,6 +11,7 @@
 #include "app/HINFO1.h"
 #include "app/KeyPreview.h"
 #include "app/RightClickMenu.h"
+#include "app/WindowPlace.h"
 #include "components/Dialogs.h"
 
 AreaWindow::AreaWindow(int ownArea, const QString &caption, QWidget *startScreen)
@@ -18,6 +19,7 @@ AreaWindow::AreaWindow(int ownArea, const QString &caption, QWidget *startScreen
 {
     setWindowTitle(caption);
     setModal(true);
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_menuBar = new QMenuBar(this);
@@ -45,9 +47,23 @@ QWidget *AreaWindow::ownPage() const
 
 void AreaWindow::Form_Load(QWidget *startScreen)
 {
+    // The first time laid exactly over the start screen, later as the user left it; never smaller than
+    // the start screen's first size.
     if (startScreen)
-        setGeometry(startScreen->geometry());
+        WindowPlace::restore(this, placeKey(), startScreen->geometry(), startScreen->minimumSize());
     SSTab1->setCurrentIndex(m_ownArea);
+}
+
+QString AreaWindow::placeKey() const
+{
+    return QStringLiteral("Area%1").arg(m_ownArea);
+}
+
+void AreaWindow::done(int result)
+{
+    if (isVisible())
+        WindowPlace::save(this, placeKey());
+    QDialog::done(result);
 }
 
 void AreaWindow::SSTab1_Click()

@@ -32,6 +32,8 @@ public:
     void SSTab1_Click();
     // Leaves the window with PendingArea left as it is.
     void closeArea();
+    // Keeps the window's size and place before it closes.
+    void done(int result) override;
 
 protected:
     // Adds `mOTab`(i) items for the given areas, each selecting that tab.
@@ -65,6 +67,7 @@ protected:
 private:
     bool keyPressed(QKeyEvent *event);
     void Form_Load(QWidget *startScreen);
+    QString placeKey() const;
 
     int m_ownArea;
     bool m_leaving = false;

@@ -14,9 +14,9 @@ int pointer = 0;
 constexpr int pauseSleepMs = 20;
 }
 
-void goToProgramFolder()
+void goToWorkbookFolder()
 {
-    QDir::setCurrent(ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : ProgramFolder);
+    QDir::setCurrent(WorkbookFolder.isEmpty() ? QCoreApplication::applicationDirPath() : WorkbookFolder);
 }
 
 void busyOn()

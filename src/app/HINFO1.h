@@ -21,9 +21,10 @@ inline qint16 SplashShown = 0;
 inline qint16 StartScreenWidth = 0;
 inline qint16 StartScreenHeight = 0;
 
-// The program's folder, made current at start-up; empty means the executable's own folder.
-inline QString ProgramFolder;
-void goToProgramFolder();
+// The workbook folder, which holds every data file and is made current at start-up; empty means the
+// executable's own folder.
+inline QString WorkbookFolder;
+void goToWorkbookFolder();
 
 // Screen mouse pointer: 11 hourglass, 0 default.
 void busyOn();

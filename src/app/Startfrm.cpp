@@ -21,6 +21,8 @@
 #include "components/files/SafeWrite.h"
 #include "app/Splash1.h"
 #include "app/Twips.h"
+#include "app/WindowPlace.h"
+#include "app/WorkbookFolderCommand.h"
 #include "backup/BackupCommands.h"
 #include "components/Dialogs.h"
 
@@ -81,6 +83,15 @@ void Startfrm::buildHomePage()
     Label9 = new QLabel(QStringLiteral("Choose an area on the tabs above, or from the Options menu."), home);
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setAlignment(Qt::AlignCenter);
+    workbookFolderLabel = new QLabel(home);
+    workbookFolderLabel->setObjectName(QStringLiteral("workbookFolderLabel"));
+    workbookFolderLabel->setAlignment(Qt::AlignCenter);
+    workbookFolderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void Startfrm::showWorkbookFolder()
+{
+    workbookFolderLabel->setText(QStringLiteral("Workbook folder: ") + QDir::toNativeSeparators(QDir::currentPath()));
 }
 
 void Startfrm::buildMenus()
@@ -96,6 +107,7 @@ void Startfrm::buildMenus()
     }
     mO->addSeparator()->setObjectName(QStringLiteral("mO6"));
     mO->addSeparator()->setObjectName(QStringLiteral("mO1"));
+    WorkbookFolderCommand::addMenuItem(mO, this, [this] { showWorkbookFolder(); });
     BackupCommands::addMenuItems(mO, this);
     QAction *exit = mO->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mOE"));
@@ -128,15 +140,18 @@ void Startfrm::buildMenus()
 
 void Startfrm::Form_Load()
 {
-    HINFO1::goToProgramFolder();
+    HINFO1::goToWorkbookFolder();
     BackupCommands::finishInterruptedRestore();
     removeSaveLeftovers(QDir::currentPath(), DataFiles::names());
+    showWorkbookFolder();
     HINFO1::busyOn();
     processEvents();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize size(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
-    setFixedSize(size);
-    move(screen.left() + (screen.width() - size.width()) / 2, screen.top() + (screen.height() - size.height()) / 2);
+    const QRect centred(QPoint(screen.left() + (screen.width() - size.width()) / 2,
+                               screen.top() + (screen.height() - size.height()) / 2),
+                        size);
+    WindowPlace::restore(this, objectName(), centred, size);
     recordSize();
     setWindowTitle(Product::name);
     if (HINFO1::SplashShown == 0) {
@@ -168,12 +183,14 @@ void Startfrm::placeTitlePanel()
     const int below = SSPanel1->y() + SSPanel1->height();
     Label1->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 40, labelWidth, 24);
     Label9->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 80, labelWidth, 24);
+    workbookFolderLabel->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 140, labelWidth, 24);
 }
 
 void Startfrm::recordSize()
 {
-    HINFO1::StartScreenWidth = static_cast<qint16>(Twips::fromPixels(width()));
-    HINFO1::StartScreenHeight = static_cast<qint16>(Twips::fromPixels(height()));
+    // A window wider or taller than 32767 twips (2184 pixels) is recorded at the largest size the values hold.
+    HINFO1::StartScreenWidth = static_cast<qint16>(qMin(Twips::fromPixels(width()), 32767));
+    HINFO1::StartScreenHeight = static_cast<qint16>(qMin(Twips::fromPixels(height()), 32767));
 }
 
 void Startfrm::Form_Activate()
@@ -185,7 +202,7 @@ void Startfrm::Form_Activate()
             processEvents();
             HINFO1::busyOn();
             recordSize();
-            HINFO1::goToProgramFolder();
+            HINFO1::goToWorkbookFolder();
             SSTab1->setCurrentIndex(HINFO1::Home);
             activateWindow();
             processEvents();
@@ -252,6 +269,7 @@ void Startfrm::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    WindowPlace::save(this, objectName());
     hide();
     emit unloaded();
 }
@@ -313,6 +331,13 @@ void Startfrm::showEvent(QShowEvent *event)
         m_activatedOnce = true;
         Form_Activate();
     }
+}
+
+void Startfrm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (workbookFolderLabel)
+        placeTitlePanel();
 }
 
 void Startfrm::closeEvent(QCloseEvent *event)

@@ -29,6 +29,8 @@ public:
     QLabel *SSPanel1 = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label9 = nullptr;
+    // Names the workbook folder that is open.
+    QLabel *workbookFolderLabel = nullptr;
     QMenu *mO = nullptr;
     QMenu *mH = nullptr;
 
@@ -51,12 +53,14 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void buildMenus();
     void buildHomePage();
     void placeTitlePanel();
+    void showWorkbookFolder();
     void recordSize();
     void askExit();
     void unload();

@@ -9,7 +9,7 @@ namespace BackupCommands {
 // Adds "&Back Up Workbook…", "&Restore Workbook…" and a separator to the end of `menu`.
 void addMenuItems(QMenu *menu, QWidget *parent);
 
-// Both work on the data files in the current folder (the program's folder).
+// Both work on the data files in the current folder (the workbook folder).
 void backUp(QWidget *parent);
 void restore(QWidget *parent);
 

@@ -6,7 +6,7 @@
 #include <QtGlobal>
 #include <optional>
 
-// The user's data files that make up a workbook, by their bare names in the program's folder.
+// The user's data files that make up a workbook, by their bare names in the workbook folder.
 namespace WorkbookFiles {
 
 // Every name a workbook file may have, in a fixed order: statuses, display settings, the 141 entry

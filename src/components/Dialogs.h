@@ -43,6 +43,8 @@ public:
     // File dialogs starting at `path` (a folder, or a suggested file); the chosen file, or "" when cancelled.
     virtual QString saveFileName(const QString &caption, const QString &path, const QString &filter) = 0;
     virtual QString openFileName(const QString &caption, const QString &path, const QString &filter) = 0;
+    // Folder dialog starting at `path`; the chosen folder, or "" when cancelled.
+    virtual QString folderName(const QString &caption, const QString &path) = 0;
 
     // The dialogs the program uses; never null.
     static Dialogs &current();

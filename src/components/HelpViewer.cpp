@@ -9,12 +9,13 @@
 #include <QTextBrowser>
 
 #include "components/Dialogs.h"
+#include "components/files/ContentFolder.h"
 
 namespace HelpViewer {
 
 QString locate(const QString &helpFile)
 {
-    const QDir dir = QDir::current();
+    const QDir dir(ContentFolder::path().isEmpty() ? QDir::currentPath() : ContentFolder::path());
     const QStringList names = dir.entryList(QDir::Files);
     for (const QString &name : names)
         if (name.compare(helpFile, Qt::CaseInsensitive) == 0)

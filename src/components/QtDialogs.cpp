@@ -135,3 +135,8 @@ QString QtDialogs::openFileName(const QString &caption, const QString &path, con
 {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, path, filter);
 }
+
+QString QtDialogs::folderName(const QString &caption, const QString &path)
+{
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, path);
+}

@@ -16,4 +16,5 @@ public:
     bool printDialog(QPrinter &printer) override;
     QString saveFileName(const QString &caption, const QString &path, const QString &filter) override;
     QString openFileName(const QString &caption, const QString &path, const QString &filter) override;
+    QString folderName(const QString &caption, const QString &path) override;
 };

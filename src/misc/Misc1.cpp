@@ -17,6 +17,7 @@
 #include "misc/WebSites.h"
 #include "pagetools/GridBackgroundSelector.h"
 #include "pagetools/PreviewPanel.h"
+#include "components/files/ContentFolder.h"
 
 Misc1::Misc1(QWidget *startScreen, const TodoListFactory &todoList)
     : AreaWindow(HINFO1::Miscellaneous, QStringLiteral("Miscellaneous"), startScreen)
@@ -76,7 +77,7 @@ void Misc1::loadPages()
 {
     // A missing or unreadable page leaves its box empty, without a message.
     for (int i = 0; i < RText1.size(); ++i)
-        RText1[i]->LoadFile(pageFile(i));
+        RText1[i]->LoadFile(ContentFolder::file(pageFile(i)));
 }
 
 void Misc1::Form_Activate()

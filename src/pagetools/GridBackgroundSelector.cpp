@@ -1,4 +1,5 @@
 #include "pagetools/GridBackgroundSelector.h"
+#include "components/files/ContentFolder.h"
 
 #include <QAction>
 #include <QMenu>
@@ -37,7 +38,7 @@ void GridBackgroundSelector::mOGrid1_Click(int index)
     for (QAction *item : std::as_const(mOGrid1))
         item->setChecked(false);
     check(index);
-    emit pictureChanged(index == 0 ? QImage() : QImage(DisplaySettings::pictureName(index)), index);
+    emit pictureChanged(index == 0 ? QImage() : QImage(ContentFolder::file(DisplaySettings::pictureName(index))), index);
     DisplaySettings().setValue(m_record, index);
 }
 
@@ -46,5 +47,5 @@ void GridBackgroundSelector::applyStored()
     const DisplaySettings settings;
     const int n = DisplaySettings::pictureNumber(settings.text(m_record));
     check(n);
-    emit pictureChanged(n == 0 ? QImage() : QImage(DisplaySettings::pictureName(n)), n);
+    emit pictureChanged(n == 0 ? QImage() : QImage(ContentFolder::file(DisplaySettings::pictureName(n))), n);
 }

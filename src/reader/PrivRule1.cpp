@@ -14,6 +14,7 @@
 #include "pagetools/ReaderPreview.h"
 #include "reader/RulePages.h"
 #include "reader/SearchPanel.h"
+#include "components/files/ContentFolder.h"
 
 bool PrivRule1::amendedTextShown = false;
 
@@ -32,11 +33,11 @@ void PrivRule1::SSOption1_Click(int n)
     m_page = n;
     const QString file = RulePages::fileName(n, mOAmended->isChecked());
     QString error;
-    if (!RText2->LoadFile(file, &error)) {
+    if (!RText2->LoadFile(ContentFolder::file(file), &error)) {
         HINFO1::busyOff();
         RText->hide();
         Dialogs::current().messageBox(
-            QStringLiteral("The page \"%1\" could not be loaded:\r%2\r\rThe file belongs in the program's folder; "
+            QStringLiteral("The page \"%1\" could not be loaded:\r%2\r\rThe file belongs in the program's content folder; "
                            "installing the program again restores it.")
                 .arg(file, error),
             Dialogs::OkOnly + Dialogs::Exclamation, windowTitle());

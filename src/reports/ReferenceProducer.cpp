@@ -4,6 +4,7 @@
 #include "reports/ReferenceTable.h"
 #include "reports/ReferenceText.h"
 #include "workarea/Catalogue.h"
+#include "components/files/ContentFolder.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ void ReferenceProducer::showFile(ReferenceState &state, int buffer, const char *
     state.CurrentFileName = QString::fromLatin1(name);
     ReferenceBox &target =
         state.modeFlag == ReferenceState::reportMode ? *m_boxes.RText1[static_cast<size_t>(buffer)] : *m_boxes.Rtext3;
-    target.loadFile(state.CurrentFileName);
+    target.loadFile(ContentFolder::file(state.CurrentFileName));
 }
 
 void ReferenceProducer::letEventsRun()

@@ -14,6 +14,7 @@
 #include "reports/ReferenceViews.h"
 #include "workarea/Catalogue.h"
 #include "workarea/store/EntryFiles.h"
+#include "components/files/ContentFolder.h"
 
 namespace {
 
@@ -99,9 +100,11 @@ void WorkArea1::loadEntry()
             Dialogs::OkOnly + Dialogs::Information, QStringLiteral("Policies and Procedures"));
     CurrentFileName = EntryFiles::fileName(kind, CurrentCategory, CurrentItemTab);
     // A missing file is a new entry; one that exists but cannot be read (or is larger than any entry this
-    // program writes) is kept aside before a save replaces it.
+    // program writes) is kept aside before a save replaces it. The samples are content installed with the
+    // program; the user's entries lie in the workbook folder.
     const qint64 limit = FileLimits::of(CurrentFileName).bytes;
-    const bool loaded = Rtext3->LoadFile(CurrentFileName, nullptr, sample ? 0 : limit);
+    const bool loaded =
+        Rtext3->LoadFile(sample ? ContentFolder::file(CurrentFileName) : CurrentFileName, nullptr, sample ? 0 : limit);
     if (!loaded && !sample && QFile::exists(CurrentFileName)) {
         const WriteResult kept = keepCopyAside(CurrentFileName);
         if (kept && QFileInfo(CurrentFileName).size() > limit)

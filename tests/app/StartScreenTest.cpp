@@ -59,7 +59,7 @@ protected:
     void SetUp() override
     {
         HINFO1::reset();
-        HINFO1::ProgramFolder = folder.path();
+        HINFO1::WorkbookFolder = folder.path();
         start.showSplash = [this] { ++splashes; };
         start.showArea = [this](int area) {
             opened.append(area);
@@ -300,7 +300,7 @@ TEST(WebSite, OfferedFromTheHelpMenuAndTheAboutBoxOnlyWhenTheBuildNamesOne)
         Product::setWebAddress(address);
         HINFO1::reset();
         TempFolder folder;
-        HINFO1::ProgramFolder = folder.path();
+        HINFO1::WorkbookFolder = folder.path();
         ScriptedDialogs dialogs;
         Startfrm start;
         About1 about(&start);
@@ -326,7 +326,7 @@ TEST(StartUp, TemporaryFilesOfSavesCutShortAreRemoved)
 {
     HINFO1::reset();
     TempFolder folder;
-    HINFO1::ProgramFolder = folder.path();
+    HINFO1::WorkbookFolder = folder.path();
     for (const char *name : {"Action0.Fil", "Action0.Fil.xGkcHK", "TODOActv.FIL.AbCdEf", "Policy46.Fil.zz09zz",
                              "GColor3.Fil.qwerty", "readme.txt.AbCdEf", "Action47.Fil.AbCdEf"})
         folder.write(name, "x");

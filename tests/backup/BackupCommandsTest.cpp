@@ -21,7 +21,7 @@ class BackupMenu : public ::testing::Test
     void SetUp() override
     {
         HINFO1::reset();
-        HINFO1::ProgramFolder = workbook.path();
+        HINFO1::WorkbookFolder = workbook.path();
         writeFiles(workbook, sampleWorkbook());
     }
 
@@ -52,7 +52,7 @@ class BackupMenu : public ::testing::Test
 
 } // namespace
 
-TEST_F(BackupMenu, SitsBeforeExitAndKeepsTheOptionsAccessKeysDistinct)
+TEST_F(BackupMenu, SitsBeforeExitAfterTheWorkbookFolderItemAndKeepsTheOptionsAccessKeysDistinct)
 {
     QStringList names;
     QList<QChar> keys;
@@ -64,7 +64,7 @@ TEST_F(BackupMenu, SitsBeforeExitAndKeepsTheOptionsAccessKeysDistinct)
             keys.append(item->text()[amp + 1].toLower());
         }
     }
-    EXPECT_EQ(names, (QStringList{"mOTab(0)", "mOTab(1)", "mOTab(2)", "mO6", "mO1", "mOBackUp", "mORestore",
+    EXPECT_EQ(names, (QStringList{"mOTab(0)", "mOTab(1)", "mOTab(2)", "mO6", "mO1", "mOWorkbook", "mOBackUp", "mORestore",
                                   "mOBackUpSep", "mOE"}));
 }
 

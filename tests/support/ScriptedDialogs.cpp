@@ -84,3 +84,8 @@ QString ScriptedDialogs::openFileName(const QString &caption, const QString &pat
     fileDialogs.append({caption, path, filter, false});
     return m_fileNames.isEmpty() ? QString() : m_fileNames.takeFirst();
 }
+
+QString ScriptedDialogs::folderName(const QString &caption, const QString &path)
+{
+    return openFileName(caption, path, QString());
+}

@@ -69,6 +69,7 @@ public:
     bool printDialog(QPrinter &printer) override;
     QString saveFileName(const QString &caption, const QString &path, const QString &filter) override;
     QString openFileName(const QString &caption, const QString &path, const QString &filter) override;
+    QString folderName(const QString &caption, const QString &path) override;
 
 private:
     struct FontAnswer {

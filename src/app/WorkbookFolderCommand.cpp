@@ -1,0 +1,99 @@
+#include "app/WorkbookFolderCommand.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+#include "app/DataFiles.h"
+#include "app/HINFO1.h"
+#include "app/WorkbookLocation.h"
+#include "backup/BackupCommands.h"
+#include "components/Dialogs.h"
+#include "components/files/SafeWrite.h"
+
+namespace WorkbookFolderCommand {
+
+namespace {
+
+const QString caption = QStringLiteral("Choose Workbook Folder");
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+void tell(const QString &text, int icon)
+{
+    Dialogs::current().messageBox(text, Dialogs::OkOnly | icon, caption);
+}
+
+// Restores a backup into `folder`; the workbook stays where it was unless the restore brought one.
+bool restoreInto(const QString &folder, QWidget *parent)
+{
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder);
+    BackupCommands::restore(parent);
+    if (WorkbookLocation::holdsWorkbook(folder))
+        return true;
+    QDir::setCurrent(previous);
+    return false;
+}
+
+} // namespace
+
+void addMenuItem(QMenu *menu, QWidget *parent, const std::function<void()> &changed)
+{
+    QAction *item = menu->addAction(QStringLiteral("Choose &Workbook Folder…"));
+    item->setObjectName(QStringLiteral("mOWorkbook"));
+    QObject::connect(item, &QAction::triggered, parent, [parent, changed] {
+        if (choose(parent) && changed)
+            changed();
+    });
+}
+
+bool choose(QWidget *parent)
+{
+    const QString current = QDir::currentPath();
+    const QString chosen = Dialogs::current().folderName(caption, current);
+    if (chosen.isEmpty())
+        return false;
+    const QString folder = QDir::cleanPath(QFileInfo(chosen).absoluteFilePath());
+    if (folder == QDir::cleanPath(current))
+        return false;
+    if (!QFileInfo(folder).isDir() || !QFileInfo(folder).isWritable()) {
+        tell(QStringLiteral("The folder \"%1\" cannot be written. The workbook stays in \"%2\".")
+                 .arg(native(folder), native(current)),
+             Dialogs::Exclamation);
+        return false;
+    }
+    if (!WorkbookLocation::holdsWorkbook(folder)) {
+        const int answer = Dialogs::current().messageBox(
+            QStringLiteral("The folder \"%1\" holds no workbook.\n\nYes starts an empty workbook there.\nNo "
+                           "restores a backup into it.\nCancel keeps the workbook in \"%2\".")
+                .arg(native(folder), native(current)),
+            Dialogs::YesNoCancel | Dialogs::Question, caption);
+        if (answer == Dialogs::Yes) {
+            const WriteResult started = WorkbookLocation::startEmpty(folder);
+            if (!started) {
+                tell(started.error, Dialogs::Critical);
+                return false;
+            }
+        } else if (answer != Dialogs::No || !restoreInto(folder, parent)) {
+            return false;
+        }
+    }
+    switchTo(folder);
+    return true;
+}
+
+void switchTo(const QString &folder)
+{
+    HINFO1::WorkbookFolder = folder;
+    QSettings().setValue(QLatin1String(WorkbookLocation::ChosenLastKey), folder);
+    HINFO1::goToWorkbookFolder();
+    removeSaveLeftovers(folder, DataFiles::names());
+}
+
+} // namespace WorkbookFolderCommand

@@ -1,0 +1,125 @@
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+#include "app/HINFO1.h"
+#include "app/Startfrm.h"
+#include "app/WorkbookLocation.h"
+#include "backup/BackupFixtures.h"
+#include "backup/BackupWriter.h"
+#include "support/ScriptedDialogs.h"
+#include "support/SteppedClock.h"
+#include "support/TempFolder.h"
+
+using namespace BackupFixtures;
+
+namespace {
+
+// The start screen with the sample workbook open; the user chooses another folder from its Options menu.
+class ChooseWorkbookFolder : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        HINFO1::reset();
+        HINFO1::WorkbookFolder = workbook.path();
+        writeFiles(workbook, sampleWorkbook());
+        start.showSplash = [] {};
+        start.Form_Load();
+        QDir(other.path()).mkpath("wb");
+    }
+    void TearDown() override
+    {
+        QSettings().remove(QLatin1String(WorkbookLocation::ChosenLastKey));
+        HINFO1::WorkbookFolder.clear();
+    }
+
+    void choose(const QString &folder)
+    {
+        dialogs.answerFileName(folder);
+        start.findChild<QAction *>("mOWorkbook")->trigger();
+    }
+    QString shownFolder() const { return start.workbookFolderLabel->text(); }
+    QStringList filesIn(const QString &folder) const { return QDir(folder).entryList(QDir::Files); }
+
+    TempFolder other;
+    TempFolder workbook; // current while the test runs
+    ScriptedDialogs dialogs;
+    SteppedClock clock;
+    Startfrm start;
+};
+
+} // namespace
+
+TEST_F(ChooseWorkbookFolder, TheStartScreenNamesTheOpenFolder)
+{
+    EXPECT_EQ(shownFolder(), "Workbook folder: " + QDir::toNativeSeparators(workbook.path()));
+    EXPECT_EQ(start.findChild<QAction *>("mOWorkbook")->text(), "Choose &Workbook Folder…");
+}
+
+// A folder with a workbook opens at once; one without is offered an empty workbook (Yes) or kept out
+// (Cancel). Whatever opens is kept for the next start; the old workbook is never touched.
+TEST_F(ChooseWorkbookFolder, OpensTheChosenFolderOrOffersAnEmptyWorkbook)
+{
+    const struct {
+        const char *name;
+        QByteArray existing; // a status file already in the chosen folder, or nothing
+        int answer;
+        bool opens;
+        QStringList files;
+        int messages;
+    } cases[] = {
+        {"holds a workbook", "x", 0, true, {"Stat1.Fil"}, 0},
+        {"empty, Yes", {}, Dialogs::Yes, true, {"Stat1.Fil"}, 1},
+        {"empty, Cancel", {}, Dialogs::Cancel, false, {}, 1},
+    };
+    for (const auto &c : cases) {
+        TempFolder chosen;
+        QDir::setCurrent(workbook.path());
+        HINFO1::WorkbookFolder = workbook.path();
+        if (!c.existing.isNull())
+            chosen.write("Stat1.Fil", c.existing);
+        dialogs.messages.clear();
+        if (c.answer)
+            dialogs.answer(c.answer);
+        choose(chosen.path());
+        ASSERT_EQ(dialogs.messages.size(), c.messages) << c.name;
+        if (c.messages) {
+            EXPECT_EQ(dialogs.messages[0].style, Dialogs::YesNoCancel | Dialogs::Question) << c.name;
+        }
+        const QString open = c.opens ? chosen.path() : workbook.path();
+        EXPECT_EQ(QDir::currentPath(), open) << c.name;
+        EXPECT_EQ(HINFO1::WorkbookFolder, open) << c.name;
+        EXPECT_EQ(shownFolder(), "Workbook folder: " + QDir::toNativeSeparators(open)) << c.name;
+        EXPECT_EQ(QSettings().value(QLatin1String(WorkbookLocation::ChosenLastKey)).toString(),
+                  c.opens ? chosen.path() : QString())
+            << c.name;
+        EXPECT_EQ(filesIn(chosen.path()), c.files) << c.name;
+        if (c.opens) {
+            EXPECT_EQ(chosen.read("Stat1.Fil"), c.existing.isNull() ? QByteArray() : c.existing) << c.name;
+        }
+        QSettings().remove(QLatin1String(WorkbookLocation::ChosenLastKey));
+    }
+    for (const auto &[name, bytes] : sampleWorkbook())
+        EXPECT_EQ(workbook.read(name), bytes) << name.toStdString();
+}
+
+// No restores a backup into the empty folder, which then opens with the backup's files byte for byte.
+TEST_F(ChooseWorkbookFolder, NoRestoresABackupIntoTheChosenFolder)
+{
+    const QString zipPath = other.file("wb.zip");
+    ASSERT_TRUE(backUpWorkbook(workbook.path(), zipPath, backupTime()));
+    const QString target = other.file("wb");
+    dialogs.answer(Dialogs::No);       // holds no workbook: restore a backup
+    dialogs.answerFileName(target);    // the folder
+    dialogs.answerFileName(zipPath);   // the backup
+    dialogs.answer(Dialogs::Yes);      // restore it
+    start.findChild<QAction *>("mOWorkbook")->trigger();
+    EXPECT_EQ(QDir::currentPath(), target);
+    EXPECT_EQ(shownFolder(), "Workbook folder: " + QDir::toNativeSeparators(target));
+    EXPECT_EQ(QSettings().value(QLatin1String(WorkbookLocation::ChosenLastKey)).toString(), target);
+    for (const auto &[name, bytes] : sampleWorkbook())
+        EXPECT_EQ(other.read("wb/" + name), bytes) << name.toStdString();
+}
