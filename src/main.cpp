@@ -10,6 +10,7 @@ int main(int argc, char **argv)
     Startfrm start;
     QObject::connect(&start, &Startfrm::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     start.Form_Load();
-    start.show();
+    if (!start.isUnloaded())
+        start.show();
     return QApplication::exec();
 }

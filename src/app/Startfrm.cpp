@@ -16,10 +16,12 @@
 #include "app/HINFO1.h"
 #include "app/KeyPreview.h"
 #include "app/Product.h"
+#include "app/ReadOnlyGate.h"
 #include "app/RightClickMenu.h"
 #include "components/files/SafeWrite.h"
 #include "app/Splash1.h"
 #include "app/Twips.h"
+#include "app/WorkbookSession.h"
 #include "backup/BackupCommands.h"
 #include "components/Dialogs.h"
 
@@ -36,7 +38,7 @@ void processEvents()
 }
 } // namespace
 
-Startfrm::Startfrm(QWidget *parent) : QMainWindow(parent)
+Startfrm::Startfrm(QWidget *parent) : QMainWindow(parent), m_workbook(std::make_unique<WorkbookSession>())
 {
     setObjectName(QStringLiteral("Startfrm"));
     SSTab1 = AreaTabs::create(this);
@@ -56,6 +58,8 @@ Startfrm::Startfrm(QWidget *parent) : QMainWindow(parent)
         about.exec();
     };
 }
+
+Startfrm::~Startfrm() = default;
 
 void Startfrm::buildHomePage()
 {
@@ -126,7 +130,10 @@ void Startfrm::buildMenus()
 void Startfrm::Form_Load()
 {
     HINFO1::goToProgramFolder();
-    removeSaveLeftovers(QDir::currentPath(), DataFiles::names());
+    if (!openWorkbook(QDir::currentPath())) {
+        unload();
+        return;
+    }
     HINFO1::busyOn();
     processEvents();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -146,6 +153,18 @@ void Startfrm::Form_Load()
     placeTitlePanel();
     processEvents();
     HINFO1::busyOff();
+}
+
+bool Startfrm::openWorkbook(const QString &folder)
+{
+    if (!m_workbook->open(folder))
+        return false;
+    if (ReadOnlyGate *gate = ReadOnlyGate::attach(this, menuBar()))
+        gate->hold({mO->findChild<QAction *>(QStringLiteral("mORestore"))});
+    else
+        // Only the copy holding the folder may remove what its own saves left; another copy's are in use.
+        removeSaveLeftovers(folder, DataFiles::names());
+    return true;
 }
 
 void Startfrm::placeTitlePanel()
@@ -228,6 +247,7 @@ void Startfrm::SSTab1_Click()
 
 void Startfrm::runArea(int area)
 {
+    m_workbook->makeCurrent();
     if (showArea)
         showArea(area);
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/files/AnsiText.h"
+#include "components/files/WorkbookAccess.h"
 
 namespace {
 
@@ -96,6 +97,7 @@ bool QuotedLineFile::exists() const
 LoadedFile<QStringList> QuotedLineFile::load()
 {
     LoadedFile<QStringList> loaded;
+    WorkbookAccess::current().recordFile(m_path);
     QFile file(m_path);
     loaded.found = file.exists();
     if (!loaded.found)
@@ -141,7 +143,7 @@ WriteResult QuotedLineFile::write(const QStringList &values)
                                .arg(QFileInfo(m_path).fileName(), kept.error)};
     }
     m_keepPending = false;
-    return writeWholeFile(m_path, format(values));
+    return replaceReadFile(m_path, format(values));
 }
 
 QStringList QuotedLineFile::parse(const QByteArray &bytes, bool *dropped)

@@ -48,13 +48,13 @@ std::optional<QByteArray> RecordFile::contents(QString *error) const
 QString RecordFile::read(int n) const
 {
     create();
-    return decodeRecord(contents().value_or(QByteArray()), n);
+    return decodeRecord(readRecordedFile(m_path).value_or(QByteArray()), n);
 }
 
 QStringList RecordFile::read(int first, int count) const
 {
     create();
-    const QByteArray file = contents().value_or(QByteArray());
+    const QByteArray file = readRecordedFile(m_path).value_or(QByteArray());
     QStringList texts;
     for (int n = first; n < first + count; ++n)
         texts.append(decodeRecord(file, n));
@@ -71,7 +71,7 @@ WriteResult RecordFile::write(int n, const QString &text) const
         return refuse(m_path, QStringLiteral("its records cannot be read: %1").arg(error));
     if (!encodeRecord(*file, n, text))
         return refuse(m_path, QStringLiteral("\"%1\" is longer than %2 characters").arg(text).arg(MaxTextLength));
-    return writeWholeFile(m_path, *file);
+    return replaceReadFile(m_path, *file);
 }
 
 QString RecordFile::decodeRecord(const QByteArray &file, int n)

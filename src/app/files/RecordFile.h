@@ -13,7 +13,8 @@
 //
 // Reading never fails: a record beyond the end of the file, of length 0, or whose length does not fit
 // its record or the file reads as the empty text. Writing a record rewrites the whole file atomically
-// and leaves the bytes of every other record as they were.
+// and leaves the bytes of every other record as they were; a file that another program changed since it
+// was read is replaced only as replaceReadFile allows.
 class RecordFile
 {
 public:

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "components/Dialogs.h"
+#include "components/files/WorkbookAccess.h"
 #include "components/richtext/PlainText.h"
 #include "components/richtext/RichTextMime.h"
 #include "components/rtf/Rtf.h"
@@ -32,6 +33,8 @@ bool RichTextBox::LoadFile(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        if (!file.exists())
+            WorkbookAccess::current().recordMissing(path);
         if (error)
             *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
         return false;
@@ -42,6 +45,7 @@ bool RichTextBox::LoadFile(const QString &path, QString *error)
             *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
+    WorkbookAccess::current().recordRead(path, bytes);
     const Rtf::ReadResult result = replaceWithRtf(bytes);
     if (!result.ok) {
         if (error)
@@ -71,7 +75,7 @@ void RichTextBox::tellSimplified(const QString &path)
 
 WriteResult RichTextBox::SaveFile(const QString &path) const
 {
-    return writeWholeFile(path, TextRTF());
+    return replaceReadFile(path, TextRTF());
 }
 
 // The content is read into a document of its own, which then replaces the box's: input that fails leaves

@@ -38,7 +38,8 @@ public:
     // simplified (see Rtf::ReadResult) is loaded whole, and the user is told so once. Loading gives the
     // box a new QTextDocument (as does setTextRTF): take document() afresh after it.
     bool LoadFile(const QString &path, QString *error = nullptr);
-    // Writes the whole content as RTF, replacing the file.
+    // Writes the whole content as RTF, replacing the file; a file another program changed since it was
+    // loaded is replaced only as replaceReadFile allows.
     WriteResult SaveFile(const QString &path) const;
 
     // Plain text. Assigning replaces the content with unformatted text in the base font, one paragraph
