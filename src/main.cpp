@@ -37,6 +37,7 @@ int main(int argc, char **argv)
     Startfrm startScreen;
     QObject::connect(&startScreen, &Startfrm::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     startScreen.Form_Load();
-    startScreen.show();
+    if (!startScreen.isUnloaded())
+        startScreen.show();
     return QApplication::exec();
 }

@@ -10,9 +10,11 @@
 #include "app/AreaTabs.h"
 #include "app/HINFO1.h"
 #include "app/KeyPreview.h"
+#include "app/ReadOnlyGate.h"
 #include "app/RightClickMenu.h"
 #include "app/WindowPlace.h"
 #include "components/Dialogs.h"
+#include "components/files/WorkbookAccess.h"
 
 AreaWindow::AreaWindow(int ownArea, const QString &caption, QWidget *startScreen)
     : QDialog(startScreen), m_ownArea(ownArea)
@@ -36,6 +38,7 @@ AreaWindow::AreaWindow(int ownArea, const QString &caption, QWidget *startScreen
     m_popup = new RightClickMenu(mO, this);
     m_keys = new KeyPreview(this, [this](QKeyEvent *e) { return keyPressed(e); });
     Form_Load(startScreen);
+    ReadOnlyGate::attach(this, m_menuBar);
     // Queued: a tab chosen from outside (the accessibility bus) returns before the save prompt is asked.
     connect(SSTab1, &QTabWidget::currentChanged, this, &AreaWindow::SSTab1_Click, Qt::QueuedConnection);
 }
@@ -109,6 +112,17 @@ QAction *AreaWindow::addSeparator(QMenu *menu, const QString &name)
     QAction *separator = menu->addSeparator();
     separator->setObjectName(name);
     return separator;
+}
+
+void AreaWindow::holdWhileReadOnly(const QList<QObject *> &commands)
+{
+    if (ReadOnlyGate *gate = ReadOnlyGate::of(this))
+        gate->hold(commands);
+}
+
+bool AreaWindow::workbookReadOnly()
+{
+    return WorkbookAccess::current().isReadOnly();
 }
 
 void AreaWindow::popupOver(const QList<QWidget *> &widgets)

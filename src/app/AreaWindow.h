@@ -40,6 +40,13 @@ protected:
     void addAreaMenuItems(const QList<QPair<int, QString>> &items);
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption);
     QAction *addSeparator(QMenu *menu, const QString &name);
+    // Keeps these commands (widgets or actions) disabled while the workbook is open read-only.
+    void holdWhileReadOnly(const QList<QObject *> &commands);
+    template <typename Command> void holdAllWhileReadOnly(const QList<Command *> &commands)
+    {
+        holdWhileReadOnly(QList<QObject *>(commands.cbegin(), commands.cend()));
+    }
+    static bool workbookReadOnly();
     // Registers controls over which a right-button release pops up the Options menu.
     void popupOver(const QList<QWidget *> &widgets);
 

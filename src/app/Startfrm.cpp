@@ -17,12 +17,14 @@
 #include "app/KeyPreview.h"
 #include "app/Product.h"
 #include "app/WebSite.h"
+#include "app/ReadOnlyGate.h"
 #include "app/RightClickMenu.h"
 #include "components/files/SafeWrite.h"
 #include "app/Splash1.h"
 #include "app/Twips.h"
 #include "app/WindowPlace.h"
 #include "app/WorkbookFolderCommand.h"
+#include "app/WorkbookSession.h"
 #include "backup/BackupCommands.h"
 #include "components/Dialogs.h"
 
@@ -39,7 +41,7 @@ void processEvents()
 }
 } // namespace
 
-Startfrm::Startfrm(QWidget *parent) : QMainWindow(parent)
+Startfrm::Startfrm(QWidget *parent) : QMainWindow(parent), m_workbook(std::make_unique<WorkbookSession>())
 {
     setObjectName(QStringLiteral("Startfrm"));
     SSTab1 = AreaTabs::create(this);
@@ -59,6 +61,8 @@ Startfrm::Startfrm(QWidget *parent) : QMainWindow(parent)
         about.exec();
     };
 }
+
+Startfrm::~Startfrm() = default;
 
 void Startfrm::buildHomePage()
 {
@@ -107,7 +111,7 @@ void Startfrm::buildMenus()
     }
     mO->addSeparator()->setObjectName(QStringLiteral("mO6"));
     mO->addSeparator()->setObjectName(QStringLiteral("mO1"));
-    WorkbookFolderCommand::addMenuItem(mO, this, [this] { showWorkbookFolder(); });
+    WorkbookFolderCommand::addMenuItem(mO, this, m_workbook.get(), [this] { showWorkbookFolder(); });
     BackupCommands::addMenuItems(mO, this);
     QAction *exit = mO->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mOE"));
@@ -141,8 +145,10 @@ void Startfrm::buildMenus()
 void Startfrm::Form_Load()
 {
     HINFO1::goToWorkbookFolder();
-    BackupCommands::finishInterruptedRestore();
-    removeSaveLeftovers(QDir::currentPath(), DataFiles::names());
+    if (!openWorkbook(QDir::currentPath())) {
+        unload();
+        return;
+    }
     showWorkbookFolder();
     HINFO1::busyOn();
     processEvents();
@@ -165,6 +171,21 @@ void Startfrm::Form_Load()
     placeTitlePanel();
     processEvents();
     HINFO1::busyOff();
+}
+
+bool Startfrm::openWorkbook(const QString &folder)
+{
+    if (!m_workbook->open(folder))
+        return false;
+    if (ReadOnlyGate *gate = ReadOnlyGate::attach(this, menuBar())) {
+        gate->hold({mO->findChild<QAction *>(QStringLiteral("mORestore"))});
+    } else {
+        // Only the copy holding the folder may finish a restore cut short or remove what its own saves left;
+        // another copy's are in use.
+        BackupCommands::finishInterruptedRestore();
+        removeSaveLeftovers(folder, DataFiles::names());
+    }
+    return true;
 }
 
 void Startfrm::placeTitlePanel()
@@ -249,6 +270,7 @@ void Startfrm::SSTab1_Click()
 
 void Startfrm::runArea(int area)
 {
+    m_workbook->makeCurrent();
     if (showArea)
         showArea(area);
 }

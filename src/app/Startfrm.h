@@ -2,12 +2,14 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 class KeyPreview;
 class QLabel;
 class QMenu;
 class QTabWidget;
 class RightClickMenu;
+class WorkbookSession;
 
 // The start screen: the hub between the three areas, loaded for the whole run.
 class Startfrm : public QMainWindow
@@ -16,6 +18,7 @@ class Startfrm : public QMainWindow
 
 public:
     explicit Startfrm(QWidget *parent = nullptr);
+    ~Startfrm() override;
 
     // Opens area 1, 2 or 3 modally over the start screen and returns when it has closed.
     // Tests replace it; the default builds the area window and runs it.
@@ -45,6 +48,7 @@ public:
     void mHWeb_Click();
 
     bool isUnloaded() const { return m_unloaded; }
+    const WorkbookSession &workbook() const { return *m_workbook; }
 
 signals:
     // The start screen has unloaded: the program ends.
@@ -64,6 +68,8 @@ private:
     void recordSize();
     void askExit();
     void unload();
+    // Takes the workbook folder for this copy, or read-only; false when it is not to be opened.
+    bool openWorkbook(const QString &folder);
     void runArea(int area);
     bool keyPressed(QKeyEvent *event);
 
@@ -71,4 +77,5 @@ private:
     bool m_unloaded = false;
     RightClickMenu *m_popup = nullptr;
     KeyPreview *m_keys = nullptr;
+    std::unique_ptr<WorkbookSession> m_workbook;
 };

@@ -9,6 +9,7 @@
 #include "app/DataFiles.h"
 #include "app/HINFO1.h"
 #include "app/WorkbookLocation.h"
+#include "app/WorkbookSession.h"
 #include "backup/BackupCommands.h"
 #include "components/Dialogs.h"
 #include "components/files/SafeWrite.h"
@@ -41,19 +42,30 @@ bool restoreInto(const QString &folder, QWidget *parent)
     return false;
 }
 
+// The new folder's lock, kept when the workbook moved there and let go otherwise.
+struct Reservation {
+    WorkbookSession *session = nullptr;
+    bool moved = false;
+    ~Reservation()
+    {
+        if (session)
+            session->settle(moved);
+    }
+};
+
 } // namespace
 
-void addMenuItem(QMenu *menu, QWidget *parent, const std::function<void()> &changed)
+void addMenuItem(QMenu *menu, QWidget *parent, WorkbookSession *session, const std::function<void()> &changed)
 {
     QAction *item = menu->addAction(QStringLiteral("Choose &Workbook Folder…"));
     item->setObjectName(QStringLiteral("mOWorkbook"));
-    QObject::connect(item, &QAction::triggered, parent, [parent, changed] {
-        if (choose(parent) && changed)
+    QObject::connect(item, &QAction::triggered, parent, [parent, session, changed] {
+        if (choose(parent, session) && changed)
             changed();
     });
 }
 
-bool choose(QWidget *parent)
+bool choose(QWidget *parent, WorkbookSession *session)
 {
     const QString current = QDir::currentPath();
     const QString chosen = Dialogs::current().folderName(caption, current);
@@ -68,6 +80,9 @@ bool choose(QWidget *parent)
              Dialogs::Exclamation);
         return false;
     }
+    if (session && !session->reserve(folder))
+        return false;
+    Reservation reservation{session};
     if (!WorkbookLocation::holdsWorkbook(folder)) {
         const int answer = Dialogs::current().messageBox(
             QStringLiteral("The folder \"%1\" holds no workbook.\n\nYes starts an empty workbook there.\nNo "
@@ -85,6 +100,7 @@ bool choose(QWidget *parent)
         }
     }
     switchTo(folder);
+    reservation.moved = true;
     return true;
 }
 

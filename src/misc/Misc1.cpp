@@ -1,16 +1,19 @@
 #include "misc/Misc1.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "app/Clock.h"
 #include "app/HINFO1.h"
 #include "app/Product.h"
+#include "app/ReadOnlyGate.h"
 #include "components/Dialogs.h"
 #include "components/richtext/RichTextBox.h"
 #include "misc/TodoPanelHooks.h"
@@ -27,10 +30,26 @@ Misc1::Misc1(QWidget *startScreen, const TodoListFactory &todoList)
     createMenu();
     m_todo = todoList ? todoList(*this) : createTodoList();
     connectControls();
+    holdWhileReadOnly({mODel, mOCl, mOIN, mOS, mOSpell, MOgrid});
+    holdAllWhileReadOnly(previewPanel->SSOption82);
+    holdTodoListWhileReadOnly();
     Form_Load();
 }
 
 Misc1::~Misc1() = default;
+
+void Misc1::holdTodoListWhileReadOnly()
+{
+    // The list can be read, scrolled and printed, but not changed.
+    ReadOnlyGate *gate = ReadOnlyGate::of(this);
+    if (!gate)
+        return;
+    for (const char *name :
+         {"Command1(1)", "Command1(2)", "Command1(3)", "Command1(5)", "Command1(6)", "Text1(0)", "Combo1", "MonthView1"})
+        gate->hold({Panel3D1->findChild<QWidget *>(QLatin1String(name))});
+    if (auto *grid = Panel3D1->findChild<QAbstractItemView *>(QStringLiteral("VSGd1")))
+        gate->holdView(grid);
+}
 
 std::unique_ptr<TodoListHooks> Misc1::createTodoList()
 {

@@ -81,6 +81,7 @@ private:
 
     // The to-do list placed into Panel3D1 when no factory is given.
     std::unique_ptr<TodoListHooks> createTodoList();
+    void holdTodoListWhileReadOnly();
     void Form_Load();
     void loadPages();
     // The save prompt of the to-do list; true lets the caller go on.

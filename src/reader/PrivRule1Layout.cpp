@@ -54,6 +54,7 @@ PrivRule1::PrivRule1(QWidget *startScreen) : AreaWindow(HINFO1::SecurityRule, QS
     previewPanel = new SSPanel80(SSPanel80::Reader, ownPage());
     createMenu();
     connectControls();
+    holdAllWhileReadOnly(previewPanel->SSOption82);
     Form_Load();
 }
 

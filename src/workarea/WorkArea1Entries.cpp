@@ -67,7 +67,7 @@ void WorkArea1::applyViewState(QRadioButton *option)
 {
     const bool entry = isEntryView(option);
     const bool sampleLocked = CurrentCategory == Catalogue::sampleCategory && option != SSOption5;
-    Rtext3->setLocked(!entry || sampleLocked);
+    Rtext3->setLocked(!entry || sampleLocked || workbookReadOnly());
     SSCommand5->setEnabled(bool(m_hooks.printEntry));
     mOPrint->setEnabled(bool(m_hooks.printEntry));
     enableEntryCommands(entry);

@@ -122,6 +122,9 @@ WorkArea1::WorkArea1(QWidget *startScreen, WorkAreaHooks hooks)
     SSTab2->installEventFilter(this);
     VSGd1->installEventFilter(this);
     connect(SSTab2, &QTabWidget::currentChanged, this, &WorkArea1::SSTab2_Click);
+    holdWhileReadOnly({SSCommand6, mOSave, SSCommand8, mOFont, SSCommand9, mOThes, SSCommand10, mOSpell, Combo1,
+                       SSFrame4, mOGridMenu});
+    holdAllWhileReadOnly(previewPanel->SSOption82);
     Form_Load();
 }
 

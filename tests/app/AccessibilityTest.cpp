@@ -24,7 +24,12 @@ namespace {
 class Accessibility : public ::testing::Test
 {
 protected:
-    Accessibility() { HINFO1::reset(); }
+    Accessibility()
+    {
+        HINFO1::reset();
+        HINFO1::ProgramFolder = folder.path(); // the start screen locks its workbook folder
+    }
+    ~Accessibility() override { HINFO1::ProgramFolder.clear(); }
 
     // Walks the window as it first shows, then with its preview panel open.
     static void expectAllNamed(QWidget &window, SSPanel80 *preview = nullptr)

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/files/AnsiText.h"
+#include "components/files/WorkbookAccess.h"
 
 namespace {
 
@@ -139,6 +140,7 @@ QuotedLineFile::Reading QuotedLineFile::read() const
 
 LoadedFile<QStringList> QuotedLineFile::load()
 {
+    WorkbookAccess::current().recordFile(m_path);
     Reading reading = read();
     LoadedFile<QStringList> loaded{std::move(reading.fields), reading.found, !reading.problems.isEmpty(), {}};
     if (loaded.partial)
@@ -173,7 +175,7 @@ WriteResult QuotedLineFile::write(const QStringList &values)
                                .arg(QFileInfo(m_path).fileName(), kept.error)};
     }
     m_keepPending = false;
-    return writeWholeFile(m_path, format(values, m_limit.fieldLength));
+    return replaceReadFile(m_path, format(values, m_limit.fieldLength));
 }
 
 QStringList QuotedLineFile::parse(const QByteArray &bytes, bool *dropped)

@@ -6,6 +6,7 @@
 
 #include "app/files/AnsiText.h"
 #include "app/files/FileLimits.h"
+#include "components/files/WorkbookAccess.h"
 
 namespace {
 
@@ -49,16 +50,23 @@ std::optional<QByteArray> RecordFile::contents(QString *error, bool *beyond) con
     return bytes;
 }
 
+QByteArray RecordFile::recordedContents() const
+{
+    const QByteArray bytes = contents().value_or(QByteArray());
+    WorkbookAccess::current().recordFile(m_path);
+    return bytes;
+}
+
 QString RecordFile::read(int n) const
 {
     create();
-    return decodeRecord(contents().value_or(QByteArray()), n);
+    return decodeRecord(recordedContents(), n);
 }
 
 QStringList RecordFile::read(int first, int count) const
 {
     create();
-    const QByteArray file = contents().value_or(QByteArray());
+    const QByteArray file = recordedContents();
     QStringList texts;
     for (int n = first; n < first + count; ++n)
         texts.append(decodeRecord(file, n));
@@ -85,7 +93,7 @@ WriteResult RecordFile::write(int n, const QString &text) const
             return refuse(m_path,
                           QStringLiteral("a copy of the file as it was could not be kept: %1").arg(kept.error));
     }
-    return writeWholeFile(m_path, *file);
+    return replaceReadFile(m_path, *file);
 }
 
 QString RecordFile::decodeRecord(const QByteArray &file, int n)

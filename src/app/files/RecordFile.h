@@ -13,7 +13,8 @@
 //
 // Reading never fails: a record beyond the end of the file, of length 0, or whose length does not fit
 // its record or the file reads as the empty text. Writing a record rewrites the whole file atomically
-// and leaves the bytes of every other record as they were.
+// and leaves the bytes of every other record as they were; a file that another program changed since it
+// was read is replaced only as replaceReadFile allows.
 //
 // Only the first bytes of the file up to its limit (FileLimits) are read. A longer file is copied to
 // <name>.bak before a write replaces it by its records within the limit.
@@ -49,6 +50,8 @@ private:
     // The file up to its limit, empty when missing; nothing when it exists but cannot be read.
     // `beyond` tells whether the file is longer.
     std::optional<QByteArray> contents(QString *error = nullptr, bool *beyond = nullptr) const;
+    // The file as contents() reads it, its stamp recorded for the check before the next write.
+    QByteArray recordedContents() const;
 
     QString m_path;
     qint64 m_limit;

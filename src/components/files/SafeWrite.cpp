@@ -8,6 +8,8 @@
 
 #include <optional>
 
+#include "components/files/WorkbookAccess.h"
+
 namespace {
 
 WriteResult failure(const QString &path, const QString &reason)
@@ -34,6 +36,8 @@ std::optional<QString> writeAll(QSaveFile &file, const char *bytes, qint64 size)
 // failed, with its reason.
 WriteResult writeWholeFile(const QString &path, const QByteArray &bytes)
 {
+    if (const QString refused = WorkbookAccess::current().refusal(path); !refused.isEmpty())
+        return failure(path, refused);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(path, file.errorString());
@@ -44,6 +48,70 @@ WriteResult writeWholeFile(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return failure(path, file.errorString());
     return {true, {}};
+}
+
+std::optional<QByteArray> readRecordedFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        WorkbookAccess::current().recordMissing(path);
+        return QByteArray();
+    }
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    WorkbookAccess::current().recordRead(path, bytes);
+    return bytes;
+}
+
+QString changedElsewherePath(const QString &path, const QDateTime &changed)
+{
+    const QFileInfo info(path);
+    const QString stem = QStringLiteral("%1 (changed elsewhere %2").arg(info.completeBaseName(),
+                                                                       changed.toString(u"yyyy-MM-dd HHmmss"));
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QString name = stem + QLatin1Char(')') + suffix;
+    for (int n = 2; QFileInfo::exists(info.dir().filePath(name)); ++n)
+        name = QStringLiteral("%1 %2)%3").arg(stem).arg(n).arg(suffix);
+    return info.dir().filePath(name);
+}
+
+WriteResult replaceReadFile(const QString &path, const QByteArray &bytes)
+{
+    WorkbookAccess &access = WorkbookAccess::current();
+    if (const QString refused = access.refusal(path); !refused.isEmpty())
+        return failure(path, refused);
+    const std::optional<FileStamp> read = access.recorded(path);
+    QFile file(path);
+    if (read && file.exists()) {
+        // The file as it is now, compared with what the program read.
+        QByteArray theirs;
+        if (file.open(QIODevice::ReadOnly))
+            theirs = file.readAll();
+        if (!file.isOpen() || file.error() != QFileDevice::NoError)
+            return failure(path, QStringLiteral("it cannot be read to see whether another program changed it (%1)")
+                                     .arg(file.errorString()));
+        file.close();
+        const FileStamp now = FileStamp::of(path, theirs);
+        if (!now.sameContent(*read)) {
+            const WorkbookAccess::ChangedFile changed{path, changedElsewherePath(path, now.modified), now.modified};
+            if (!access.askToKeepBoth(changed))
+                return failure(path, QStringLiteral("another program changed it after it was read, and it was "
+                                                    "left as that program wrote it"));
+            if (const WriteResult kept = writeWholeFile(changed.keptAsPath, theirs); !kept)
+                return failure(path, QStringLiteral("the version another program wrote could not be kept (%1)")
+                                         .arg(kept.error));
+        }
+    }
+    const WriteResult written = writeWholeFile(path, bytes);
+    if (written)
+        access.recordRead(path, bytes);
+    return written;
 }
 
 // Copied a piece at a time, so that a large file never needs its size in memory.

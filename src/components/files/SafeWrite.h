@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+class QDateTime;
 
 // Outcome of a file write: ok, or the reason it failed (naming the file).
 struct WriteResult {
@@ -13,7 +16,22 @@ struct WriteResult {
 
 // Writes `bytes` as the whole new content of `path`: into a temporary file in the same folder,
 // renamed over the old file only once every byte is on disk. The old file is untouched on failure.
+// Nothing is written into a workbook opened read-only.
 WriteResult writeWholeFile(const QString &path, const QByteArray &bytes);
+
+// Replaces a file that the program read (and recorded in WorkbookAccess) with `bytes`, as writeWholeFile.
+// When another program changed or created the file since, the user is asked first: either the other
+// version is kept beside it under a name of its own and then `bytes` written, or nothing is written.
+// What was written is recorded as the file's new content.
+WriteResult replaceReadFile(const QString &path, const QByteArray &bytes);
+
+// Reads the whole file and records what it held (or that it was missing) for replaceReadFile.
+// Nothing when the file exists but cannot be read; `error` then says why.
+std::optional<QByteArray> readRecordedFile(const QString &path, QString *error = nullptr);
+
+// "Action0 (changed elsewhere 2026-12-08 201503).Fil" beside `path`, for a version changed at `changed`;
+// a number is added while that name is taken.
+QString changedElsewherePath(const QString &path, const QDateTime &changed);
 
 // Copies `path` to `path` + suffix (replacing an older copy), so that what could not be read survives.
 WriteResult keepCopyAside(const QString &path, const QString &suffix = QStringLiteral(".bak"));

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "components/Dialogs.h"
+#include "components/files/WorkbookAccess.h"
 #include "components/richtext/PlainText.h"
 #include "components/richtext/RichTextMime.h"
 #include "components/richtext/TextDecorations.h"
@@ -35,6 +36,8 @@ bool RichTextBox::LoadFile(const QString &path, QString *error, qint64 maxBytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        if (!file.exists())
+            WorkbookAccess::current().recordMissing(path);
         if (error)
             *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
         return false;
@@ -51,6 +54,7 @@ bool RichTextBox::LoadFile(const QString &path, QString *error, qint64 maxBytes)
             *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
+    WorkbookAccess::current().recordRead(path, bytes);
     const Rtf::ReadResult result = replaceWithRtf(bytes);
     if (!result.ok) {
         if (error)
@@ -85,7 +89,7 @@ WriteResult RichTextBox::SaveFile(const QString &path, qint64 maxBytes) const
         return {false, QStringLiteral("Unable to write %1: it would take %2, more than the %3 it may hold.")
                            .arg(QFileInfo(path).fileName(), FileLimits::sizeText(rtf.size()),
                                 FileLimits::sizeText(maxBytes))};
-    return writeWholeFile(path, rtf);
+    return replaceReadFile(path, rtf);
 }
 
 // The content is read into a document of its own, which then replaces the box's: input that fails leaves

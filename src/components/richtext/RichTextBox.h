@@ -40,7 +40,8 @@ public:
     // `maxBytes` (when not 0) is not read.
     bool LoadFile(const QString &path, QString *error = nullptr, qint64 maxBytes = 0);
     // Writes the whole content as RTF, replacing the file; refuses, writing nothing, when the RTF would be
-    // larger than `maxBytes` (when not 0).
+    // larger than `maxBytes` (when not 0). A file another program changed since it was loaded is replaced
+    // only as replaceReadFile allows.
     WriteResult SaveFile(const QString &path, qint64 maxBytes = 0) const;
 
     // Plain text. Assigning replaces the content with unformatted text in the base font, one paragraph
