@@ -27,9 +27,9 @@ protected:
     Accessibility()
     {
         HINFO1::reset();
-        HINFO1::ProgramFolder = folder.path(); // the start screen locks its workbook folder
+        HINFO1::WorkbookFolder = folder.path(); // the start screen locks its workbook folder
     }
-    ~Accessibility() override { HINFO1::ProgramFolder.clear(); }
+    ~Accessibility() override { HINFO1::WorkbookFolder.clear(); }
 
     // Walks the window as it first shows, then with its preview panel open.
     static void expectAllNamed(QWidget &window, SSPanel80 *preview = nullptr)

@@ -57,11 +57,11 @@ protected:
     TwoCopies()
     {
         HINFO1::reset();
-        HINFO1::ProgramFolder = folder.path();
+        HINFO1::WorkbookFolder = folder.path();
         folder.write(entryFile, entryBytes);
         folder.write(QStringLiteral("TODOActv.FIL"), "\"Review access logs\"\r\n");
     }
-    ~TwoCopies() override { HINFO1::ProgramFolder.clear(); }
+    ~TwoCopies() override { HINFO1::WorkbookFolder.clear(); }
 
     std::unique_ptr<Startfrm> startCopy()
     {
