@@ -33,9 +33,13 @@ void restore(QWidget *window, const QString &key, const QRect &first, const QSiz
     if (!kept.isEmpty() && window->restoreGeometry(kept) && onSomeScreen(window->frameGeometry()))
         return;
     window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
+    // A first place that fits the screen is kept as it is, so that an area window lies exactly over the
+    // start screen; a larger one is shrunk and moved onto the screen.
     QRect place(first.topLeft(), first.size().boundedTo(screen.size()));
-    place.moveLeft(qBound(screen.left(), place.left(), screen.left() + screen.width() - place.width()));
-    place.moveTop(qBound(screen.top(), place.top(), screen.top() + screen.height() - place.height()));
+    if (place.size() != first.size() || !onSomeScreen(place)) {
+        place.moveLeft(qBound(screen.left(), place.left(), screen.left() + screen.width() - place.width()));
+        place.moveTop(qBound(screen.top(), place.top(), screen.top() + screen.height() - place.height()));
+    }
     window->setGeometry(place);
 }
 

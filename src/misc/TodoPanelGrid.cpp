@@ -1,3 +1,4 @@
+#include "components/files/WorkbookAccess.h"
 #include "misc/TodoPanel.h"
 
 #include <QCalendarWidget>
@@ -133,6 +134,9 @@ bool TodoPanel::itemNeededFirst(int row, int column)
 
 bool TodoPanel::gridKey(QKeyEvent *event)
 {
+    // A read-only workbook's grid takes no key that changes it (its window's gate holds them back).
+    if (WorkbookAccess::current().isReadOnly())
+        return false;
     if (event->key() == Qt::Key_Delete)
         return clearCurrentCell();
     if (m_editMode != 0)

@@ -337,6 +337,6 @@ TEST(StartUp, TemporaryFilesOfSavesCutShortAreRemoved)
     start.Form_Load();
     QStringList left = QDir(folder.path()).entryList(QDir::Files);
     left.sort();
-    EXPECT_EQ(left, QStringList({"Action0.Fil", "Action47.Fil.AbCdEf", "readme.txt.AbCdEf"}));
+    EXPECT_EQ(left, QStringList({"Action0.Fil", "Action47.Fil.AbCdEf", "Tessarel.lock", "readme.txt.AbCdEf"}));
     HINFO1::reset();
 }
