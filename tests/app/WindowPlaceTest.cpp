@@ -127,7 +127,11 @@ TEST_F(GrowingWindows, AreaWindowsGiveTheirContentsTheRoomAndReopenAsLeft)
         {"work area overview", [](QWidget *s) { return std::make_unique<WorkArea1>(s); },
          [](AreaWindow &w) -> QWidget * { return static_cast<WorkArea1 &>(w).VSGd1; }, QSize(1200, 700)},
         {"to-do grid", [](QWidget *s) { return std::make_unique<Misc1>(s); },
-         [](AreaWindow &w) -> QWidget * { return w.findChild<TodoPanel *>()->VSGd1; }, QSize(1100, 500)},
+         [](AreaWindow &w) -> QWidget * {
+             static_cast<Misc1 &>(w).SSTab2->setCurrentIndex(Misc1::ToDoList);
+             return w.findChild<TodoPanel *>()->VSGd1;
+         },
+         QSize(1100, 500)},
     };
     if (runAgainOnALargeScreen())
         return;
