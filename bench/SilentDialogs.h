@@ -22,6 +22,7 @@ public:
     bool printDialog(QPrinter &) override { return false; }
     QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString folderName(const QString &, const QString &) override { return {}; }
 
     bool told = false;
 };
