@@ -11,22 +11,22 @@
 
 #include "app/About1.h"
 #include "app/AreaTabs.h"
-#include "app/DataFiles.h"
 #include "app/Areas.h"
+#include "app/DataFiles.h"
 #include "app/HINFO1.h"
 #include "app/KeyPreview.h"
 #include "app/Product.h"
-#include "app/WebSite.h"
 #include "app/ReadOnlyGate.h"
 #include "app/RightClickMenu.h"
-#include "components/files/SafeWrite.h"
 #include "app/Splash1.h"
 #include "app/Twips.h"
+#include "app/WebSite.h"
 #include "app/WindowPlace.h"
 #include "app/WorkbookFolderCommand.h"
 #include "app/WorkbookSession.h"
 #include "backup/BackupCommands.h"
 #include "components/Dialogs.h"
+#include "components/files/SafeWrite.h"
 
 namespace {
 constexpr int widthTwips = 12000;
@@ -95,7 +95,8 @@ void Startfrm::buildHomePage()
 
 void Startfrm::showWorkbookFolder()
 {
-    workbookFolderLabel->setText(QStringLiteral("Workbook folder: ") + QDir::toNativeSeparators(QDir::currentPath()));
+    workbookFolderLabel->setText(QStringLiteral("Workbook folder: ") +
+                                 QDir::toNativeSeparators(QDir::currentPath()));
 }
 
 void Startfrm::buildMenus()
@@ -130,7 +131,8 @@ void Startfrm::buildMenus()
     add(QStringLiteral("mHA"), QStringLiteral("&About ") + Product::name, &Startfrm::mHA_Click);
     if (!Product::webAddress().isEmpty()) {
         mH->addSeparator()->setObjectName(QStringLiteral("mO21"));
-        add(QStringLiteral("mHWeb"), QStringLiteral("&Visit ") + Product::webSiteName, &Startfrm::mHWeb_Click);
+        add(QStringLiteral("mHWeb"), QStringLiteral("&Visit ") + Product::webSiteName,
+            &Startfrm::mHWeb_Click);
     }
 
     m_popup = new RightClickMenu(mO, this);
@@ -190,7 +192,8 @@ bool Startfrm::openWorkbook(const QString &folder)
 
 void Startfrm::placeTitlePanel()
 {
-    // Centred horizontally, its vertical centre 400 twips above the window's; the page sits below the tab row.
+    // Centred horizontally, its vertical centre 400 twips above the window's; the page sits below the tab
+    // row.
     QWidget *home = SSTab1->widget(HINFO1::Home);
     const QPoint pageOrigin = home->mapTo(this, QPoint(0, 0));
     const int top = height() / 2 - SSPanel1->height() / 2 - Twips::toPixels(panelRaiseTwips);
@@ -204,12 +207,14 @@ void Startfrm::placeTitlePanel()
     const int below = SSPanel1->y() + SSPanel1->height();
     Label1->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 40, labelWidth, 24);
     Label9->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 80, labelWidth, 24);
-    workbookFolderLabel->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 140, labelWidth, 24);
+    workbookFolderLabel->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 140, labelWidth,
+                                     24);
 }
 
 void Startfrm::recordSize()
 {
-    // A window wider or taller than 32767 twips (2184 pixels) is recorded at the largest size the values hold.
+    // A window wider or taller than 32767 twips (2184 pixels) is recorded at the largest size the values
+    // hold.
     HINFO1::StartScreenWidth = static_cast<qint16>(qMin(Twips::fromPixels(width()), 32767));
     HINFO1::StartScreenHeight = static_cast<qint16>(qMin(Twips::fromPixels(height()), 32767));
 }
@@ -277,9 +282,9 @@ void Startfrm::runArea(int area)
 
 void Startfrm::askExit()
 {
-    HINFO1::SharedAnswer = Dialogs::current().messageBox(QStringLiteral("Exit ") + Product::name + QStringLiteral("?"),
-                                                         Dialogs::YesNoCancel | Dialogs::Question,
-                                                         QStringLiteral("Exit"));
+    HINFO1::SharedAnswer =
+        Dialogs::current().messageBox(QStringLiteral("Exit ") + Product::name + QStringLiteral("?"),
+                                      Dialogs::YesNoCancel | Dialogs::Question, QStringLiteral("Exit"));
     if (HINFO1::SharedAnswer == double(Dialogs::Yes))
         unload();
     else

@@ -43,7 +43,8 @@ bool restoreInto(const QString &folder, QWidget *parent)
 }
 
 // The new folder's lock, kept when the workbook moved there and let go otherwise.
-struct Reservation {
+struct Reservation
+{
     WorkbookSession *session = nullptr;
     bool moved = false;
     ~Reservation()

@@ -28,8 +28,8 @@ QString holderText(const WorkbookLock::Holder &holder)
 bool askToKeepBoth(const WorkbookAccess::ChangedFile &file)
 {
     return Dialogs::current().messageBox(WorkbookSession::changedFileQuestion(file),
-                                         Dialogs::YesNo + Dialogs::Exclamation, QStringLiteral("File Changed")) ==
-           Dialogs::Yes;
+                                         Dialogs::YesNo + Dialogs::Exclamation,
+                                         QStringLiteral("File Changed")) == Dialogs::Yes;
 }
 
 } // namespace
@@ -71,10 +71,12 @@ bool WorkbookSession::open(const QString &folder)
         reason = m_lock->error();
     }
     const QString question =
-        why + QStringLiteral("\r\rOpen it read-only? You can read and print everything in it, but nothing can be "
-                             "changed or saved.\r\rYes opens it read-only; No leaves it closed and ends %1.")
-                  .arg(Product::name);
-    if (Dialogs::current().messageBox(question, Dialogs::YesNo + Dialogs::Exclamation, inUseCaption) != Dialogs::Yes)
+        why +
+        QStringLiteral("\r\rOpen it read-only? You can read and print everything in it, but nothing can be "
+                       "changed or saved.\r\rYes opens it read-only; No leaves it closed and ends %1.")
+            .arg(Product::name);
+    if (Dialogs::current().messageBox(question, Dialogs::YesNo + Dialogs::Exclamation, inUseCaption) !=
+        Dialogs::Yes)
         return false;
     m_access.setReadOnly(folder, reason);
     return true;

@@ -10,7 +10,7 @@
 // holds it, and the question asked before a file another program changed is replaced.
 class WorkbookSession
 {
-public:
+  public:
     WorkbookSession();
     ~WorkbookSession();
     WorkbookSession(const WorkbookSession &) = delete;
@@ -33,7 +33,7 @@ public:
     // The text of the question asked before a changed file is replaced.
     static QString changedFileQuestion(const WorkbookAccess::ChangedFile &file);
 
-private:
+  private:
     std::unique_ptr<WorkbookLock> m_lock;
     std::unique_ptr<WorkbookLock> m_reserved;
     WorkbookAccess m_access;

@@ -3,9 +3,9 @@
 
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QCursor>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -230,7 +230,7 @@ void TodoPanel::sortByHeading(int column)
     if (column < 1 || column == TodoGridModel::SpacerColumn)
         return;
     m_sortOrder = column == m_sortColumn && m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder
-                                                                                 : Qt::AscendingOrder;
+                                                                              : Qt::AscendingOrder;
     m_sortColumn = column;
     VSGd1->horizontalHeader()->setSortIndicatorShown(true);
     VSGd1->horizontalHeader()->setSortIndicator(column, m_sortOrder);

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include "app/HINFO1.h"
 #include "app/Startfrm.h"
 #include "app/WorkbookLocation.h"
+#include "app/files/WorkbookLock.h"
 #include "backup/BackupFixtures.h"
 #include "backup/BackupWriter.h"
 #include "support/ScriptedDialogs.h"
@@ -20,7 +22,7 @@ namespace {
 // The start screen with the sample workbook open; the user chooses another folder from its Options menu.
 class ChooseWorkbookFolder : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         HINFO1::reset();
@@ -63,7 +65,8 @@ TEST_F(ChooseWorkbookFolder, TheStartScreenNamesTheOpenFolder)
 // (Cancel). Whatever opens is kept for the next start; the old workbook is never touched.
 TEST_F(ChooseWorkbookFolder, OpensTheChosenFolderOrOffersAnEmptyWorkbook)
 {
-    const struct {
+    const struct
+    {
         const char *name;
         QByteArray existing; // a status file already in the chosen folder, or nothing
         int answer;
@@ -114,14 +117,43 @@ TEST_F(ChooseWorkbookFolder, NoRestoresABackupIntoTheChosenFolder)
     const QString zipPath = other.file("wb.zip");
     ASSERT_TRUE(backUpWorkbook(workbook.path(), zipPath, backupTime()));
     const QString target = other.file("wb");
-    dialogs.answer(Dialogs::No);       // holds no workbook: restore a backup
-    dialogs.answerFileName(target);    // the folder
-    dialogs.answerFileName(zipPath);   // the backup
-    dialogs.answer(Dialogs::Yes);      // restore it
+    dialogs.answer(Dialogs::No);     // holds no workbook: restore a backup
+    dialogs.answerFileName(target);  // the folder
+    dialogs.answerFileName(zipPath); // the backup
+    dialogs.answer(Dialogs::Yes);    // restore it
     start.findChild<QAction *>("mOWorkbook")->trigger();
     EXPECT_EQ(QDir::currentPath(), target);
     EXPECT_EQ(shownFolder(), "Workbook folder: " + QDir::toNativeSeparators(target));
     EXPECT_EQ(QSettings().value(QLatin1String(WorkbookLocation::ChosenLastKey)).toString(), target);
     for (const auto &[name, bytes] : sampleWorkbook())
         EXPECT_EQ(other.read("wb/" + name), bytes) << name.toStdString();
+}
+
+// A folder another copy holds is not opened: the user is told who holds it, and the workbook, its lock and
+// the remembered folder stay as they were. Once the other copy lets it go, the folder opens with its lock.
+TEST_F(ChooseWorkbookFolder, AFolderAnotherCopyHoldsIsRefusedUntilItIsFree)
+{
+    TempFolder chosen;
+    QDir::setCurrent(workbook.path());
+    chosen.write("Stat1.Fil", "x");
+    auto other = std::make_unique<WorkbookLock>(chosen.path());
+    ASSERT_EQ(other->take(), WorkbookLock::Outcome::Taken);
+
+    choose(chosen.path());
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Workbook in Use"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("in use by another copy")))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(QDir::currentPath(), workbook.path());
+    EXPECT_EQ(shownFolder(), "Workbook folder: " + QDir::toNativeSeparators(workbook.path()));
+    EXPECT_TRUE(QSettings().value(QLatin1String(WorkbookLocation::ChosenLastKey)).toString().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(workbook.path() + "/Tessarel.lock"));
+
+    other.reset();
+    dialogs.messages.clear();
+    choose(chosen.path());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(QDir::currentPath(), chosen.path());
+    EXPECT_EQ(filesIn(chosen.path()), QStringList({"Stat1.Fil", "Tessarel.lock"}));
+    EXPECT_FALSE(QFileInfo::exists(workbook.path() + "/Tessarel.lock")) << "the old folder's lock is let go";
 }

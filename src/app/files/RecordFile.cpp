@@ -22,7 +22,9 @@ WriteResult refuse(const QString &path, const QString &reason)
 
 } // namespace
 
-RecordFile::RecordFile(QString path) : m_path(std::move(path)), m_limit(FileLimits::of(m_path).bytes) {}
+RecordFile::RecordFile(QString path) : m_path(std::move(path)), m_limit(FileLimits::of(m_path).bytes)
+{
+}
 
 WriteResult RecordFile::create() const
 {
@@ -87,11 +89,12 @@ WriteResult RecordFile::write(int n, const QString &text) const
     if (!file)
         return refuse(m_path, QStringLiteral("its records cannot be read: %1").arg(error));
     if (!encodeRecord(*file, n, text))
-        return refuse(m_path, QStringLiteral("\"%1\" is longer than %2 characters").arg(text).arg(MaxTextLength));
+        return refuse(m_path,
+                      QStringLiteral("\"%1\" is longer than %2 characters").arg(text).arg(MaxTextLength));
     if (beyond) {
         if (const WriteResult kept = keepCopyAside(m_path); !kept)
-            return refuse(m_path,
-                          QStringLiteral("a copy of the file as it was could not be kept: %1").arg(kept.error));
+            return refuse(
+                m_path, QStringLiteral("a copy of the file as it was could not be kept: %1").arg(kept.error));
     }
     return replaceReadFile(m_path, *file);
 }
