@@ -1,6 +1,8 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <sys/wait.h>
@@ -72,6 +74,11 @@ TEST(SaveLeftovers, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole)
     const QString path = folder.file("Action0.Fil");
     const QByteArray before(1 << 20, 'o');
     const QByteArray after((1 << 20) + 5, 'n');
+    // Kills are spread over about two saves, however long a save takes on this disk.
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(writeWholeFile(path, after));
+    const quint32 spread = std::max<quint32>(2000, static_cast<quint32>(2 * timer.nsecsElapsed() / 1000));
     folder.write("Action0.Fil", before);
     int roundsWithLeftovers = 0;
     int roundsEndingNew = 0;
@@ -88,7 +95,7 @@ TEST(SaveLeftovers, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole)
         EXPECT_EQ(read(ready[0], &started, 1), 1);
         close(ready[0]);
         seed = seed * 1664525u + 1013904223u;
-        usleep(seed % 2000);
+        usleep(seed % spread);
         kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
