@@ -89,23 +89,23 @@ WriteResult replaceReadFile(const QString &path, const QByteArray &bytes)
     const std::optional<FileStamp> read = access.recorded(path);
     QFile file(path);
     if (read && file.exists()) {
-        // The file as it is now, compared with what the program read.
-        QByteArray theirs;
-        if (file.open(QIODevice::ReadOnly))
-            theirs = file.readAll();
-        if (!file.isOpen() || file.error() != QFileDevice::NoError)
+        // The file as it is now, read a piece at a time (another program may have made it of any size) and
+        // compared with what the program read.
+        if (!file.open(QIODevice::ReadOnly))
             return failure(path, QStringLiteral("it cannot be read to see whether another program changed it (%1)")
                                      .arg(file.errorString()));
         file.close();
-        const FileStamp now = FileStamp::of(path, theirs);
+        const FileStamp now = FileStamp::ofFile(path);
+        if (!now.exists)
+            return failure(path, QStringLiteral("it cannot be read to see whether another program changed it"));
         if (!now.sameContent(*read)) {
             const WorkbookAccess::ChangedFile changed{path, changedElsewherePath(path, now.modified), now.modified};
             if (!access.askToKeepBoth(changed))
                 return failure(path, QStringLiteral("another program changed it after it was read, and it was "
                                                     "left as that program wrote it"));
-            if (const WriteResult kept = writeWholeFile(changed.keptAsPath, theirs); !kept)
+            if (!file.copy(changed.keptAsPath))
                 return failure(path, QStringLiteral("the version another program wrote could not be kept (%1)")
-                                         .arg(kept.error));
+                                         .arg(file.errorString()));
         }
     }
     const WriteResult written = writeWholeFile(path, bytes);
