@@ -50,25 +50,6 @@ WriteResult writeWholeFile(const QString &path, const QByteArray &bytes)
     return {true, {}};
 }
 
-std::optional<QByteArray> readRecordedFile(const QString &path, QString *error)
-{
-    QFile file(path);
-    if (!file.exists()) {
-        WorkbookAccess::current().recordMissing(path);
-        return QByteArray();
-    }
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    WorkbookAccess::current().recordRead(path, bytes);
-    return bytes;
-}
-
 QString changedElsewherePath(const QString &path, const QDateTime &changed)
 {
     const QFileInfo info(path);

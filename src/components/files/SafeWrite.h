@@ -25,10 +25,6 @@ WriteResult writeWholeFile(const QString &path, const QByteArray &bytes);
 // What was written is recorded as the file's new content.
 WriteResult replaceReadFile(const QString &path, const QByteArray &bytes);
 
-// Reads the whole file and records what it held (or that it was missing) for replaceReadFile.
-// Nothing when the file exists but cannot be read; `error` then says why.
-std::optional<QByteArray> readRecordedFile(const QString &path, QString *error = nullptr);
-
 // "Action0 (changed elsewhere 2026-12-08 201503).Fil" beside `path`, for a version changed at `changed`;
 // a number is added while that name is taken.
 QString changedElsewherePath(const QString &path, const QDateTime &changed);

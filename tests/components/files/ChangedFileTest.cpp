@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <functional>
+#include <optional>
 #include <gtest/gtest.h>
 
 #include "components/files/SafeWrite.h"
@@ -9,6 +10,21 @@
 #include "support/TempFolder.h"
 
 namespace {
+
+// Reads the file as a loader does and records what it held (or that it was missing) for replaceReadFile.
+std::optional<QByteArray> readRecordedFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        WorkbookAccess::current().recordMissing(path);
+        return QByteArray();
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    WorkbookAccess::current().recordRead(path, bytes);
+    return bytes;
+}
 
 const QString fileName = QStringLiteral("Action0.Fil");
 const QByteArray loaded = "as loaded";
