@@ -7,12 +7,10 @@
 
 class QDateTime;
 
+#include "components/files/Outcome.h"
+
 // Outcome of a file write: ok, or the reason it failed (naming the file).
-struct WriteResult {
-    bool ok = false;
-    QString error;
-    explicit operator bool() const { return ok; }
-};
+using WriteResult = Outcome;
 
 // Writes `bytes` as the whole new content of `path`: into a temporary file in the same folder,
 // renamed over the old file only once every byte is on disk. The old file is untouched on failure.
