@@ -2,7 +2,7 @@
 
 #include <sys/resource.h>
 
-#include "components/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 
 // Answers message boxes at once and remembers whether one was shown.
 class SilentDialogs : public Dialogs

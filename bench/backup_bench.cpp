@@ -8,8 +8,8 @@
 #include <benchmark/benchmark.h>
 
 #include "QtBenchmarkMain.h"
-#include "backup/BackupWriter.h"
-#include "backup/WorkbookFiles.h"
+#include "core/backup/BackupWriter.h"
+#include "core/backup/WorkbookFiles.h"
 
 namespace {
 

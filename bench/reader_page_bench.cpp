@@ -8,9 +8,9 @@
 
 #include "QtBenchmarkMain.h"
 
-#include "components/richtext/RichTextBox.h"
-#include "reader/PrivRule1.h"
-#include "reader/SearchPanel.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "ui/reader/PrivRule1.h"
+#include "ui/reader/SearchPanel.h"
 
 namespace {
 

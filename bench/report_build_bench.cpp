@@ -7,12 +7,12 @@
 
 #include "QtBenchmarkMain.h"
 
-#include "components/preview/PreviewDocument.h"
-#include "pagetools/PrinterSettings.h"
-#include "reports/DocumentReferenceBox.h"
-#include "reports/ReferenceReport.h"
-#include "reports/ReferenceText.h"
-#include "reports/StatusReport.h"
+#include "core/print/PreviewDocument.h"
+#include "core/print/PrinterSettings.h"
+#include "core/references/DocumentReferenceBox.h"
+#include "core/reports/ReferenceReport.h"
+#include "core/references/ReferenceText.h"
+#include "core/reports/StatusReport.h"
 
 namespace {
 

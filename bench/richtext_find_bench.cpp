@@ -1,7 +1,7 @@
 // The rich text box on a 2 MB RTF file written by LibreOffice (1.4 million characters, 2,400
 // paragraphs): loading it, and one whole-word find pass selecting every occurrence of "integrity"
 // (about 5,000). Target for the find pass: under 20 ms.
-#include "components/richtext/RichTextBox.h"
+#include "ui/widgets/richtext/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

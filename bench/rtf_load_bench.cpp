@@ -1,6 +1,6 @@
 // Loading a 2 MB RTF file written by LibreOffice (1.4 million characters, 2,400 paragraphs) into a
 // QTextDocument. Target: under 200 ms.
-#include "components/rtf/Rtf.h"
+#include "core/rtf/Rtf.h"
 
 #include <QGuiApplication>
 #include <QProcess>

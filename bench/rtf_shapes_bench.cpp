@@ -5,7 +5,7 @@
 //
 //   rtf_shapes_bench [shape ...]      all shapes, or the named ones
 #include "SilentDialogs.h"
-#include "components/richtext/RichTextBox.h"
+#include "ui/widgets/richtext/RichTextBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

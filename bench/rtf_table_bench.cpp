@@ -1,5 +1,5 @@
 // Loading an RTF table of 2,000 rows of three bordered cells into a QTextDocument. Target: under 0.5 s.
-#include "components/rtf/Rtf.h"
+#include "core/rtf/Rtf.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

@@ -7,9 +7,9 @@
 #include <benchmark/benchmark.h>
 
 #include "QtBenchmarkMain.h"
-#include "components/spelling/SpellCheck.h"
-#include "components/spelling/SpellChecker.h"
-#include "components/thesaurus/Thesaurus.h"
+#include "core/spelling/SpellCheck.h"
+#include "core/spelling/SpellChecker.h"
+#include "core/spelling/Thesaurus.h"
 
 namespace {
 

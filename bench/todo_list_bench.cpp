@@ -6,11 +6,11 @@
 #include <benchmark/benchmark.h>
 
 #include "QtBenchmarkMain.h"
-#include "components/preview/PreviewDocument.h"
-#include "misc/TodoDate.h"
-#include "misc/TodoGridFile.h"
-#include "misc/TodoGridModel.h"
-#include "misc/TodoPrint.h"
+#include "core/print/PreviewDocument.h"
+#include "core/todo/TodoDate.h"
+#include "core/todo/TodoGridFile.h"
+#include "core/todo/TodoGridModel.h"
+#include "core/todo/TodoPrint.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include <functional>
 
 #include "SilentDialogs.h"
-#include "app/HINFO1.h"
-#include "misc/Misc1.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/misc/Misc1.h"
 
 namespace {
 

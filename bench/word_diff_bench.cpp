@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "QtBenchmarkMain.h"
-#include "reports/RuleAmendments.h"
-#include "reports/RuleData.h"
+#include "core/rule/RuleAmendments.h"
+#include "core/rule/RuleData.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // libFuzzer target: the workbook backup reader, on each input both as a ZIP archive and as a manifest.
-#include "backup/BackupManifest.h"
-#include "backup/BackupReader.h"
+#include "core/backup/BackupManifest.h"
+#include "core/backup/BackupReader.h"
 
 #include <QBuffer>
 

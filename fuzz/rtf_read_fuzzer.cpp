@@ -1,5 +1,5 @@
 // libFuzzer target: the RTF reader, and the writer on whatever it read.
-#include "components/rtf/Rtf.h"
+#include "core/rtf/Rtf.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

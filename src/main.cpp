@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "app/ProgramStart.h"
-#include "app/Startfrm.h"
+#include "ui/start/ProgramStart.h"
+#include "ui/start/Startfrm.h"
 
 namespace {
 

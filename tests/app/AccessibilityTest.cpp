@@ -6,18 +6,18 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-#include "app/About1.h"
-#include "app/HINFO1.h"
-#include "app/Startfrm.h"
-#include "components/FontDialog.h"
-#include "misc/Misc1.h"
-#include "pagetools/PreviewPanel.h"
-#include "reader/PrivRule1.h"
+#include "ui/start/About1.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/start/Startfrm.h"
+#include "ui/widgets/FontDialog.h"
+#include "ui/misc/Misc1.h"
+#include "ui/preview/PreviewPanel.h"
+#include "ui/reader/PrivRule1.h"
 #include "support/AccessibilityWalk.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SteppedClock.h"
 #include "support/TempFolder.h"
-#include "workarea/WorkArea1.h"
+#include "ui/workarea/WorkArea1.h"
 
 namespace {
 

@@ -7,15 +7,15 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/HINFO1.h"
+#include "core/workbook/HINFO1.h"
 #include "app/files/RecordBytes.h"
-#include "components/preview/PrintPreview.h"
-#include "misc/Misc1.h"
-#include "pagetools/PreviewPanel.h"
-#include "reader/PrivRule1.h"
+#include "ui/preview/PrintPreview.h"
+#include "ui/misc/Misc1.h"
+#include "ui/preview/PreviewPanel.h"
+#include "ui/reader/PrivRule1.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "workarea/WorkArea1.h"
+#include "ui/workarea/WorkArea1.h"
 
 namespace {
 

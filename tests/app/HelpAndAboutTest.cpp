@@ -11,12 +11,12 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
-#include "app/About1.h"
-#include "app/HINFO1.h"
-#include "components/HelpViewer.h"
+#include "ui/start/About1.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/widgets/HelpViewer.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "workarea/WorkArea1.h"
+#include "ui/workarea/WorkArea1.h"
 
 TEST(HelpWindow, OpenedOverTheModalWorkAreaItTakesInputAndEscapeClosesIt)
 {

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "components/files/ContentFolder.h"
+#include "core/files/ContentFolder.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/HINFO1.h"
-#include "app/ProgramStart.h"
-#include "app/WorkbookLocation.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/start/ProgramStart.h"
+#include "core/workbook/WorkbookLocation.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 

@@ -10,17 +10,17 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/About1.h"
-#include "app/HINFO1.h"
-#include "app/Splash1.h"
-#include "app/Startfrm.h"
-#include "app/WebSite.h"
-#include "misc/Misc1.h"
-#include "reader/PrivRule1.h"
+#include "ui/start/About1.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/start/Splash1.h"
+#include "ui/start/Startfrm.h"
+#include "core/workbook/WebSite.h"
+#include "ui/misc/Misc1.h"
+#include "ui/reader/PrivRule1.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SteppedClock.h"
 #include "support/TempFolder.h"
-#include "workarea/WorkArea1.h"
+#include "ui/workarea/WorkArea1.h"
 
 namespace {
 

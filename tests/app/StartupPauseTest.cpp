@@ -2,8 +2,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/Clock.h"
-#include "app/HINFO1.h"
+#include "core/workbook/Clock.h"
+#include "core/workbook/HINFO1.h"
 #include "support/SteppedClock.h"
 
 namespace {

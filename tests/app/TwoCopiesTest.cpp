@@ -17,21 +17,21 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/HINFO1.h"
-#include "app/Startfrm.h"
-#include "app/WorkbookSession.h"
-#include "app/files/QuotedLineFile.h"
-#include "app/files/RecordFile.h"
-#include "components/richtext/RichTextBox.h"
-#include "misc/Misc1.h"
-#include "misc/TodoGridModel.h"
-#include "misc/TodoPanel.h"
-#include "misc/TodoPanelHooks.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/start/Startfrm.h"
+#include "ui/start/WorkbookSession.h"
+#include "core/files/QuotedLineFile.h"
+#include "core/files/RecordFile.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "ui/misc/Misc1.h"
+#include "core/todo/TodoGridModel.h"
+#include "ui/todo/TodoPanel.h"
+#include "ui/todo/TodoPanelHooks.h"
 #include "support/ComboPick.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "workarea/StatusBox.h"
-#include "workarea/WorkArea1.h"
+#include "ui/workarea/StatusBox.h"
+#include "ui/workarea/WorkArea1.h"
 
 namespace {
 

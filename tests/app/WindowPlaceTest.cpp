@@ -13,16 +13,16 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/HINFO1.h"
-#include "app/Startfrm.h"
-#include "components/richtext/RichTextBox.h"
-#include "misc/Misc1.h"
-#include "misc/TodoPanel.h"
-#include "reader/PrivRule1.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/start/Startfrm.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "ui/misc/Misc1.h"
+#include "ui/todo/TodoPanel.h"
+#include "ui/reader/PrivRule1.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SteppedClock.h"
 #include "support/TempFolder.h"
-#include "workarea/WorkArea1.h"
+#include "ui/workarea/WorkArea1.h"
 
 namespace {
 

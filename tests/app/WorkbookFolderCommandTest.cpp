@@ -5,12 +5,12 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
-#include "app/HINFO1.h"
-#include "app/Startfrm.h"
-#include "app/WorkbookLocation.h"
-#include "app/files/WorkbookLock.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/start/Startfrm.h"
+#include "core/workbook/WorkbookLocation.h"
+#include "core/files/WorkbookLock.h"
 #include "backup/BackupFixtures.h"
-#include "backup/BackupWriter.h"
+#include "core/backup/BackupWriter.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SteppedClock.h"
 #include "support/TempFolder.h"

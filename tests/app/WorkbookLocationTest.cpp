@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include "app/WorkbookLocation.h"
+#include "core/workbook/WorkbookLocation.h"
 #include "support/TempFolder.h"
 
 using WorkbookLocation::Source;

@@ -3,10 +3,10 @@
 #include <QMenu>
 #include <gtest/gtest.h>
 
-#include "app/HINFO1.h"
-#include "app/Startfrm.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/start/Startfrm.h"
 #include "backup/BackupFixtures.h"
-#include "backup/WorkbookRestore.h"
+#include "core/backup/WorkbookRestore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SteppedClock.h"
 #include "support/TempFolder.h"

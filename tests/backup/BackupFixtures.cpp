@@ -6,9 +6,9 @@
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 
-#include "backup/BackupManifest.h"
-#include "backup/BackupWriter.h"
-#include "backup/WorkbookFiles.h"
+#include "core/backup/BackupManifest.h"
+#include "core/backup/BackupWriter.h"
+#include "core/backup/WorkbookFiles.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

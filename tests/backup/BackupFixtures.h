@@ -7,7 +7,7 @@
 #include <QPair>
 #include <QString>
 
-#include "backup/BackupReader.h"
+#include "core/backup/BackupReader.h"
 #include "support/TempFolder.h"
 
 namespace BackupFixtures {

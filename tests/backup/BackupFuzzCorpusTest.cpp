@@ -3,8 +3,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include "backup/BackupManifest.h"
-#include "backup/BackupReader.h"
+#include "core/backup/BackupManifest.h"
+#include "core/backup/BackupReader.h"
 
 // The backup reader fuzzer's seed corpus, replayed: archives named "valid-" are read whole, those named
 // "refused-" are refused, manifests named "manifest-valid" are read and written back alike.

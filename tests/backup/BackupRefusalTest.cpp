@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "backup/BackupFixtures.h"
-#include "backup/BackupReader.h"
+#include "core/backup/BackupReader.h"
 #include "support/TempFolder.h"
 
 using namespace BackupFixtures;

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "backup/BackupFixtures.h"
-#include "backup/BackupSummary.h"
-#include "backup/BackupWriter.h"
-#include "backup/WorkbookRestore.h"
+#include "core/backup/BackupSummary.h"
+#include "core/backup/BackupWriter.h"
+#include "core/backup/WorkbookRestore.h"
 #include "support/TempFolder.h"
 
 using namespace BackupFixtures;

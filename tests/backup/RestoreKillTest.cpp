@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include "backup/BackupFixtures.h"
-#include "backup/RestoreRecovery.h"
-#include "backup/WorkbookRestore.h"
+#include "core/backup/RestoreRecovery.h"
+#include "core/backup/WorkbookRestore.h"
 
 using namespace BackupFixtures;
 

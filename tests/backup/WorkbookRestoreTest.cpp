@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "backup/BackupFixtures.h"
-#include "backup/BackupWriter.h"
-#include "backup/WorkbookRestore.h"
+#include "core/backup/BackupWriter.h"
+#include "core/backup/WorkbookRestore.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 

@@ -5,7 +5,7 @@
 #include "PageBuilder.h"
 #include "RuleText.h"
 
-#include "components/rtf/Rtf.h"
+#include "core/rtf/Rtf.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "ContentTestSupport.h"
 #include "support/TempFolder.h"
 
-#include "components/rtf/Rtf.h"
+#include "core/rtf/Rtf.h"
 
 #include <QDir>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "ContentTestSupport.h"
 
-#include "components/rtf/Rtf.h"
+#include "core/rtf/Rtf.h"
 
 #include <QFile>
 #include <memory>

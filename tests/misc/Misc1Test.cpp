@@ -11,14 +11,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/HINFO1.h"
+#include "core/workbook/HINFO1.h"
 #include "app/files/RecordBytes.h"
-#include "components/richtext/RichTextBox.h"
-#include "misc/Misc1.h"
-#include "misc/WebLinkLabel.h"
-#include "misc/WebSites.h"
-#include "pagetools/GridBackgroundSelector.h"
-#include "pagetools/PreviewPanel.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "ui/misc/Misc1.h"
+#include "ui/misc/WebLinkLabel.h"
+#include "core/workbook/WebSites.h"
+#include "ui/preview/GridBackgroundSelector.h"
+#include "ui/preview/PreviewPanel.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SteppedClock.h"
 #include "support/TempFolder.h"

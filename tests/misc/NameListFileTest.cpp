@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "misc/NameListFile.h"
+#include "core/todo/NameListFile.h"
 #include "support/TempFolder.h"
 
 TEST(NameListFile, KeepsBlanksOnWriteAndTrimsThemOnRead)

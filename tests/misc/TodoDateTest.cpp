@@ -1,7 +1,7 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-#include "misc/TodoDate.h"
+#include "core/todo/TodoDate.h"
 
 TEST(TodoDate, CellTextsAreEnglishWhateverTheLocale)
 {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "QuotedLines.h"
-#include "misc/TodoGridFile.h"
+#include "core/todo/TodoGridFile.h"
 #include "support/TempFolder.h"
 
 namespace {

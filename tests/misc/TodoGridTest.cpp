@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "misc/TodoGrid.h"
+#include "core/todo/TodoGrid.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/HINFO1.h"
-#include "misc/Misc1.h"
-#include "misc/TodoGridModel.h"
-#include "misc/TodoPanel.h"
-#include "misc/TodoPanelHooks.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/misc/Misc1.h"
+#include "core/todo/TodoGridModel.h"
+#include "ui/todo/TodoPanel.h"
+#include "ui/todo/TodoPanelHooks.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 

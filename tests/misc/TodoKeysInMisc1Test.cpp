@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "TodoPanelDriver.h"
-#include "app/HINFO1.h"
-#include "misc/Misc1.h"
-#include "misc/TodoPanelHooks.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/misc/Misc1.h"
+#include "ui/todo/TodoPanelHooks.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedSpelling.h"
 #include "support/SteppedClock.h"

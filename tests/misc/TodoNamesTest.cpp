@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "QuotedLines.h"
-#include "misc/TodoNames.h"
+#include "core/todo/TodoNames.h"
 #include "support/TempFolder.h"
 
 TEST(TodoNames, AddsOnlyNamesThatDifferBeyondCaseAndTrailingBlanks)

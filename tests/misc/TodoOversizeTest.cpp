@@ -6,15 +6,15 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-#include "app/HINFO1.h"
-#include "app/files/FileLimits.h"
+#include "core/workbook/HINFO1.h"
+#include "core/files/FileLimits.h"
 #include "backup/BackupFixtures.h"
-#include "backup/BackupWriter.h"
-#include "misc/Misc1.h"
+#include "core/backup/BackupWriter.h"
+#include "ui/misc/Misc1.h"
 #include "misc/QuotedLines.h"
-#include "misc/TodoGridModel.h"
-#include "misc/TodoPanel.h"
-#include "misc/TodoPanelHooks.h"
+#include "core/todo/TodoGridModel.h"
+#include "ui/todo/TodoPanel.h"
+#include "ui/todo/TodoPanelHooks.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedSpelling.h"
 #include "support/TempFolder.h"

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "QuotedLines.h"
-#include "misc/TodoGridModel.h"
-#include "misc/TodoPanel.h"
+#include "core/todo/TodoGridModel.h"
+#include "ui/todo/TodoPanel.h"
 
 // Works a to-do panel as a user does: clicks on its cells and headings, typing into its entry box.
 namespace TodoDriver {

@@ -11,9 +11,9 @@
 #include <gtest/gtest.h>
 
 #include "TodoPanelDriver.h"
-#include "misc/TodoGridModel.h"
-#include "misc/TodoPanel.h"
-#include "pagetools/PreviewPanel.h"
+#include "core/todo/TodoGridModel.h"
+#include "ui/todo/TodoPanel.h"
+#include "ui/preview/PreviewPanel.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SteppedClock.h"
 #include "support/TempFolder.h"

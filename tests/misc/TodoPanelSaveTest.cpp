@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "TodoPanelFixture.h"
-#include "components/preview/PrintPreview.h"
+#include "ui/preview/PrintPreview.h"
 
 namespace {
 

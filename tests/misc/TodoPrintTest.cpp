@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "components/preview/PreviewDocument.h"
-#include "misc/TodoPrint.h"
+#include "core/print/PreviewDocument.h"
+#include "core/todo/TodoPrint.h"
 
 namespace {
 

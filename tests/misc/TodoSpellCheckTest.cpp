@@ -1,10 +1,10 @@
 #include <QHash>
 #include <gtest/gtest.h>
 
-#include "misc/AutoCorrectList.h"
-#include "misc/ItemChecker.h"
-#include "misc/TodoGrid.h"
-#include "misc/TodoSpellCheck.h"
+#include "core/spelling/AutoCorrectList.h"
+#include "core/spelling/ItemChecker.h"
+#include "core/todo/TodoGrid.h"
+#include "core/todo/TodoSpellCheck.h"
 
 namespace {
 

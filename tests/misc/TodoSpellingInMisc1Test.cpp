@@ -2,11 +2,11 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-#include "misc/Misc1.h"
+#include "ui/misc/Misc1.h"
 #include "misc/QuotedLines.h"
-#include "misc/TodoGridModel.h"
-#include "misc/TodoPanel.h"
-#include "misc/TodoPanelHooks.h"
+#include "core/todo/TodoGridModel.h"
+#include "ui/todo/TodoPanel.h"
+#include "ui/todo/TodoPanelHooks.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedSpelling.h"
 #include "support/TempFolder.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "components/spelling/SpellChecker.h"
-#include "misc/AutoCorrectList.h"
-#include "misc/TodoGrid.h"
-#include "misc/TodoSpellingTool.h"
+#include "core/spelling/SpellChecker.h"
+#include "core/spelling/AutoCorrectList.h"
+#include "core/todo/TodoGrid.h"
+#include "ui/todo/TodoSpellingTool.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedSpelling.h"
 #include "support/TempFolder.h"

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/HINFO1.h"
-#include "components/preview/PrintPreview.h"
-#include "pagetools/PreviewPanel.h"
-#include "pagetools/PrinterSettings.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/preview/PrintPreview.h"
+#include "ui/preview/PreviewPanel.h"
+#include "core/print/PrinterSettings.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 

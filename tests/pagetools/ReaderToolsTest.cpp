@@ -1,9 +1,9 @@
 #include <QLabel>
 
-#include "components/richtext/RichTextBox.h"
-#include "pagetools/FontDisplay.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "ui/preview/FontDisplay.h"
 #include "pagetools/PanelFixture.h"
-#include "pagetools/ReaderPreview.h"
+#include "ui/reader/ReaderPreview.h"
 
 namespace {
 

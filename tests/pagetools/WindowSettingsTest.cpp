@@ -7,10 +7,10 @@
 #include <QSignalSpy>
 
 #include "app/files/RecordBytes.h"
-#include "pagetools/GridBackgroundSelector.h"
-#include "pagetools/PanelColour.h"
+#include "ui/preview/GridBackgroundSelector.h"
+#include "ui/preview/PanelColour.h"
 #include "pagetools/PanelFixture.h"
-#include "workarea/WorkArea1.h"
+#include "ui/workarea/WorkArea1.h"
 
 namespace {
 

@@ -8,18 +8,18 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/HINFO1.h"
+#include "core/workbook/HINFO1.h"
 #include "components/preview/PreviewTestSupport.h"
-#include "components/preview/PrintPreview.h"
-#include "components/richtext/RichTextBox.h"
-#include "pagetools/PreviewPanel.h"
-#include "pagetools/PrinterSettings.h"
-#include "pagetools/WorkAreaPreview.h"
+#include "ui/preview/PrintPreview.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "ui/preview/PreviewPanel.h"
+#include "core/print/PrinterSettings.h"
+#include "ui/workarea/WorkAreaPreview.h"
 #include "support/ComboPick.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "workarea/StatusBox.h"
-#include "workarea/WorkArea1.h"
+#include "ui/workarea/StatusBox.h"
+#include "ui/workarea/WorkArea1.h"
 
 namespace {
 

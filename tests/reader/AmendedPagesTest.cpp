@@ -9,12 +9,12 @@
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
-#include "app/HINFO1.h"
-#include "components/richtext/RichTextBox.h"
-#include "pagetools/PreviewPanel.h"
-#include "reader/PrivRule1.h"
-#include "reader/SearchPanel.h"
-#include "reports/ReferenceText.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "ui/preview/PreviewPanel.h"
+#include "ui/reader/PrivRule1.h"
+#include "ui/reader/SearchPanel.h"
+#include "core/references/ReferenceText.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 

@@ -4,8 +4,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "components/richtext/RichTextBox.h"
-#include "reader/SearchPanel.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "ui/reader/SearchPanel.h"
 #include "support/ScriptedDialogs.h"
 
 namespace {

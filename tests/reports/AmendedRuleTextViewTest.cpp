@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "HighlightedRuns.h"
-#include "components/richtext/RichTextBox.h"
-#include "reports/ReferenceText.h"
-#include "reports/ReferenceViews.h"
-#include "reports/RuleData.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "core/references/ReferenceText.h"
+#include "ui/workarea/ReferenceViews.h"
+#include "core/rule/RuleData.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
-#include "components/rtf/Rtf.h"
-#include "reports/DocumentReferenceBox.h"
-#include "reports/ReferenceProducer.h"
-#include "reports/ReferenceText.h"
+#include "core/rtf/Rtf.h"
+#include "core/references/DocumentReferenceBox.h"
+#include "core/references/ReferenceProducer.h"
+#include "core/references/ReferenceText.h"
 #include "support/TempFolder.h"
 #include "HighlightedRuns.h"
 

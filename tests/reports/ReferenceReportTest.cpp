@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "HighlightedRuns.h"
-#include "components/preview/PreviewDocument.h"
+#include "core/print/PreviewDocument.h"
 #include "components/preview/PreviewTestSupport.h"
-#include "reports/DocumentReferenceBox.h"
-#include "reports/ReferenceReport.h"
-#include "reports/ReferenceText.h"
-#include "reports/RuleData.h"
+#include "core/references/DocumentReferenceBox.h"
+#include "core/reports/ReferenceReport.h"
+#include "core/references/ReferenceText.h"
+#include "core/rule/RuleData.h"
 
 namespace {
 

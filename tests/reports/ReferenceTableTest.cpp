@@ -3,8 +3,8 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
-#include "reports/ReferenceTable.h"
-#include "workarea/Catalogue.h"
+#include "core/references/ReferenceTable.h"
+#include "core/catalogue/Catalogue.h"
 
 using namespace ReferenceTable;
 

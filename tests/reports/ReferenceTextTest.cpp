@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "reports/ReferenceTable.h"
-#include "reports/ReferenceText.h"
-#include "reports/RuleData.h"
+#include "core/references/ReferenceTable.h"
+#include "core/references/ReferenceText.h"
+#include "core/rule/RuleData.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "HighlightedRuns.h"
-#include "components/richtext/RichTextBox.h"
-#include "components/rtf/Rtf.h"
-#include "reports/ReferenceText.h"
-#include "reports/ReferenceViews.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "core/rtf/Rtf.h"
+#include "core/references/ReferenceText.h"
+#include "ui/workarea/ReferenceViews.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "reports/RuleAmendments.h"
-#include "reports/RuleData.h"
+#include "core/rule/RuleAmendments.h"
+#include "core/rule/RuleData.h"
 
 namespace {
 

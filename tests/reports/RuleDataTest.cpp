@@ -2,8 +2,8 @@
 #include <QHash>
 #include <gtest/gtest.h>
 
-#include "reports/ReferenceTable.h"
-#include "reports/RuleData.h"
+#include "core/references/ReferenceTable.h"
+#include "core/rule/RuleData.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
-#include "components/preview/PreviewDocument.h"
+#include "core/print/PreviewDocument.h"
 #include "components/preview/PreviewTestSupport.h"
-#include "reports/StatusReport.h"
+#include "core/reports/StatusReport.h"
 #include "support/TempFolder.h"
 
 namespace {

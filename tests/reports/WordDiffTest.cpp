@@ -1,7 +1,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-#include "reports/WordDiff.h"
+#include "core/text/WordDiff.h"
 
 namespace WordDiff {
 // Shows a run in a failure message as =, - or + and its text.

@@ -7,10 +7,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/HINFO1.h"
-#include "components/richtext/RichTextBox.h"
-#include "components/spelling/SpellDialog.h"
-#include "reports/WritingTools.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "ui/widgets/SpellDialog.h"
+#include "ui/workarea/WritingTools.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedSpelling.h"
 #include "support/TempFolder.h"

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "app/files/RecordBytes.h"
-#include "settings/DisplaySettings.h"
+#include "core/settings/DisplaySettings.h"
 #include "support/TempFolder.h"
 
 TEST(DisplaySettings, AFirstReadCreatesAnEmptyFileAndGivesTheDefaults)

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "components/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 
 // Records every dialog the program asks for and answers from queues; installs itself while it lives.
 class ScriptedDialogs : public Dialogs

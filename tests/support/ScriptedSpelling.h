@@ -2,8 +2,8 @@
 
 #include <QList>
 
-#include "components/spelling/SpellCheck.h"
-#include "components/thesaurus/Thesaurus.h"
+#include "core/spelling/SpellCheck.h"
+#include "core/spelling/Thesaurus.h"
 
 // Answers the spelling checker's questions from a queue (Ignore once it runs dry) and records them.
 class ScriptedSpellAsker : public SpellAsker

@@ -2,7 +2,7 @@
 
 #include <QDateTime>
 
-#include "app/Clock.h"
+#include "core/workbook/Clock.h"
 
 // A clock whose sleeps advance its own time; installed while it lives.
 class SteppedClock : public Clock

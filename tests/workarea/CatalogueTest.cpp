@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "workarea/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 
 using namespace Catalogue;
 

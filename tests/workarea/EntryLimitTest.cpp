@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QRadioButton>
 
-#include "app/files/FileLimits.h"
+#include "core/files/FileLimits.h"
 #include "workarea/WorkAreaFixture.h"
 
 namespace {

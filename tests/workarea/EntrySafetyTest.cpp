@@ -6,7 +6,7 @@
 #include <QTabWidget>
 
 #include "app/files/RecordBytes.h"
-#include "pagetools/PreviewPanel.h"
+#include "ui/preview/PreviewPanel.h"
 #include "workarea/WorkAreaFixture.h"
 
 namespace {

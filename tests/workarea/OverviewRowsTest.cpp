@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "workarea/OverviewRows.h"
+#include "core/catalogue/OverviewRows.h"
 
 TEST(OverviewRows, RowsCoverSpecificationNumbersOneToFortyTwoInOrder)
 {

@@ -12,14 +12,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/HINFO1.h"
-#include "components/richtext/RichTextBox.h"
-#include "pagetools/PreviewPanel.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "ui/preview/PreviewPanel.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "pagetools/GridBackgroundSelector.h"
-#include "workarea/Catalogue.h"
-#include "workarea/WorkArea1.h"
+#include "ui/preview/GridBackgroundSelector.h"
+#include "core/catalogue/Catalogue.h"
+#include "ui/workarea/WorkArea1.h"
 #include "workarea/WorkAreaFixture.h"
 
 namespace {

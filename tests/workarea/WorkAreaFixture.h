@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "app/HINFO1.h"
-#include "components/richtext/RichTextBox.h"
+#include "core/workbook/HINFO1.h"
+#include "ui/widgets/richtext/RichTextBox.h"
 #include "support/ComboPick.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "workarea/StatusBox.h"
-#include "workarea/WorkArea1.h"
+#include "ui/workarea/StatusBox.h"
+#include "ui/workarea/WorkArea1.h"
 
 inline const QString savePrompt = QStringLiteral("Save changes/entries before next action?");
 

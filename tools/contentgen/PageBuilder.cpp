@@ -4,8 +4,8 @@
 #include "RuleFormatter.h"
 #include "TableLayout.h"
 
-#include "reports/ReferenceText.h"
-#include "reports/RuleAmendments.h"
+#include "core/references/ReferenceText.h"
+#include "core/rule/RuleAmendments.h"
 
 #include <QDir>
 #include <QFile>

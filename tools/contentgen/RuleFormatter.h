@@ -2,7 +2,7 @@
 
 #include "RuleText.h"
 
-#include "reports/WordDiff.h"
+#include "core/text/WordDiff.h"
 
 #include <vector>
 

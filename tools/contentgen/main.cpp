@@ -4,7 +4,7 @@
 #include "PageBuilder.h"
 #include "RuleText.h"
 
-#include "components/rtf/Rtf.h"
+#include "core/rtf/Rtf.h"
 
 #include <QDir>
 #include <QFileInfo>

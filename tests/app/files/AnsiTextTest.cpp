@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/files/AnsiText.h"
+#include "core/files/AnsiText.h"
 
 TEST(AnsiText, EncodesWindows1252AndReplacesWhatItCannotHold)
 {

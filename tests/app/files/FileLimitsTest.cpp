@@ -2,12 +2,12 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include "app/files/FileLimits.h"
-#include "app/files/QuotedLineFile.h"
-#include "app/files/RecordFile.h"
+#include "core/files/FileLimits.h"
+#include "core/files/QuotedLineFile.h"
+#include "core/files/RecordFile.h"
 #include "backup/BackupFixtures.h"
-#include "backup/BackupWriter.h"
-#include "backup/WorkbookFiles.h"
+#include "core/backup/BackupWriter.h"
+#include "core/backup/WorkbookFiles.h"
 #include "support/TempFolder.h"
 
 namespace {

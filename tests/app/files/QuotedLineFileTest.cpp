@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include "app/files/QuotedLineFile.h"
+#include "core/files/QuotedLineFile.h"
 #include "support/TempFolder.h"
 
 TEST(QuotedLineFile, ReadsQuotedAndUnquotedFields)

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/files/RecordBytes.h"
-#include "app/files/RecordFile.h"
+#include "core/files/RecordFile.h"
 #include "support/TempFolder.h"
 
 namespace {

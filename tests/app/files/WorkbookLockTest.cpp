@@ -7,7 +7,7 @@
 #include <QSysInfo>
 #include <gtest/gtest.h>
 
-#include "app/files/WorkbookLock.h"
+#include "core/files/WorkbookLock.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 #include <functional>
 
-#include "components/FontDialog.h"
-#include "components/QtDialogs.h"
-#include "pagetools/PreviewPanel.h"
-#include "pagetools/PrinterSettings.h"
+#include "ui/widgets/FontDialog.h"
+#include "ui/widgets/QtDialogs.h"
+#include "ui/preview/PreviewPanel.h"
+#include "core/print/PrinterSettings.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <gtest/gtest.h>
 
-#include "components/files/SafeWrite.h"
-#include "components/files/WorkbookAccess.h"
+#include "core/files/SafeWrite.h"
+#include "core/files/WorkbookAccess.h"
 #include "support/TempFolder.h"
 
 namespace {

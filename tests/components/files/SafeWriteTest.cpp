@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "components/files/SafeWrite.h"
+#include "core/files/SafeWrite.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 

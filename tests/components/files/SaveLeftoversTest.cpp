@@ -8,9 +8,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/DataFiles.h"
-#include "backup/WorkbookFiles.h"
-#include "components/files/SafeWrite.h"
+#include "core/files/DataFiles.h"
+#include "core/backup/WorkbookFiles.h"
+#include "core/files/SafeWrite.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "PreviewTestSupport.h"
-#include "components/preview/PreviewDocument.h"
+#include "core/print/PreviewDocument.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "components/preview/PreviewPage.h"
+#include "core/print/PreviewPage.h"
 
 // Every text drawn on `page`, in drawing order.
 inline QList<Preview::TextOp> textOps(const Preview::Page &page)

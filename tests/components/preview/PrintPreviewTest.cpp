@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 #include "PreviewTestSupport.h"
-#include "components/preview/PreviewPageView.h"
-#include "components/preview/PrintPreview.h"
+#include "ui/preview/PreviewPageView.h"
+#include "ui/preview/PrintPreview.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "PreviewTestSupport.h"
-#include "components/preview/PreviewDocument.h"
+#include "core/print/PreviewDocument.h"
 
 using Preview::TextOp;
 

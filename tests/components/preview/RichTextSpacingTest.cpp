@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "PreviewTestSupport.h"
-#include "components/preview/PreviewDocument.h"
-#include "components/rtf/Rtf.h"
-#include "components/rtf/RtfPaper.h"
+#include "core/print/PreviewDocument.h"
+#include "core/rtf/Rtf.h"
+#include "core/rtf/RtfPaper.h"
 #include "support/OfficeConvert.h"
 #include "support/TempFolder.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "PreviewTestSupport.h"
-#include "components/preview/PreviewDocument.h"
+#include "core/print/PreviewDocument.h"
 #include "components/rtf/RtfTestSupport.h"
 
 using Preview::FillOp;

@@ -5,8 +5,8 @@
 #include <QTextList>
 #include <gtest/gtest.h>
 
-#include "components/richtext/RichTextBox.h"
-#include "components/richtext/TextDecorations.h"
+#include "ui/widgets/richtext/RichTextBox.h"
+#include "core/text/TextDecorations.h"
 #include "components/rtf/RtfTestSupport.h"
 #include "support/TempFolder.h"
 

@@ -7,7 +7,7 @@
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
-#include "components/richtext/RichTextBox.h"
+#include "ui/widgets/richtext/RichTextBox.h"
 
 namespace {
 

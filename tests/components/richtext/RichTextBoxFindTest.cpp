@@ -2,7 +2,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-#include "components/richtext/RichTextBox.h"
+#include "ui/widgets/richtext/RichTextBox.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QTextImageFormat>
 #include <gtest/gtest.h>
 
-#include "components/richtext/RichTextBox.h"
+#include "ui/widgets/richtext/RichTextBox.h"
 #include "components/rtf/RtfTestSupport.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"

@@ -3,7 +3,7 @@
 #include <QTextTable>
 #include <gtest/gtest.h>
 
-#include "components/richtext/RichTextBox.h"
+#include "ui/widgets/richtext/RichTextBox.h"
 #include "components/rtf/RtfStructureSupport.h"
 #include "components/rtf/RtfTestSupport.h"
 #include "support/TempFolder.h"

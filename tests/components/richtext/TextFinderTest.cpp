@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "components/richtext/TextFinder.h"
+#include "core/text/TextFinder.h"
 
 namespace {
 

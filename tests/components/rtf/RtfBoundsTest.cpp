@@ -1,7 +1,7 @@
 #include "RtfTestSupport.h"
-#include "components/rtf/Rtf.h"
-#include "components/rtf/RtfContent.h"
-#include "components/rtf/RtfFormats.h"
+#include "core/rtf/Rtf.h"
+#include "core/rtf/RtfContent.h"
+#include "core/rtf/RtfFormats.h"
 
 #include <gtest/gtest.h>
 

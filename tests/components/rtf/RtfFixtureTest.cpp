@@ -1,5 +1,5 @@
 #include "RtfTestSupport.h"
-#include "components/rtf/Rtf.h"
+#include "core/rtf/Rtf.h"
 
 #include <QDir>
 #include <QImage>

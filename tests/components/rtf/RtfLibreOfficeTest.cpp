@@ -1,7 +1,7 @@
 // What the writer writes, converted by LibreOffice (headless, with a profile of its own) to HTML and to
 // flat ODF, shows the same table, lists and tab stops.
 #include "RtfTestSupport.h"
-#include "components/rtf/Rtf.h"
+#include "core/rtf/Rtf.h"
 #include "support/OfficeConvert.h"
 #include "support/TempFolder.h"
 

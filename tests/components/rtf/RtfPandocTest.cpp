@@ -1,9 +1,9 @@
 // What the writer writes, read by pandoc (converted to its JSON), shows the same tables and lists.
 #include "RtfStructureSupport.h"
 #include "RtfTestSupport.h"
-#include "components/rtf/Rtf.h"
-#include "components/rtf/RtfLists.h"
-#include "components/rtf/RtfWriterLists.h"
+#include "core/rtf/Rtf.h"
+#include "core/rtf/RtfLists.h"
+#include "core/rtf/RtfWriterLists.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

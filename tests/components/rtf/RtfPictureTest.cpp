@@ -1,6 +1,6 @@
 #include "RtfTestSupport.h"
-#include "components/rtf/RtfPicture.h"
-#include "components/rtf/RtfPictureWriter.h"
+#include "core/rtf/RtfPicture.h"
+#include "core/rtf/RtfPictureWriter.h"
 
 #include <QBuffer>
 

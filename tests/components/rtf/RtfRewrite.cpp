@@ -1,6 +1,6 @@
 // rtf_rewrite IN OUT: reads the RTF file IN and writes what the writer makes of it to OUT. Tests run it
 // as a second process to see that every process writes a document the same.
-#include "components/rtf/Rtf.h"
+#include "core/rtf/Rtf.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // The same document always writes the same bytes: written twice, read and written again, and in other
 // processes, whose hashes are seeded otherwise.
 #include "RtfTestSupport.h"
-#include "components/rtf/Rtf.h"
+#include "core/rtf/Rtf.h"
 #include "support/TempFolder.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "components/rtf/RtfLists.h"
+#include "core/rtf/RtfLists.h"
 
 #include <QStringList>
 #include <QTextBlock>

@@ -1,7 +1,7 @@
 #include "RtfStructureSupport.h"
 #include "RtfTestSupport.h"
-#include "components/rtf/Rtf.h"
-#include "components/rtf/RtfContent.h"
+#include "core/rtf/Rtf.h"
+#include "core/rtf/RtfContent.h"
 
 #include <QRegularExpression>
 #include <QTextTable>

@@ -2,8 +2,8 @@
 #include <QTextCursor>
 #include <gtest/gtest.h>
 
-#include "components/spelling/SpellCheck.h"
-#include "components/spelling/SpellChecker.h"
+#include "core/spelling/SpellCheck.h"
+#include "core/spelling/SpellChecker.h"
 #include "support/ScriptedSpelling.h"
 #include "support/TempFolder.h"
 

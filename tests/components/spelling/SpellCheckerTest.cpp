@@ -1,8 +1,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-#include "components/spelling/SpellChecker.h"
-#include "components/spelling/SpellWords.h"
+#include "core/spelling/SpellChecker.h"
+#include "core/spelling/SpellWords.h"
 #include "support/TempFolder.h"
 
 namespace {

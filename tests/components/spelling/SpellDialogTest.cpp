@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "components/spelling/SpellDialog.h"
+#include "ui/widgets/SpellDialog.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "components/tabs/TabStrip.h"
+#include "ui/widgets/tabs/TabStrip.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "workarea/WorkArea1.h"
+#include "ui/workarea/WorkArea1.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "components/thesaurus/ThesaurusDialog.h"
+#include "ui/widgets/ThesaurusDialog.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "components/thesaurus/Thesaurus.h"
+#include "core/spelling/Thesaurus.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
-#include "workarea/store/EntryFiles.h"
+#include "core/workbook/EntryFiles.h"
 
 using namespace EntryFiles;
 

@@ -5,7 +5,7 @@
 #include "app/files/RecordBytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
-#include "workarea/store/StatusStore.h"
+#include "core/workbook/StatusStore.h"
 
 TEST(StatusStore, OffersTheFiveValuesInOrder)
 {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include "core/backup/BackupManifest.h"
+#include "core/backup/BackupReader.h"
+
+struct BackupOutcome
+{
+    bool ok = false;
+    QString error; // names the file and the reason
+    BackupManifest manifest;
+    explicit operator bool() const { return ok; }
+};
+
+// Writes every workbook file present in `folder`, with its manifest, into the ZIP archive `zipPath`:
+// whole and atomically, then reads the archive back and checks it against the manifest. On any
+// failure no archive is left at `zipPath` (an older file of that name stays when the write failed).
+BackupOutcome backUpWorkbook(const QString &folder, const QString &zipPath, const QDateTime &created,
+                             const BackupProgress &progress = {});

@@ -1,0 +1,99 @@
+#include "core/backup/WorkbookFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include "core/files/FileLimits.h"
+#include "core/todo/NameListFile.h"
+#include "core/todo/TodoGridFile.h"
+#include "core/settings/DisplaySettings.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/workbook/EntryFiles.h"
+#include "core/workbook/StatusStore.h"
+#include "core/files/FileNames.h"
+
+namespace WorkbookFiles {
+
+namespace {
+
+const QString customDictionary = QString::fromLatin1(FileNames::UserDictionary);
+
+QStringList entryNames()
+{
+    QStringList list;
+    for (const EntryFiles::Kind kind : {EntryFiles::Action, EntryFiles::Comment, EntryFiles::Policy})
+        for (int n = 1; n <= Catalogue::itemCount; ++n)
+            list.append(EntryFiles::entryFileName(kind, n));
+    return list;
+}
+
+const QSet<QString> &entrySet()
+{
+    static const QSet<QString> set = [] {
+        const QStringList list = entryNames();
+        return QSet<QString>(list.begin(), list.end());
+    }();
+    return set;
+}
+
+} // namespace
+
+const QStringList &names()
+{
+    static const QStringList list = [] {
+        QStringList all{QString::fromLatin1(StatusStore::DefaultFileName),
+                        QString::fromLatin1(DisplaySettings::DefaultFileName)};
+        all += entryNames();
+        all += {QString::fromLatin1(NameListFile::DefaultFileName),
+                QString::fromLatin1(TodoGridFile::DefaultFileName), customDictionary};
+        return all;
+    }();
+    return list;
+}
+
+bool isKnown(const QString &name)
+{
+    return names().contains(name);
+}
+
+bool isEntry(const QString &name)
+{
+    return entrySet().contains(name);
+}
+
+qint64 maxSize(const QString &name)
+{
+    return isKnown(name) ? FileLimits::of(name).bytes : 0;
+}
+
+QStringList presentIn(const QString &folder)
+{
+    const QDir dir(folder);
+    QStringList present;
+    for (const QString &name : names())
+        if (QFileInfo(dir.filePath(name)).isFile())
+            present.append(name);
+    return present;
+}
+
+std::optional<QByteArray> read(const QString &path, qint64 limit, QString *error)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        if (file.size() > limit) {
+            *error = QStringLiteral("%1 is larger than a backup can hold (%2)")
+                         .arg(name, FileLimits::sizeText(limit));
+            return std::nullopt;
+        }
+        QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return bytes;
+    }
+    *error = QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
+    return std::nullopt;
+}
+
+} // namespace WorkbookFiles

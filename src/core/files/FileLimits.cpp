@@ -1,0 +1,43 @@
+#include "core/files/FileLimits.h"
+
+#include <QFileInfo>
+
+#include "core/workbook/EntryFiles.h"
+#include "core/files/FileNames.h"
+
+namespace FileLimits {
+
+namespace {
+
+constexpr FileLimitRow Rows[] = {
+    {FileNames::Statuses, Records},
+    {FileNames::DisplaySettings, Records},
+    {FileNames::TodoNames, NameList},
+    {FileNames::TodoList, TodoList},
+    {FileNames::UserDictionary, UserDictionary},
+};
+
+} // namespace
+
+std::span<const FileLimitRow> table()
+{
+    return Rows;
+}
+
+const FileLimit &of(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    for (const FileLimitRow &row : Rows)
+        if (name == QLatin1String(row.name))
+            return row.limit;
+    return EntryFiles::mayBeWritten(name) ? Entry : Other;
+}
+
+QString sizeText(qint64 bytes)
+{
+    if (bytes >= MiB)
+        return QStringLiteral("%1 MB").arg((bytes + MiB - 1) / MiB);
+    return QStringLiteral("%1 KB").arg((bytes + KiB - 1) / KiB);
+}
+
+} // namespace FileLimits
