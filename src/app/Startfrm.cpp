@@ -187,6 +187,7 @@ bool Startfrm::openWorkbook(const QString &folder)
         BackupCommands::finishInterruptedRestore();
         removeSaveLeftovers(folder, DataFiles::names());
     }
+    m_workbook->openRecord();
     return true;
 }
 
