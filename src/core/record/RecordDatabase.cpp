@@ -266,8 +266,11 @@ Result<QSqlQuery> RecordDatabase::run(const QString &sql, const QVariantList &va
     query.setForwardOnly(true);
     if (!query.prepare(sql))
         return Outcome::failed(failure(QStringLiteral("be read or changed"), errorText(query.lastError())));
-    for (const QVariant &value : values)
-        query.addBindValue(value);
+    for (const QVariant &value : values) {
+        // A null text would be stored as NULL; the record keeps it as an empty one.
+        const bool nullText = value.typeId() == QMetaType::QString && value.toString().isNull();
+        query.addBindValue(nullText ? QVariant(QStringLiteral("")) : value);
+    }
     if (!query.exec())
         return Outcome::failed(failure(QStringLiteral("be read or changed"), errorText(query.lastError())));
     return query;
