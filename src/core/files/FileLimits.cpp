@@ -15,6 +15,7 @@ constexpr FileLimitRow Rows[] = {
     {FileNames::TodoNames, NameList},
     {FileNames::TodoList, TodoList},
     {FileNames::UserDictionary, UserDictionary},
+    {FileNames::ComplianceRecord, ComplianceRecord},
 };
 
 } // namespace

@@ -11,5 +11,6 @@ constexpr auto UserDictionary = "CustomDict1.dct";
 constexpr auto BackupFolder = "BackupFolder.txt";
 constexpr auto RestoreJournal = "RestoreJournal.json";
 constexpr auto Lock = "Tessarel.lock";
+constexpr auto ComplianceRecord = "Tessarel.sqlite";
 
 } // namespace FileNames

@@ -12,6 +12,7 @@
 #include "core/backup/WorkbookBackup.h"
 #include "core/workbook/Product.h"
 #include "core/backup/WorkbookFiles.h"
+#include "core/record/RecordDatabase.h"
 #include "ui/widgets/Dialogs.h"
 
 namespace BackupCommands {
@@ -125,7 +126,18 @@ void restore(QWidget *parent)
     if (answer != Dialogs::Yes)
         return;
     HINFO1::busyOn();
+    // The record's file is replaced with the others: let go of it meanwhile.
+    RecordDatabase *record = RecordDatabase::current();
+    if (record)
+        record->close();
     const Result<QString> done = WorkbookBackup::restore(backup, dataFolder, Clock::current().now());
+    if (record) {
+        QString notice;
+        if (Outcome reopened = record->reopen(&notice); !reopened)
+            notice = reopened.error;
+        if (!notice.isEmpty())
+            tell(notice, Dialogs::Exclamation, restoreCaption);
+    }
     if (!done)
         tell(done.error(), Dialogs::Critical, restoreCaption);
     else
