@@ -84,14 +84,14 @@ TEST(RecordBackup, BackupTakenWhileTheRecordIsWrittenRestoresAConsistentRecord)
     const QString zipPath = workbook.file(QStringLiteral("backup.zip"));
     const BackupOutcome outcome = backUpWorkbook(workbook.path(), zipPath, backupTime());
     const int committed = writer.stop();
-    ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
-    ASSERT_TRUE(outcome.manifest.find(QStringLiteral("Tessarel.sqlite")));
+    ASSERT_TRUE(bool(outcome)) << outcome.error().toStdString();
+    ASSERT_TRUE(outcome->find(QStringLiteral("Tessarel.sqlite")));
 
     TempFolder restored;
     BackupReader backup(zipPath);
     ASSERT_TRUE(backup.verify()) << backup.error().toStdString();
     const RestoreOutcome done = restoreWorkbook(backup, restored.path(), backupTime());
-    ASSERT_TRUE(done.ok) << done.error.toStdString();
+    ASSERT_TRUE(bool(done)) << done.error().toStdString();
 
     Result<RecordDatabase::Opened> reopened = RecordDatabase::open(restored.path(), RecordDatabase::Access::Write);
     ASSERT_TRUE(reopened && reopened->database) << reopened.error().toStdString();
@@ -114,10 +114,10 @@ TEST(RecordBackup, DamagedRecordFailsTheBackupWithItsReasonAndIsLeftAlone)
     const QByteArray damaged = QByteArray("not a database at all").repeated(100);
     workbook.write(QStringLiteral("Tessarel.sqlite"), damaged);
     const BackupOutcome outcome = backUpWorkbook(workbook.path(), workbook.file(QStringLiteral("b.zip")), backupTime());
-    ASSERT_FALSE(outcome.ok);
-    EXPECT_TRUE(outcome.error.contains(QStringLiteral("Tessarel.sqlite could not be read or changed: file is not a "
+    ASSERT_FALSE(bool(outcome));
+    EXPECT_TRUE(outcome.error().contains(QStringLiteral("Tessarel.sqlite could not be read or changed: file is not a "
                                                       "database")))
-        << outcome.error.toStdString();
+        << outcome.error().toStdString();
     EXPECT_FALSE(workbook.exists(QStringLiteral("b.zip")));
     EXPECT_EQ(workbook.read(QStringLiteral("Tessarel.sqlite")), damaged);
 }
