@@ -123,7 +123,7 @@ TEST_F(MiscArea, OpensOnTheFirstPageWithTheListLoadedAndNoGridItems)
     EXPECT_EQ(todo->activations, 1);
     EXPECT_TRUE(w->previewPanel->printOptions[0]->isChecked());
     EXPECT_TRUE(w->previewPanel->asOfDateOption->isChecked());
-    EXPECT_TRUE(w->listButtons[0]->hasFocus());
+    EXPECT_TRUE(w->exitButton->hasFocus());
 }
 
 TEST_F(MiscArea, OnlyTheToDoTabShowsTheGridItems)
@@ -205,7 +205,7 @@ TEST_F(MiscArea, AreaTabsAndMenuItemsHandOverAndExitLeavesNothingPending)
         {"menu reader", 1, [](MiscAreaWindow &m) { m.findChild<QAction *>("mOTab(1)")->trigger(); }},
         {"menu work area", 2, [](MiscAreaWindow &m) { m.findChild<QAction *>("mOTab(2)")->trigger(); }},
         {"menu exit program", 4, [](MiscAreaWindow &m) { m.findChild<QAction *>("mOTab(4)")->trigger(); }},
-        {"exit button", 0, [](MiscAreaWindow &m) { m.listButtons[0]->click(); }},
+        {"exit button", 0, [](MiscAreaWindow &m) { m.exitButton->click(); }},
         {"exit menu item", 0, [](MiscAreaWindow &m) { m.exitAction->trigger(); }},
         {"close box", 0, [](MiscAreaWindow &m) { m.close(); }},
     };
@@ -234,7 +234,7 @@ TEST_F(MiscArea, SavePromptAtEveryWayOutKeepsTheListUnlessToldOtherwise)
         m.sectionTabs->setCurrentIndex(MiscAreaWindow::Disclaimer);
     };
     const auto areaTab = [](MiscAreaWindow &m) { m.areaTabs->setCurrentIndex(1); };
-    const auto exitButton = [](MiscAreaWindow &m) { m.listButtons[0]->click(); };
+    const auto exitButton = [](MiscAreaWindow &m) { m.exitButton->click(); };
     const auto closeBox = [](MiscAreaWindow &m) { m.close(); };
     const QList<Case> cases{
         {"inner tab, Yes", Dialogs::Yes, false, Goes, innerTab},

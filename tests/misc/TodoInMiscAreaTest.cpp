@@ -46,7 +46,7 @@ class TodoInMiscArea : public ::testing::Test
             w.sectionTabs->setCurrentIndex(MiscAreaWindow::Disclaimer);
             break;
         case Moment::Exit:
-            w.listButtons[0]->click();
+            w.exitButton->click();
             break;
         case Moment::CloseBox:
             w.close();
@@ -65,7 +65,7 @@ class TodoInMiscArea : public ::testing::Test
 TEST_F(TodoInMiscArea, ThePanelSitsInPanel3D1WithTheWindowsCommands)
 {
     EXPECT_EQ(panel()->parentWidget(), w.todoArea);
-    EXPECT_EQ(panel()->listButtons[0], w.listButtons[0]);
+    EXPECT_EQ(panel()->listButtons[0], w.exitButton);
     EXPECT_TRUE(panel()->gridChanged);
     EXPECT_TRUE(w.saveAction->isEnabled());
     w.saveAction->trigger();
@@ -142,7 +142,7 @@ TEST_F(TodoInMiscArea, AFailedSaveOnYesKeepsTheWindowOpen)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("TODOActv.FIL"));
     dialogs.answer(Dialogs::Yes);
-    w.listButtons[0]->click();
+    w.exitButton->click();
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(dialogs.messages[1].caption, "Save Failed");
     EXPECT_TRUE(w.isVisible());

@@ -108,8 +108,8 @@ void MiscAreaWindow::windowActivated()
     sectionTabs->setCurrentIndex(ProgramInformation);
     m_todo->activate();
     dateLabel->setText(dateCaption(Clock::current().now().date()));
-    if (listButtons[0]->isEnabled())
-        listButtons[0]->setFocus();
+    if (exitButton->isEnabled())
+        exitButton->setFocus();
     ProgramState::busyOff();
 }
 

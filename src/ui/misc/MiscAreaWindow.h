@@ -47,7 +47,7 @@ class MiscAreaWindow : public AreaWindow
     QLabel *webLinksNote = nullptr;          // note above the web links
     QList<WebLinkLabel *> webLinks;          // the web links
     QLabel *dateLabel = nullptr;             // today's date
-    QPushButton *listButtons[1] = {nullptr}; // "E&xit"
+    QPushButton *exitButton = nullptr; // "E&xit"
     PreviewPanel *previewPanel = nullptr;
     GridBackgroundSelector *gridBackground = nullptr;
 

@@ -134,10 +134,10 @@ QWidget *MiscAreaWindow::createBottomRow()
     dateLabel->setFont(QFont(pageFont, 11, QFont::Bold));
     layout->addWidget(dateLabel);
     layout->addStretch();
-    listButtons[0] = new QPushButton(QStringLiteral("E&xit"), row);
-    listButtons[0]->setObjectName(QStringLiteral("Command1(0)"));
-    listButtons[0]->setAutoDefault(false);
-    layout->addWidget(listButtons[0]);
+    exitButton = new QPushButton(QStringLiteral("E&xit"), row);
+    exitButton->setObjectName(QStringLiteral("Command1(0)"));
+    exitButton->setAutoDefault(false);
+    layout->addWidget(exitButton);
     return row;
 }
 
@@ -175,14 +175,14 @@ void MiscAreaWindow::connectControls()
     connect(sectionTabs, &QTabWidget::currentChanged, this, &MiscAreaWindow::sectionTabClicked);
     for (int i = 0; i < webLinks.size(); ++i)
         connect(webLinks[i], &WebLinkLabel::clicked, this, [this, i] { webLinkClicked(i); });
-    connect(listButtons[0], &QPushButton::clicked, this, &MiscAreaWindow::exitClicked);
+    connect(exitButton, &QPushButton::clicked, this, &MiscAreaWindow::exitClicked);
     connect(exitAction, &QAction::triggered, this, &MiscAreaWindow::exitClicked);
     connect(gridBackground, &GridBackgroundSelector::pictureChanged, this, &MiscAreaWindow::setGridPicture);
     connect(optionsMenu, &QMenu::aboutToShow, this, [this] { m_todo->hideCalendar(); });
     connect(helpMenu, &QAction::triggered, this, [this] { m_todo->hideCalendar(); });
 
     QList<QWidget *> popups{areaTabs,     sectionTabs, todoArea,      webLinksHeading,
-                            webLinksNote, dateLabel,   listButtons[0]};
+                            webLinksNote, dateLabel,   exitButton};
     for (WebLinkLabel *link : std::as_const(webLinks))
         popups << link;
     watchRightClicks(popups);
