@@ -288,7 +288,7 @@ TEST_F(Hub, AboutBoxIsCentredOnTheStartScreenWherever)
         EXPECT_NEAR(centre.x(), start.pos().x() + 400, 1);
         EXPECT_NEAR(centre.y(), start.pos().y() + 300 + 100 / 15, 1);
         EXPECT_EQ(about.windowTitle(), "About Tessarel");
-        EXPECT_TRUE(about.ruleTitle->text().startsWith("Tessarel\nVersion 1.5\n\n"));
+        EXPECT_TRUE(about.programInfo->text().startsWith("Tessarel\nVersion 1.5\n\n"));
     }
 }
 
@@ -312,7 +312,7 @@ TEST(WebSite, OfferedFromTheHelpMenuAndTheAboutBoxOnlyWhenTheBuildNamesOne)
         EXPECT_FALSE(start.helpMenu->actions().constLast()->isSeparator())
             << "no separator left at the menu's end";
         EXPECT_EQ(about.webSiteCaption != nullptr && about.webSiteLink != nullptr, named);
-        EXPECT_EQ(about.ruleTitle->text().contains("web site"), named);
+        EXPECT_EQ(about.programInfo->text().contains("web site"), named);
         if (!named)
             continue;
         EXPECT_TRUE(visit->text().startsWith("&Visit "));
