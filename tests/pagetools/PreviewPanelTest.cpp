@@ -17,9 +17,9 @@ QString captionOf(const QWidget &panel, const char *name)
 
 } // namespace
 
-using PreviewPanel = PanelTest;
+using PreviewPanelSuite = PanelTest;
 
-TEST_P(PreviewPanel, CarriesTheSharedControlsWithTheirCaptions)
+TEST_P(PreviewPanelSuite, CarriesTheSharedControlsWithTheirCaptions)
 {
     PreviewPanel panel(GetParam());
     EXPECT_TRUE(panel.isHidden());
@@ -40,7 +40,7 @@ TEST_P(PreviewPanel, CarriesTheSharedControlsWithTheirCaptions)
     EXPECT_EQ(captionOf<QLabel>(panel, "Panel3D80(2)"), " Portrait");
 }
 
-TEST_P(PreviewPanel, DiffersByWindowInPrintRangeOptionsAndFontDisplay)
+TEST_P(PreviewPanelSuite, DiffersByWindowInPrintRangeOptionsAndFontDisplay)
 {
     PreviewPanel panel(GetParam());
     const auto labels = [&panel] {
@@ -77,7 +77,7 @@ TEST_P(PreviewPanel, DiffersByWindowInPrintRangeOptionsAndFontDisplay)
     }
 }
 
-TEST_P(PreviewPanel, EnlargeThenNormalRestoresTheGeometrySavedAtActivation)
+TEST_P(PreviewPanelSuite, EnlargeThenNormalRestoresTheGeometrySavedAtActivation)
 {
     auto panel = makePanel(GetParam());
     PrintPreview &preview = *panel->printPreview;
@@ -100,7 +100,7 @@ TEST_P(PreviewPanel, EnlargeThenNormalRestoresTheGeometrySavedAtActivation)
     EXPECT_EQ(preview.zoom(), PrintPreview::WholePage);
 }
 
-TEST_P(PreviewPanel, ActivationWhileEnlargedKeepsTheNormalGeometry)
+TEST_P(PreviewPanelSuite, ActivationWhileEnlargedKeepsTheNormalGeometry)
 {
     auto panel = makePanel(GetParam());
     const QRect normal = panel->printPreview->geometry();
@@ -111,7 +111,7 @@ TEST_P(PreviewPanel, ActivationWhileEnlargedKeepsTheNormalGeometry)
     EXPECT_EQ(panel->printPreview->geometry(), normal);
 }
 
-TEST_P(PreviewPanel, EscapeFirstRestoresTheEnlargedPreviewThenCloses)
+TEST_P(PreviewPanelSuite, EscapeFirstRestoresTheEnlargedPreviewThenCloses)
 {
     auto panel = makePanel(GetParam());
     QSignalSpy closed(panel.get(), &PreviewPanel::closed);
@@ -130,4 +130,4 @@ TEST_P(PreviewPanel, EscapeFirstRestoresTheEnlargedPreviewThenCloses)
     EXPECT_EQ(closed.count(), 1);
 }
 
-TESSAREL_ALL_PANELS(PreviewPanel);
+TESSAREL_ALL_PANELS(PreviewPanelSuite);
