@@ -52,7 +52,7 @@ void backUpFullWorkbook(benchmark::State &state)
     for (auto _ : state) {
         const BackupOutcome outcome = backUpWorkbook(folder.path(), zipPath, QDateTime::currentDateTime());
         if (!outcome) {
-            state.SkipWithError(outcome.error.toStdString().c_str());
+            state.SkipWithError(outcome.error().toStdString().c_str());
             return;
         }
         archiveSize = QFile(zipPath).size();

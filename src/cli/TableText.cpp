@@ -40,6 +40,8 @@ QString TableText::text() const
         QString out;
         for (qsizetype i = 0; i < cells.size(); ++i)
             out += i + 1 < cells.size() ? cells[i].leftJustified(widths[i] + 2) : cells[i];
+        while (out.endsWith(QLatin1Char(' ')))
+            out.chop(1);
         return out + QLatin1Char('\n');
     };
     QString out = line(columns);

@@ -104,7 +104,7 @@ CheckedBackup::CheckedBackup(const Entries &files)
 {
     writeFiles(m_source, files);
     const BackupOutcome outcome = backUpWorkbook(m_source.path(), path(), backupTime());
-    EXPECT_TRUE(outcome.ok) << outcome.error.toStdString();
+    EXPECT_TRUE(bool(outcome)) << outcome.error().toStdString();
     EXPECT_TRUE(reader.verify()) << reader.error().toStdString();
 }
 

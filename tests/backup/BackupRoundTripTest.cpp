@@ -30,12 +30,12 @@ TEST(BackupRoundTrip, RestoredIntoAnEmptyFolderEveryFileIsByteIdentical)
     const BackupOutcome outcome =
         backUpWorkbook(workbook.path(), zipPath, backupTime(),
                        [&](int done, int total) { steps.append(done * 100 + total); });
-    ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
+    ASSERT_TRUE(bool(outcome)) << outcome.error().toStdString();
     EXPECT_EQ(steps.size(), 2 * files.size());
     EXPECT_EQ(steps.last(), 16 * 100 + 16);
-    ASSERT_EQ(outcome.manifest.files.size(), files.size());
-    EXPECT_EQ(outcome.manifest.files[3].name, "Comment23.Fil");
-    EXPECT_EQ(outcome.manifest.files[3].size, files[3].second.size());
+    ASSERT_EQ(outcome->files.size(), files.size());
+    EXPECT_EQ(outcome->files[3].name, "Comment23.Fil");
+    EXPECT_EQ(outcome->files[3].size, files[3].second.size());
 
     TempFolder empty;
     BackupReader backup(zipPath);
@@ -49,8 +49,8 @@ TEST(BackupRoundTrip, RestoredIntoAnEmptyFolderEveryFileIsByteIdentical)
     EXPECT_TRUE(summary->hasTodoList);
 
     const RestoreOutcome restored = restoreWorkbook(backup, empty.path(), backupTime());
-    ASSERT_TRUE(restored.ok) << restored.error.toStdString();
-    EXPECT_TRUE(restored.replacedFolder.isEmpty());
+    ASSERT_TRUE(bool(restored)) << restored.error().toStdString();
+    EXPECT_TRUE(restored.value().isEmpty());
     QStringList names;
     for (const auto &[name, bytes] : files) {
         EXPECT_EQ(empty.read(name), bytes) << name.toStdString();

@@ -52,7 +52,7 @@ QStringList sorted(QStringList names)
         if (++steps == killAt)
             raise(SIGKILL);
     });
-    _exit(outcome.ok ? 0 : 1);
+    _exit(bool(outcome) ? 0 : 1);
 }
 
 // The wait status of a child process that ran restoreAndExit().
@@ -133,7 +133,7 @@ TEST(RestoreKill, KilledAtEveryStepTheNextStartLeavesTheWholeOldOrTheWholeNewWor
             ASSERT_TRUE(reader.verify());
             const RestoreOutcome outcome =
                 restoreWorkbook(reader, folder.path(), backupTime(), [&](RestoreStep s) { steps.append(s); });
-            EXPECT_EQ(outcome.ok, c.blocked.isEmpty()) << outcome.error.toStdString();
+            EXPECT_EQ(bool(outcome), c.blocked.isEmpty()) << outcome.error().toStdString();
         }
         ASSERT_TRUE(steps.contains(RestoreStep::MovedIn));
         EXPECT_EQ(steps.contains(RestoreStep::PutBack), !c.blocked.isEmpty());

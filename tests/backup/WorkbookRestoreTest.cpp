@@ -25,8 +25,8 @@ TEST(WorkbookRestore, KeepsTheReplacedFilesInADatedFolderAndRemovesWhatTheBackup
         {{"Stat1.Fil", "current"}, {"Policy9.Fil", "written after the backup"}, {"notes.txt", "mine"}});
 
     const RestoreOutcome first = restoreWorkbook(backup.reader, folder.path(), backupTime());
-    ASSERT_TRUE(first.ok) << first.error.toStdString();
-    EXPECT_EQ(first.replacedFolder, replaced);
+    ASSERT_TRUE(first) << first.error().toStdString();
+    EXPECT_EQ(first.value(), replaced);
     EXPECT_EQ(folder.read(replaced + "/Stat1.Fil"), "current");
     EXPECT_EQ(folder.read(replaced + "/Policy9.Fil"), "written after the backup");
     EXPECT_FALSE(folder.exists(replaced + "/notes.txt"));
@@ -37,8 +37,8 @@ TEST(WorkbookRestore, KeepsTheReplacedFilesInADatedFolderAndRemovesWhatTheBackup
 
     // A second restore in the same second keeps its own copies.
     const RestoreOutcome second = restoreWorkbook(backup.reader, folder.path(), backupTime());
-    ASSERT_TRUE(second.ok);
-    EXPECT_EQ(second.replacedFolder, replaced + " (2)");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second.value(), replaced + " (2)");
     EXPECT_EQ(folder.read(replaced + " (2)/Action0.Fil"), "backed up entry");
     EXPECT_EQ(folder.read(replaced + "/Stat1.Fil"), "current");
 }
@@ -52,10 +52,10 @@ TEST(WorkbookRestore, AFileThatCannotBeWrittenPutsTheWorkbookBack)
     ASSERT_TRUE(QDir(folder.path()).mkdir("Comment3.Fil")); // fails for root too
 
     const RestoreOutcome outcome = restoreWorkbook(backup.reader, folder.path(), backupTime());
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_TRUE(outcome.error.contains("Comment3.Fil")) << outcome.error.toStdString();
-    EXPECT_TRUE(outcome.error.endsWith("The workbook was put back as it was."))
-        << outcome.error.toStdString();
+    EXPECT_FALSE(bool(outcome));
+    EXPECT_TRUE(outcome.error().contains("Comment3.Fil")) << outcome.error().toStdString();
+    EXPECT_TRUE(outcome.error().endsWith("The workbook was put back as it was."))
+        << outcome.error().toStdString();
     EXPECT_EQ(folder.read("Stat1.Fil"), "current");
     EXPECT_EQ(folder.read("Policy9.Fil"), "current entry");
     EXPECT_FALSE(folder.exists("Action0.Fil"));
@@ -112,8 +112,8 @@ TEST(WorkbookRestore, OnAFullDiskTheWorkbookStaysOrIsPutBackWhole)
         };
         const RestoreOutcome outcome = restoreWorkbook(backup.reader, folder.path(), backupTime(), hook);
         full.reset();
-        EXPECT_FALSE(outcome.ok);
-        EXPECT_TRUE(outcome.error.endsWith(c.ending)) << outcome.error.toStdString();
+        EXPECT_FALSE(bool(outcome));
+        EXPECT_TRUE(outcome.error().endsWith(c.ending)) << outcome.error().toStdString();
         EXPECT_EQ(putBack > 0, !c.blocked.isEmpty());
         EXPECT_EQ(workbookIn(folder.path()), filesOf(before));
         entries.sort();
@@ -139,8 +139,8 @@ TEST(WorkbookBackup, AFailedWriteIsReportedAndLeavesNoFile)
     };
     for (const Case &c : cases) {
         const BackupOutcome outcome = backUpWorkbook(folder.path(), c.path, backupTime());
-        EXPECT_FALSE(outcome.ok);
-        EXPECT_TRUE(outcome.error.contains(c.reason)) << outcome.error.toStdString();
+        EXPECT_FALSE(bool(outcome));
+        EXPECT_TRUE(outcome.error().contains(c.reason)) << outcome.error().toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(folder.file("missing")));
     QStringList left = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -157,9 +157,9 @@ TEST(WorkbookBackup, AFileLargerThanABackupHoldsIsRefused)
     ASSERT_TRUE(big.resize(64 * 1024 * 1024 + 1)); // sparse: costs no disk
     big.close();
     const BackupOutcome outcome = backUpWorkbook(folder.path(), folder.file("b.zip"), backupTime());
-    EXPECT_FALSE(outcome.ok);
+    EXPECT_FALSE(bool(outcome));
     EXPECT_TRUE(
-        outcome.error.startsWith("Unable to write b.zip: Action5.Fil is larger than a backup can hold"))
-        << outcome.error.toStdString();
+        outcome.error().startsWith("Unable to write b.zip: Action5.Fil is larger than a backup can hold"))
+        << outcome.error().toStdString();
     EXPECT_FALSE(folder.exists("b.zip"));
 }

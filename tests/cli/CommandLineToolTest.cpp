@@ -13,14 +13,14 @@ using namespace BackupFixtures;
 
 namespace {
 
-struct Run
+struct ToolRun
 {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run runTool(const QStringList &arguments, const QByteArray &input = {})
+ToolRun runTool(const QStringList &arguments, const QByteArray &input = {})
 {
     QProcess tool;
     tool.setProgram(QStringLiteral(TESSAREL_CLI));
@@ -79,7 +79,7 @@ TEST_F(CommandLineTool, StatusAsCsvListsTheStatusFile)
     ASSERT_TRUE(store.write(37, QStringLiteral("Working")).ok);
     const StatusTable statuses = store.readTable();
 
-    const Run run = runTool(on({QStringLiteral("status"), QStringLiteral("--format"), QStringLiteral("csv")}));
+    const ToolRun run = runTool(on({QStringLiteral("status"), QStringLiteral("--format"), QStringLiteral("csv")}));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     QStringList lines = run.out.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.takeLast(), QString());
@@ -103,21 +103,21 @@ TEST_F(CommandLineTool, BackupVerifyAndRestoreRoundTrip)
     const QString zip = elsewhere.file(QStringLiteral("nightly.zip"));
     const Files before = workbookIn(workbook.path());
 
-    const Run backup = runTool(on({QStringLiteral("backup"), zip}));
+    const ToolRun backup = runTool(on({QStringLiteral("backup"), zip}));
     ASSERT_EQ(backup.exitCode, 0) << backup.err.toStdString();
     EXPECT_TRUE(backup.out.contains(QStringLiteral("was backed up to"))) << backup.out.toStdString();
 
-    const Run verify = runTool({QStringLiteral("verify"), zip});
+    const ToolRun verify = runTool({QStringLiteral("verify"), zip});
     EXPECT_EQ(verify.exitCode, 0) << verify.err.toStdString();
     EXPECT_TRUE(verify.out.contains(QStringLiteral("is a whole workbook backup"))) << verify.out.toStdString();
 
     workbook.write(QStringLiteral("Action0.Fil"), "{\\rtf1 changed after the backup}");
-    const Run refused = runTool(on({QStringLiteral("restore"), zip}), "n\n");
+    const ToolRun refused = runTool(on({QStringLiteral("restore"), zip}), "n\n");
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("Nothing was changed")));
     EXPECT_EQ(workbook.read(QStringLiteral("Action0.Fil")), QByteArray("{\\rtf1 changed after the backup}"));
 
-    const Run restore = runTool(on({QStringLiteral("restore"), zip, QStringLiteral("--yes")}));
+    const ToolRun restore = runTool(on({QStringLiteral("restore"), zip, QStringLiteral("--yes")}));
     ASSERT_EQ(restore.exitCode, 0) << restore.err.toStdString();
     EXPECT_EQ(workbookIn(workbook.path()), before);
 }
@@ -164,7 +164,7 @@ TEST_P(CommandLineRefusal, ExitsWithTheReasonAndChangesNothing)
                          : argument == QLatin1String("EMPTY") ? elsewhere.path()
                                                                : argument);
 
-    const Run run = runTool(arguments);
+    const ToolRun run = runTool(arguments);
     EXPECT_EQ(run.exitCode, refusal.exitCode) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(refusal.says))) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
@@ -183,8 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"backup without a file", {"--workbook", "WB", "backup"}, false, false, 2, "backup needs one file"},
         Refusal{"unknown format", {"--workbook", "WB", "status", "--format", "xml"}, false, false, 2, "unknown format"},
         Refusal{"report without pdf", {"--workbook", "WB", "report", "status"}, false, false, 2, "report status --pdf"}),
-    [](const auto &info) {
-        QString name = QString::fromLatin1(info.param.label);
+    [](const auto &testInfo) {
+        QString name = QString::fromLatin1(testInfo.param.label);
         name.replace(QLatin1Char(' '), QLatin1Char('_'));
         return name.toStdString();
     });
@@ -192,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CommandLineTool, StatusReportIsWrittenAsPdf)
 {
     const QString pdf = elsewhere.file(QStringLiteral("status.pdf"));
-    const Run run = runTool(on({QStringLiteral("report"), QStringLiteral("status"), QStringLiteral("--pdf"), pdf}));
+    const ToolRun run = runTool(on({QStringLiteral("report"), QStringLiteral("status"), QStringLiteral("--pdf"), pdf}));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

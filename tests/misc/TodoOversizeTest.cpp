@@ -120,7 +120,7 @@ TEST_F(TodoOversize, AnOversizedListLoadsBoundedIsKeptBeforeItsSaveAndThenBacksU
 
         const BackupOutcome backup =
             backUpWorkbook(here.path(), here.file("backup.zip"), BackupFixtures::backupTime());
-        EXPECT_TRUE(backup.ok) << backup.error.toStdString();
+        EXPECT_TRUE(bool(backup)) << backup.error().toStdString();
         w.reset();
     }
 }

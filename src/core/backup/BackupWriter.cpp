@@ -18,9 +18,7 @@ constexpr int compressionLevel = 1;
 
 BackupOutcome failed(const QString &error)
 {
-    BackupOutcome outcome;
-    outcome.error = error;
-    return outcome;
+    return Outcome::failed(error);
 }
 
 bool addEntry(QuaZip &zip, const QString &name, const QByteArray &bytes, const QDateTime &stamp)
@@ -113,8 +111,5 @@ BackupOutcome backUpWorkbook(const QString &folder, const QString &zipPath, cons
         return failed(
             QStringLiteral("%1 did not read back whole (%2) and was removed.").arg(zipName, reason));
     }
-    BackupOutcome outcome;
-    outcome.ok = true;
-    outcome.manifest = manifest;
-    return outcome;
+    return manifest;
 }

@@ -5,14 +5,10 @@
 
 #include "core/backup/BackupManifest.h"
 #include "core/backup/BackupReader.h"
+#include "core/files/Outcome.h"
 
-struct BackupOutcome
-{
-    bool ok = false;
-    QString error; // names the file and the reason
-    BackupManifest manifest;
-    explicit operator bool() const { return ok; }
-};
+// The manifest of the backup written, or the reason naming the file.
+using BackupOutcome = Result<BackupManifest>;
 
 // Writes every workbook file present in `folder`, with its manifest, into the ZIP archive `zipPath`:
 // whole and atomically, then reads the archive back and checks it against the manifest. On any

@@ -43,9 +43,9 @@ Result<QString> backUp(const QString &folder, const QString &zipPath, const QDat
         return Outcome::failed(nothingToBackUp());
     const BackupOutcome outcome = backUpWorkbook(folder, zipPath, when, progress);
     if (!outcome)
-        return Outcome::failed(outcome.error);
+        return outcome.outcome();
     return QStringLiteral("The workbook (%1 files) was backed up to \"%2\" and checked.")
-               .arg(outcome.manifest.files.size())
+               .arg(outcome->files.size())
                .arg(QDir::toNativeSeparators(zipPath)) +
            remembering(folder, zipPath);
 }
@@ -83,12 +83,12 @@ Result<QString> restore(BackupReader &backup, const QString &folder, const QDate
 {
     const RestoreOutcome outcome = restoreWorkbook(backup, folder, when);
     if (!outcome)
-        return Outcome::failed(outcome.error);
+        return outcome.outcome();
     QString done =
         QStringLiteral("The workbook was restored from \"%1\".").arg(QFileInfo(backup.path()).fileName());
-    if (!outcome.replacedFolder.isEmpty())
+    if (!outcome->isEmpty())
         done += QStringLiteral("\n\nThe files it replaced are kept in the folder \"%1\" beside the data files.")
-                    .arg(outcome.replacedFolder);
+                    .arg(outcome.value());
     return done + remembering(folder, backup.path());
 }
 

@@ -74,7 +74,7 @@ class Restore
             m_hook(reached);
     }
 
-    static RestoreOutcome failed(const QString &error) { return {false, error, {}}; }
+    static RestoreOutcome failed(const QString &error) { return Outcome::failed(error); }
 
     // Writes every file of the backup into the staging folder, then reads each back and checks it.
     QString stage()
@@ -111,7 +111,7 @@ class Restore
         RestoreCommit commit(m_dir.path(), m_journal, m_hook);
         const QString error = commit.forward();
         if (error.isEmpty())
-            return {true, {}, commit.finish()};
+            return commit.finish();
         const QString putBackError = commit.back();
         if (putBackError.isEmpty()) {
             commit.discard();

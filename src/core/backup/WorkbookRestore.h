@@ -5,14 +5,11 @@
 
 #include "core/backup/BackupReader.h"
 #include "core/backup/RestoreCommit.h"
+#include "core/files/Outcome.h"
 
-struct RestoreOutcome
-{
-    bool ok = false;
-    QString error;          // names the file and the reason
-    QString replacedFolder; // where the files it replaced were kept; empty when there were none
-    explicit operator bool() const { return ok; }
-};
+// Done: the folder that keeps the files the restore replaced (empty when there were none). Failed: the
+// reason naming the file.
+using RestoreOutcome = Result<QString>;
 
 // The folder beside the data files that keeps the files a restore at `when` replaces.
 QString replacedFolderName(const QDateTime &when);

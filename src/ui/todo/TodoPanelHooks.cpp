@@ -20,7 +20,7 @@ TodoPanelHooks::TodoPanelHooks(MiscAreaWindow &window, SpellAsker *spellAsker)
 {
     window.todoArea->layout()->setContentsMargins(0, 0, 0, 0);
     window.todoArea->layout()->addWidget(m_panel);
-    m_panel->setExitButton(window.listButtons[0]);
+    m_panel->setExitButton(window.exitButton);
     m_panel->attachMenu(window.optionsMenu, window.deleteItemAction, window.clearGridAction,
                         window.insertRowAction, window.printAction, window.saveAction);
     m_panel->attachPreview(window.previewPanel);

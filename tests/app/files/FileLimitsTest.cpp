@@ -39,7 +39,7 @@ TEST(FileLimits, EveryWorkbookFileHasALimitAndTheBackupHoldsExactlyThat)
             folder.write(name, QByteArray(limit.bytes, '\0'));
             const BackupOutcome atLimit =
                 backUpWorkbook(folder.path(), folder.file("b.zip"), BackupFixtures::backupTime());
-            EXPECT_TRUE(atLimit.ok) << atLimit.error.toStdString();
+            EXPECT_TRUE(bool(atLimit)) << atLimit.error().toStdString();
         }
 
         folder.write(name, QByteArray(limit.bytes + 1, '\0'));

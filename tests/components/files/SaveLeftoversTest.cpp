@@ -29,7 +29,8 @@ QStringList entriesOf(const TempFolder &folder)
     if (::write(ready, &started, 1) != 1)
         _exit(1);
     for (int i = 0; i < 1'000'000; ++i)
-        writeWholeFile(path, i % 2 ? a : b);
+        if (!writeWholeFile(path, i % 2 ? a : b))
+            _exit(2);
     _exit(0);
 }
 
