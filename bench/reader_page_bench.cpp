@@ -9,7 +9,7 @@
 #include "QtBenchmarkMain.h"
 
 #include "ui/widgets/richtext/RichTextBox.h"
-#include "ui/reader/PrivRule1.h"
+#include "ui/reader/RuleReaderWindow.h"
 #include "ui/reader/SearchPanel.h"
 
 namespace {
@@ -22,10 +22,10 @@ bool havePages(benchmark::State &state)
     return found;
 }
 
-PrivRule1 &reader()
+RuleReaderWindow &reader()
 {
-    static PrivRule1 *window = [] {
-        auto *shown = new PrivRule1(nullptr);
+    static RuleReaderWindow *window = [] {
+        auto *shown = new RuleReaderWindow(nullptr);
         shown->resize(800, 600);
         shown->show();
         QApplication::processEvents();
@@ -38,12 +38,12 @@ void showEntireRule(benchmark::State &state)
 {
     if (!havePages(state))
         return;
-    PrivRule1 &w = reader();
+    RuleReaderWindow &w = reader();
     for (auto _ : state) {
-        w.SSOption1_Click(0);
+        w.pageOptionClicked(0);
         QApplication::processEvents();
     }
-    state.counters["characters"] = double(w.RText2->Text().size());
+    state.counters["characters"] = double(w.pageView->Text().size());
 }
 BENCHMARK(showEntireRule)->Unit(benchmark::kMillisecond);
 
@@ -53,17 +53,17 @@ void searchStep(benchmark::State &state)
 {
     if (!havePages(state))
         return;
-    PrivRule1 &w = reader();
-    w.SSOption1_Click(0);
-    if (!w.Panel3D3->isVisible())
-        w.SSCommand5_Click();
-    w.Panel3D3->Text1->setText(QStringLiteral("security"));
-    const int last = int(w.RText2->Text().lastIndexOf(QStringLiteral("security"), -1, Qt::CaseInsensitive));
+    RuleReaderWindow &w = reader();
+    w.pageOptionClicked(0);
+    if (!w.searchPanel->isVisible())
+        w.searchClicked();
+    w.searchPanel->searchText->setText(QStringLiteral("security"));
+    const int last = int(w.pageView->Text().lastIndexOf(QStringLiteral("security"), -1, Qt::CaseInsensitive));
     int steps = 0;
     for (auto _ : state) {
-        if (w.Panel3D3->SearchStart >= last)
-            w.Panel3D3->SearchStart = 1;
-        w.Panel3D3->Command5_Click();
+        if (w.searchPanel->SearchStart >= last)
+            w.searchPanel->SearchStart = 1;
+        w.searchPanel->searchClicked();
         ++steps;
     }
     state.counters["steps"] = steps;

@@ -17,8 +17,8 @@
 #include <functional>
 
 #include "SilentDialogs.h"
-#include "core/workbook/HINFO1.h"
-#include "ui/misc/Misc1.h"
+#include "core/workbook/ProgramState.h"
+#include "ui/misc/MiscAreaWindow.h"
 
 namespace {
 
@@ -78,14 +78,14 @@ int open()
 {
     SilentDialogs dialogs;
     Dialogs::install(&dialogs);
-    HINFO1::PendingArea = 0;
+    ProgramState::PendingArea = 0;
     QElapsedTimer timer;
     timer.start();
     double seconds = 0;
     {
-        Misc1 window(nullptr);
+        MiscAreaWindow window(nullptr);
         window.show();
-        window.SSTab2->setCurrentIndex(Misc1::ToDoList);
+        window.sectionTabs->setCurrentIndex(MiscAreaWindow::ToDoList);
         bool answered = false;
         QTimer::singleShot(0, &window, [&] { answered = true; });
         while (!answered)
@@ -104,9 +104,9 @@ void run(const QStringList &wanted)
         if (!wanted.isEmpty() && !wanted.contains(c.name))
             continue;
         QTemporaryDir dir;
-        for (int page = 1; page <= Misc1::PageCount; ++page)
-            QFile::copy(QStringLiteral(TESSAREL_PROGRAM_FOLDER "/") + Misc1::pageFile(page - 1),
-                        dir.filePath(Misc1::pageFile(page - 1)));
+        for (int page = 1; page <= MiscAreaWindow::PageCount; ++page)
+            QFile::copy(QStringLiteral(TESSAREL_PROGRAM_FOLDER "/") + MiscAreaWindow::pageFile(page - 1),
+                        dir.filePath(MiscAreaWindow::pageFile(page - 1)));
         qsizetype size = 0;
         if (c.bytes) {
             const QByteArray bytes = c.bytes();

@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "ui/start/ProgramStart.h"
-#include "ui/start/Startfrm.h"
+#include "ui/start/StartScreen.h"
 
 namespace {
 
@@ -34,9 +34,9 @@ int main(int argc, char **argv)
     const ProgramStart::Outcome start = ProgramStart::openFolders(QApplication::arguments());
     if (!start.run)
         return start.exitCode;
-    Startfrm startScreen;
-    QObject::connect(&startScreen, &Startfrm::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
-    startScreen.Form_Load();
+    StartScreen startScreen;
+    QObject::connect(&startScreen, &StartScreen::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
+    startScreen.load();
     if (!startScreen.isUnloaded())
         startScreen.show();
     return QApplication::exec();

@@ -6,18 +6,18 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-#include "ui/start/About1.h"
-#include "core/workbook/HINFO1.h"
-#include "ui/start/Startfrm.h"
+#include "ui/start/AboutBox.h"
+#include "core/workbook/ProgramState.h"
+#include "ui/start/StartScreen.h"
 #include "ui/widgets/FontDialog.h"
-#include "ui/misc/Misc1.h"
+#include "ui/misc/MiscAreaWindow.h"
 #include "ui/preview/PreviewPanel.h"
-#include "ui/reader/PrivRule1.h"
+#include "ui/reader/RuleReaderWindow.h"
 #include "support/AccessibilityWalk.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SteppedClock.h"
 #include "support/TempFolder.h"
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 namespace {
 
@@ -26,13 +26,13 @@ class Accessibility : public ::testing::Test
 protected:
     Accessibility()
     {
-        HINFO1::reset();
-        HINFO1::WorkbookFolder = folder.path(); // the start screen locks its workbook folder
+        ProgramState::reset();
+        ProgramState::WorkbookFolder = folder.path(); // the start screen locks its workbook folder
     }
-    ~Accessibility() override { HINFO1::WorkbookFolder.clear(); }
+    ~Accessibility() override { ProgramState::WorkbookFolder.clear(); }
 
     // Walks the window as it first shows, then with its preview panel open.
-    static void expectAllNamed(QWidget &window, SSPanel80 *preview = nullptr)
+    static void expectAllNamed(QWidget &window, PreviewPanel *preview = nullptr)
     {
         window.show();
         QApplication::processEvents();
@@ -41,7 +41,7 @@ protected:
             return;
         preview->open();
         EXPECT_EQ(unnamedControls(&window).join("; ").toStdString(), "") << window.objectName().toStdString() << " preview";
-        preview->SSCommand80[2]->click();
+        preview->pageCommands[2]->click();
     }
 
     TempFolder folder;
@@ -53,31 +53,31 @@ protected:
 
 TEST_F(Accessibility, EveryControlOfEveryWindowHasAName)
 {
-    Startfrm start;
+    StartScreen start;
     start.showSplash = [] {};
-    start.Form_Load();
+    start.load();
     expectAllNamed(start);
 
-    PrivRule1 reader(&start);
+    RuleReaderWindow reader(&start);
     expectAllNamed(reader, reader.previewPanel);
 
-    WorkArea1 work(&start);
+    WorkAreaWindow work(&start);
     expectAllNamed(work, work.previewPanel);
-    for (int category = 1; category < work.SSTab2->count(); ++category) {
-        work.SSTab2->setCurrentIndex(category);
+    for (int category = 1; category < work.sectionTabs->count(); ++category) {
+        work.sectionTabs->setCurrentIndex(category);
         expectAllNamed(work);
     }
-    work.SSOption3->click();
+    work.actionTakenOption->click();
     expectAllNamed(work);
 
-    Misc1 misc(&start);
+    MiscAreaWindow misc(&start);
     expectAllNamed(misc, misc.previewPanel);
-    for (int page = 1; page < misc.SSTab2->count(); ++page) {
-        misc.SSTab2->setCurrentIndex(page);
+    for (int page = 1; page < misc.sectionTabs->count(); ++page) {
+        misc.sectionTabs->setCurrentIndex(page);
         expectAllNamed(misc);
     }
 
-    About1 about(&start);
+    AboutBox about(&start);
     expectAllNamed(about);
 
     FontDialog font(QFont(), Qt::black, FontDialog::PrinterFonts + FontDialog::Effects);
@@ -86,15 +86,15 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasAName)
 
 TEST_F(Accessibility, TheCurrentTabIsSelectedAndChoosingAnAreaReturnsAtOnce)
 {
-    Startfrm start;
+    StartScreen start;
     start.showSplash = [] {};
     QList<int> opened;
     start.showArea = [&opened](int area) { opened << area; };
-    start.Form_Load();
+    start.load();
     start.show();
     QApplication::processEvents();
 
-    QAccessibleInterface *tabs = QAccessible::queryAccessibleInterface(start.SSTab1->tabBar());
+    QAccessibleInterface *tabs = QAccessible::queryAccessibleInterface(start.areaTabs->tabBar());
     ASSERT_NE(tabs, nullptr);
     ASSERT_GE(tabs->childCount(), 5);
     for (int i = 0; i < 5; ++i)
@@ -111,17 +111,17 @@ TEST_F(Accessibility, TheCurrentTabIsSelectedAndChoosingAnAreaReturnsAtOnce)
 
 TEST_F(Accessibility, TheMiscPagesTellWhichTabIsSelected)
 {
-    Startfrm start;
+    StartScreen start;
     start.showSplash = [] {};
-    start.Form_Load();
-    Misc1 misc(&start);
+    start.load();
+    MiscAreaWindow misc(&start);
     misc.show();
     QApplication::processEvents();
-    misc.SSTab2->setCurrentIndex(4);
+    misc.sectionTabs->setCurrentIndex(4);
 
-    QAccessibleInterface *tabs = QAccessible::queryAccessibleInterface(misc.SSTab2->tabBar());
+    QAccessibleInterface *tabs = QAccessible::queryAccessibleInterface(misc.sectionTabs->tabBar());
     ASSERT_NE(tabs, nullptr);
-    ASSERT_EQ(tabs->childCount(), misc.SSTab2->count());
+    ASSERT_EQ(tabs->childCount(), misc.sectionTabs->count());
     for (int i = 0; i < tabs->childCount(); ++i)
         EXPECT_EQ(tabs->child(i)->state().selected, i == 4) << i;
 }

@@ -11,19 +11,19 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
-#include "ui/start/About1.h"
-#include "core/workbook/HINFO1.h"
+#include "ui/start/AboutBox.h"
+#include "core/workbook/ProgramState.h"
 #include "ui/widgets/HelpViewer.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 TEST(HelpWindow, OpenedOverTheModalWorkAreaItTakesInputAndEscapeClosesIt)
 {
     TempFolder folder;
     ASSERT_TRUE(QFile::copy(QStringLiteral(TESSAREL_CONTENT_DIR "/Tessarel.hlp"), folder.file("Tessarel.hlp")));
-    HINFO1::reset();
-    WorkArea1 w(nullptr);
+    ProgramState::reset();
+    WorkAreaWindow w(nullptr);
     w.resize(800, 600);
     w.show();
     ASSERT_EQ(QApplication::activeModalWidget(), &w);
@@ -50,11 +50,11 @@ TEST(HelpWindow, TheAreasHelpMenuActsAtOnce)
 {
     TempFolder folder;
     ScriptedDialogs dialogs;
-    WorkArea1 w(nullptr);
+    WorkAreaWindow w(nullptr);
     w.show();
     auto *bar = w.findChild<QMenuBar *>();
     ASSERT_NE(bar, nullptr);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w.mH).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w.helpMenu).center());
     ASSERT_EQ(dialogs.helps.size(), 1);
     EXPECT_EQ(dialogs.helps[0].context, 3010);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no empty menu left open";
@@ -64,15 +64,16 @@ TEST(AboutBox, EveryPartIsLaidOutWholeAndThePanelPopsUpTheMenu)
 {
     TempFolder folder;
     ScriptedDialogs dialogs;
-    About1 about(nullptr);
+    AboutBox about(nullptr);
     about.show();
     QApplication::processEvents();
-    for (QWidget *part : {static_cast<QWidget *>(about.SSPanel1), static_cast<QWidget *>(about.Image1),
-                          static_cast<QWidget *>(about.Image2), static_cast<QWidget *>(about.Line1)}) {
+    for (QWidget *part :
+         {static_cast<QWidget *>(about.headerPanel), static_cast<QWidget *>(about.emblemImage),
+          static_cast<QWidget *>(about.pictureImage), static_cast<QWidget *>(about.divider)}) {
         ASSERT_NE(part, nullptr);
         EXPECT_TRUE(part->isVisible()) << part->objectName().toStdString();
     }
-    EXPECT_FALSE(about.Image1->pixmap().isNull());
+    EXPECT_FALSE(about.emblemImage->pixmap().isNull());
     for (QLabel *label : about.findChildren<QLabel *>()) {
         const std::string name = label->objectName().toStdString();
         if (!label->pixmap().isNull())
@@ -83,10 +84,10 @@ TEST(AboutBox, EveryPartIsLaidOutWholeAndThePanelPopsUpTheMenu)
             EXPECT_GE(label->width(), label->sizeHint().width()) << name;
         EXPECT_TRUE(about.rect().contains(QRect(label->mapTo(&about, QPoint(0, 0)), label->size()))) << name;
     }
-    const QRect panel(about.SSPanel1->pos(), about.SSPanel1->size());
-    EXPECT_FALSE(panel.intersects(QRect(about.Label2->pos(), about.Label2->size())));
+    const QRect panel(about.headerPanel->pos(), about.headerPanel->size());
+    EXPECT_FALSE(panel.intersects(QRect(about.copyingNotice->pos(), about.copyingNotice->size())));
 
-    QTest::mouseRelease(about.SSPanel1, Qt::RightButton);
-    EXPECT_TRUE(about.mO->isVisible());
-    about.mO->hide();
+    QTest::mouseRelease(about.headerPanel, Qt::RightButton);
+    EXPECT_TRUE(about.optionsMenu->isVisible());
+    about.optionsMenu->hide();
 }

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "ui/start/ProgramStart.h"
 #include "core/workbook/WorkbookLocation.h"
 #include "support/ScriptedDialogs.h"
@@ -24,13 +24,13 @@ public:
             settings.remove(QLatin1String(WorkbookLocation::ChosenLastKey));
         else
             settings.setValue(QLatin1String(WorkbookLocation::ChosenLastKey), chosenLast);
-        HINFO1::WorkbookFolder.clear();
+        ProgramState::WorkbookFolder.clear();
     }
     ~StartInHome()
     {
         qputenv("HOME", m_previousHome);
         QSettings().remove(QLatin1String(WorkbookLocation::ChosenLastKey));
-        HINFO1::WorkbookFolder.clear();
+        ProgramState::WorkbookFolder.clear();
         QDir::setCurrent(m_previousCurrent);
     }
     QString path() const { return m_home.path(); }
@@ -77,7 +77,7 @@ TEST(ProgramStart, OpensTheWorkbookFolderThatTheOrderPicks)
         EXPECT_TRUE(outcome.run) << c.name;
         QString expected = c.expected;
         expected.replace('~', home.path());
-        EXPECT_EQ(HINFO1::WorkbookFolder, expected) << c.name;
+        EXPECT_EQ(ProgramState::WorkbookFolder, expected) << c.name;
         EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(expected).canonicalFilePath())
             << c.name;
         EXPECT_EQ(entries(expected), c.files) << c.name;
@@ -101,7 +101,7 @@ TEST(ProgramStart, AnUnusableCommandLineFolderEndsTheStart)
         ProgramStart::openFolders({"tessarel", "--workbook", places.file("taken/wb")});
     EXPECT_FALSE(outcome.run);
     EXPECT_EQ(outcome.exitCode, 1);
-    EXPECT_TRUE(HINFO1::WorkbookFolder.isEmpty());
+    EXPECT_TRUE(ProgramState::WorkbookFolder.isEmpty());
     EXPECT_EQ(entries(home.path()), QStringList());
     EXPECT_EQ(places.read("taken"), "x");
 }

@@ -10,17 +10,17 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "ui/start/About1.h"
-#include "core/workbook/HINFO1.h"
-#include "ui/start/Splash1.h"
-#include "ui/start/Startfrm.h"
+#include "ui/start/AboutBox.h"
+#include "core/workbook/ProgramState.h"
+#include "ui/start/SplashScreen.h"
+#include "ui/start/StartScreen.h"
 #include "core/workbook/WebSite.h"
-#include "ui/misc/Misc1.h"
-#include "ui/reader/PrivRule1.h"
+#include "ui/misc/MiscAreaWindow.h"
+#include "ui/reader/RuleReaderWindow.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SteppedClock.h"
 #include "support/TempFolder.h"
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ using AreaScript = std::function<void(AreaWindow &)>;
 AreaScript pickTab(int tab)
 {
     return [tab](AreaWindow &w) {
-        w.SSTab1->setCurrentIndex(tab);
+        w.areaTabs->setCurrentIndex(tab);
         QApplication::processEvents();
     };
 }
@@ -43,11 +43,11 @@ std::unique_ptr<AreaWindow> makeArea(int area, QWidget *start)
 {
     switch (area) {
     case 1:
-        return std::make_unique<PrivRule1>(start);
+        return std::make_unique<RuleReaderWindow>(start);
     case 2:
-        return std::make_unique<WorkArea1>(start);
+        return std::make_unique<WorkAreaWindow>(start);
     default:
-        return std::make_unique<Misc1>(start);
+        return std::make_unique<MiscAreaWindow>(start);
     }
 }
 
@@ -58,22 +58,23 @@ class Hub : public ::testing::Test
 protected:
     void SetUp() override
     {
-        HINFO1::reset();
-        HINFO1::WorkbookFolder = folder.path();
+        ProgramState::reset();
+        ProgramState::WorkbookFolder = folder.path();
         start.showSplash = [this] { ++splashes; };
         start.showArea = [this](int area) {
             opened.append(area);
-            tabsAtOpen.append(start.SSTab1->currentIndex());
+            tabsAtOpen.append(start.areaTabs->currentIndex());
             auto window = makeArea(area, &start);
             window->show();
             EXPECT_EQ(window->geometry(), start.geometry());
-            EXPECT_EQ(window->SSTab1->currentIndex(), area);
+            EXPECT_EQ(window->areaTabs->currentIndex(), area);
             ASSERT_FALSE(script.isEmpty()) << "no step scripted for area " << area;
             script.takeFirst()(*window);
             EXPECT_FALSE(window->isVisible()) << "area " << area << " stayed open";
         };
-        QObject::connect(start.SSTab1, &QTabWidget::currentChanged, [this](int tab) { startTabs.append(tab); });
-        start.Form_Load();
+        QObject::connect(start.areaTabs, &QTabWidget::currentChanged,
+                         [this](int tab) { startTabs.append(tab); });
+        start.load();
         start.show();
         startTabs.clear();
     }
@@ -88,7 +89,7 @@ protected:
     TempFolder folder;
     SteppedClock clock;
     ScriptedDialogs dialogs;
-    Startfrm start;
+    StartScreen start;
     QList<AreaScript> script;
     QList<int> opened;
     QList<int> startTabs;
@@ -107,13 +108,13 @@ TEST_F(Hub, EveryAreaToAreaSwitchSkipsHome)
             opened.clear();
             tabsAtOpen.clear();
             script = {pickTab(to), pressExit()};
-            start.SSTab1->setCurrentIndex(from);
+            start.areaTabs->setCurrentIndex(from);
             settle();
             EXPECT_EQ(opened, QList<int>({from, to})) << from << "->" << to;
             // Home was not selected between the two areas.
             EXPECT_EQ(tabsAtOpen, QList<int>({from, from})) << from << "->" << to;
-            EXPECT_EQ(HINFO1::PendingArea, 0);
-            EXPECT_EQ(start.SSTab1->currentIndex(), 0);
+            EXPECT_EQ(ProgramState::PendingArea, 0);
+            EXPECT_EQ(start.areaTabs->currentIndex(), 0);
         }
     }
     EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -122,23 +123,23 @@ TEST_F(Hub, EveryAreaToAreaSwitchSkipsHome)
 TEST_F(Hub, ChoosingHomeInAnAreaReturnsToHome)
 {
     script = {pickTab(0)};
-    start.mOTab_Click(1); // the Options menu's "&Office Action Area"
+    start.areaItemClicked(1); // the Options menu's "&Office Action Area"
     settle();
     EXPECT_EQ(opened, QList<int>({2}));
-    EXPECT_EQ(start.SSTab1->currentIndex(), 0);
-    EXPECT_EQ(HINFO1::PendingArea, 0);
-    EXPECT_EQ(HINFO1::SharedAnswer, 0);
+    EXPECT_EQ(start.areaTabs->currentIndex(), 0);
+    EXPECT_EQ(ProgramState::PendingArea, 0);
+    EXPECT_EQ(ProgramState::SharedAnswer, 0);
 }
 
 TEST_F(Hub, ExitQuestionOnlyYesEndsTheProgram)
 {
     int unloads = 0;
-    QObject::connect(&start, &Startfrm::unloaded, [&] { ++unloads; });
+    QObject::connect(&start, &StartScreen::unloaded, [&] { ++unloads; });
     for (int answer : {int(Dialogs::No), int(Dialogs::Cancel)}) {
         dialogs.answer(answer);
-        QTest::keyClick(start.SSTab1, Qt::Key_Escape);
+        QTest::keyClick(start.areaTabs, Qt::Key_Escape);
         settle();
-        EXPECT_EQ(start.SSTab1->currentIndex(), 0);
+        EXPECT_EQ(start.areaTabs->currentIndex(), 0);
         EXPECT_FALSE(start.isUnloaded());
     }
     ASSERT_EQ(dialogs.messages.size(), 2);
@@ -158,11 +159,11 @@ TEST_F(Hub, ExitProgramFromAnAreaAsksOverTheStartScreen)
 {
     dialogs.answer(Dialogs::No);
     script = {pickTab(4)};
-    start.SSTab1->setCurrentIndex(3);
+    start.areaTabs->setCurrentIndex(3);
     settle();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, "Exit Tessarel?");
-    EXPECT_EQ(start.SSTab1->currentIndex(), 0);
+    EXPECT_EQ(start.areaTabs->currentIndex(), 0);
     EXPECT_FALSE(start.isUnloaded());
 
     dialogs.answer(Dialogs::Yes);
@@ -170,15 +171,15 @@ TEST_F(Hub, ExitProgramFromAnAreaAsksOverTheStartScreen)
         w.findChild<QAction *>("mOTab(4)")->trigger();
         QApplication::processEvents();
     }};
-    start.SSTab1->setCurrentIndex(1);
+    start.areaTabs->setCurrentIndex(1);
     settle();
     EXPECT_TRUE(start.isUnloaded());
 }
 
 TEST_F(Hub, TabChangeWhilePendingIsIgnored)
 {
-    HINFO1::PendingArea = 2;
-    start.SSTab1->setCurrentIndex(1);
+    ProgramState::PendingArea = 2;
+    start.areaTabs->setCurrentIndex(1);
     settle();
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -196,10 +197,10 @@ TEST_F(Hub, AreaExitLeavesNothingPending)
                 }
             ADD_FAILURE() << "no Exit button";
         }};
-        start.SSTab1->setCurrentIndex(area);
+        start.areaTabs->setCurrentIndex(area);
         settle();
-        EXPECT_EQ(HINFO1::PendingArea, 0);
-        EXPECT_EQ(start.SSTab1->currentIndex(), 0);
+        EXPECT_EQ(ProgramState::PendingArea, 0);
+        EXPECT_EQ(start.areaTabs->currentIndex(), 0);
     }
     EXPECT_EQ(opened, QList<int>({1, 2, 3}));
 }
@@ -207,14 +208,14 @@ TEST_F(Hub, AreaExitLeavesNothingPending)
 TEST_F(Hub, SplashOnFirstLoadOnly)
 {
     EXPECT_EQ(splashes, 1);
-    EXPECT_EQ(HINFO1::SplashShown, 99);
-    start.Form_Load();
+    EXPECT_EQ(ProgramState::SplashShown, 99);
+    start.load();
     EXPECT_EQ(splashes, 1);
 }
 
 TEST_F(Hub, HelpTopics)
 {
-    QTest::keyClick(start.SSTab1, Qt::Key_F1);
+    QTest::keyClick(start.areaTabs, Qt::Key_F1);
     start.findChild<QAction *>("mHI")->trigger();
     start.findChild<QAction *>("mHCont")->trigger();
     ASSERT_EQ(dialogs.helps.size(), 3);
@@ -228,7 +229,7 @@ TEST_F(Hub, HelpTopics)
     for (int area = 1; area <= 3; ++area) {
         auto window = makeArea(area, &start);
         window->show();
-        QTest::keyClick(window->SSTab1, Qt::Key_F1);
+        QTest::keyClick(window->areaTabs, Qt::Key_F1);
     }
     ASSERT_EQ(dialogs.helps.size(), 3);
     EXPECT_EQ(dialogs.helps[0].context, 3012);
@@ -239,38 +240,38 @@ TEST_F(Hub, HelpTopics)
 
 TEST_F(Hub, PopupMenuOnlyOnRightButtonOverListedControls)
 {
-    for (QWidget *w : {static_cast<QWidget *>(start.SSPanel1), static_cast<QWidget *>(start.Label1),
-                       static_cast<QWidget *>(start.Label9), static_cast<QWidget *>(start.SSTab1)}) {
+    for (QWidget *w : {static_cast<QWidget *>(start.titlePanel), static_cast<QWidget *>(start.ruleTitle),
+                       static_cast<QWidget *>(start.hintLabel), static_cast<QWidget *>(start.areaTabs)}) {
         QTest::mouseClick(w, Qt::LeftButton);
-        EXPECT_FALSE(start.mO->isVisible()) << w->objectName().toStdString();
+        EXPECT_FALSE(start.optionsMenu->isVisible()) << w->objectName().toStdString();
         QTest::mouseClick(w, Qt::RightButton);
-        EXPECT_TRUE(start.mO->isVisible()) << w->objectName().toStdString();
-        start.mO->hide();
+        EXPECT_TRUE(start.optionsMenu->isVisible()) << w->objectName().toStdString();
+        start.optionsMenu->hide();
     }
     QTest::mouseClick(start.menuBar(), Qt::RightButton, {}, QPoint(400, 5));
-    EXPECT_FALSE(start.mO->isVisible());
+    EXPECT_FALSE(start.optionsMenu->isVisible());
 }
 
 TEST_F(Hub, StartScreenLayout)
 {
     EXPECT_EQ(start.windowTitle(), "Tessarel");
     EXPECT_EQ(start.size(), QSize(800, 600));
-    EXPECT_EQ(HINFO1::StartScreenWidth, 12000);
-    EXPECT_EQ(HINFO1::StartScreenHeight, 9000);
-    EXPECT_EQ(start.SSPanel1->text(), "HIPAA Security Standards\nFinal Rule\nTessarel");
-    const QPoint panel = start.SSPanel1->mapTo(&start, QPoint(0, 0));
-    EXPECT_EQ(panel.x() + start.SSPanel1->width() / 2, start.width() / 2);
-    EXPECT_NEAR(panel.y() + start.SSPanel1->height() / 2, start.height() / 2 - 400 / 15, 1);
+    EXPECT_EQ(ProgramState::StartScreenWidth, 12000);
+    EXPECT_EQ(ProgramState::StartScreenHeight, 9000);
+    EXPECT_EQ(start.titlePanel->text(), "HIPAA Security Standards\nFinal Rule\nTessarel");
+    const QPoint panel = start.titlePanel->mapTo(&start, QPoint(0, 0));
+    EXPECT_EQ(panel.x() + start.titlePanel->width() / 2, start.width() / 2);
+    EXPECT_NEAR(panel.y() + start.titlePanel->height() / 2, start.height() / 2 - 400 / 15, 1);
     QStringList tabs;
-    for (int i = 0; i < start.SSTab1->count(); ++i)
-        tabs << start.SSTab1->tabText(i);
+    for (int i = 0; i < start.areaTabs->count(); ++i)
+        tabs << start.areaTabs->tabText(i);
     EXPECT_EQ(tabs, QStringList({"Home", "The Security Rule", "Office Action Area", "Miscellaneous", "Exit Program"}));
 }
 
 TEST(SplashWindow, ClosesItselfAfterTwoPauses)
 {
     SteppedClock clock;
-    Splash1 splash;
+    SplashScreen splash;
     EXPECT_EQ(splash.run(), QDialog::Accepted);
     EXPECT_FALSE(splash.isVisible());
     EXPECT_GE(clock.slept, 2000);
@@ -282,12 +283,12 @@ TEST_F(Hub, AboutBoxIsCentredOnTheStartScreenWherever)
 {
     for (const QPoint &at : {QPoint(0, 0), QPoint(300, 120)}) {
         start.move(at);
-        About1 about(&start);
+        AboutBox about(&start);
         const QPoint centre = about.pos() + QPoint(about.width() / 2, about.height() / 2);
         EXPECT_NEAR(centre.x(), start.pos().x() + 400, 1);
         EXPECT_NEAR(centre.y(), start.pos().y() + 300 + 100 / 15, 1);
         EXPECT_EQ(about.windowTitle(), "About Tessarel");
-        EXPECT_TRUE(about.Label1->text().startsWith("Tessarel\nVersion 1.5\n\n"));
+        EXPECT_TRUE(about.programInfo->text().startsWith("Tessarel\nVersion 1.5\n\n"));
     }
 }
 
@@ -298,24 +299,25 @@ TEST(WebSite, OfferedFromTheHelpMenuAndTheAboutBoxOnlyWhenTheBuildNamesOne)
     for (const QString &address : {QString(), QStringLiteral("https://www.tessarel.test/")}) {
         SCOPED_TRACE(address.toStdString());
         Product::setWebAddress(address);
-        HINFO1::reset();
+        ProgramState::reset();
         TempFolder folder;
-        HINFO1::WorkbookFolder = folder.path();
+        ProgramState::WorkbookFolder = folder.path();
         ScriptedDialogs dialogs;
-        Startfrm start;
-        About1 about(&start);
+        StartScreen start;
+        AboutBox about(&start);
         about.show();
         const bool named = !address.isEmpty();
         QAction *visit = start.findChild<QAction *>("mHWeb");
         EXPECT_EQ(visit != nullptr, named);
-        EXPECT_FALSE(start.mH->actions().constLast()->isSeparator()) << "no separator left at the menu's end";
-        EXPECT_EQ(about.Label4 != nullptr && about.Label5 != nullptr, named);
-        EXPECT_EQ(about.Label1->text().contains("web site"), named);
+        EXPECT_FALSE(start.helpMenu->actions().constLast()->isSeparator())
+            << "no separator left at the menu's end";
+        EXPECT_EQ(about.webSiteCaption != nullptr && about.webSiteLink != nullptr, named);
+        EXPECT_EQ(about.programInfo->text().contains("web site"), named);
         if (!named)
             continue;
         EXPECT_TRUE(visit->text().startsWith("&Visit "));
         visit->trigger();
-        QTest::mouseClick(about.Label5, Qt::LeftButton);
+        QTest::mouseClick(about.webSiteLink, Qt::LeftButton);
         EXPECT_EQ(dialogs.webAddresses, QStringList({address, address}));
     }
     Product::setWebAddress(built);
@@ -324,19 +326,19 @@ TEST(WebSite, OfferedFromTheHelpMenuAndTheAboutBoxOnlyWhenTheBuildNamesOne)
 // What saves cut short left beside the data files is removed at start; nothing else is.
 TEST(StartUp, TemporaryFilesOfSavesCutShortAreRemoved)
 {
-    HINFO1::reset();
+    ProgramState::reset();
     TempFolder folder;
-    HINFO1::WorkbookFolder = folder.path();
+    ProgramState::WorkbookFolder = folder.path();
     for (const char *name : {"Action0.Fil", "Action0.Fil.xGkcHK", "TODOActv.FIL.AbCdEf", "Policy46.Fil.zz09zz",
                              "GColor3.Fil.qwerty", "readme.txt.AbCdEf", "Action47.Fil.AbCdEf"})
         folder.write(name, "x");
     SteppedClock clock;
     ScriptedDialogs dialogs;
-    Startfrm start;
+    StartScreen start;
     start.showSplash = [] {};
-    start.Form_Load();
+    start.load();
     QStringList left = QDir(folder.path()).entryList(QDir::Files);
     left.sort();
     EXPECT_EQ(left, QStringList({"Action0.Fil", "Action47.Fil.AbCdEf", "Tessarel.lock", "readme.txt.AbCdEf"}));
-    HINFO1::reset();
+    ProgramState::reset();
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/workbook/Clock.h"
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "support/SteppedClock.h"
 
 namespace {
@@ -18,7 +18,7 @@ QDateTime at(int minute, int second, int ms)
 TEST(StartupPause, WaitsUntilSecondsAdvancedByTwo)
 {
     SteppedClock clock(at(0, 10, 500));
-    HINFO1::startupPause();
+    ProgramState::startupPause();
     EXPECT_EQ(clock.time.time().second(), 12);
     EXPECT_EQ(clock.time.time().msec(), 0);
     EXPECT_EQ(clock.slept, 1500);
@@ -28,7 +28,7 @@ TEST(StartupPause, CrossesTheMinuteBoundary)
 {
     for (int start : {58, 59}) {
         SteppedClock clock(at(0, start, 0));
-        HINFO1::startupPause();
+        ProgramState::startupPause();
         EXPECT_EQ(clock.time.time().second(), (start + 2) % 60) << start;
         EXPECT_EQ(clock.time.time().minute(), 1) << start;
     }
@@ -38,7 +38,7 @@ TEST(StartupPause, SleepsBetweenReadsAndEndsWhenTheClockJumps)
 {
     SteppedClock clock(at(0, 30, 900));
     clock.stepFactor = 250; // each short sleep moves the clock five seconds
-    const int reads = HINFO1::startupPause();
+    const int reads = ProgramState::startupPause();
     EXPECT_LE(reads, 3);
     EXPECT_GT(clock.slept, 0);
 }
@@ -53,10 +53,10 @@ TEST(StartupPause, TheProgramKeepsAnsweringWhileItWaits)
 
 TEST(BusyPointer, OnAndOffAreNotCounted)
 {
-    HINFO1::busyOn();
-    HINFO1::busyOn();
-    EXPECT_EQ(HINFO1::mousePointer(), 11);
-    HINFO1::busyOff();
-    EXPECT_EQ(HINFO1::mousePointer(), 0);
+    ProgramState::busyOn();
+    ProgramState::busyOn();
+    EXPECT_EQ(ProgramState::mousePointer(), 11);
+    ProgramState::busyOff();
+    EXPECT_EQ(ProgramState::mousePointer(), 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

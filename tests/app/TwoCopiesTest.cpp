@@ -17,13 +17,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "core/workbook/HINFO1.h"
-#include "ui/start/Startfrm.h"
+#include "core/workbook/ProgramState.h"
+#include "ui/start/StartScreen.h"
 #include "ui/start/WorkbookSession.h"
 #include "core/files/QuotedLineFile.h"
 #include "core/files/RecordFile.h"
 #include "ui/widgets/richtext/RichTextBox.h"
-#include "ui/misc/Misc1.h"
+#include "ui/misc/MiscAreaWindow.h"
 #include "core/todo/TodoGridModel.h"
 #include "ui/todo/TodoPanel.h"
 #include "ui/todo/TodoPanelHooks.h"
@@ -31,7 +31,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "ui/workarea/StatusBox.h"
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ QLabel *readOnlyNote(QWidget *window)
     return window->findChild<QLabel *>(QStringLiteral("readOnlyNote"));
 }
 
-TodoPanel *todoPanel(Misc1 &w)
+TodoPanel *todoPanel(MiscAreaWindow &w)
 {
     return static_cast<TodoPanelHooks &>(w.todoList()).panel();
 }
@@ -56,22 +56,23 @@ class TwoCopies : public ::testing::Test
 protected:
     TwoCopies()
     {
-        HINFO1::reset();
-        HINFO1::WorkbookFolder = folder.path();
+        ProgramState::reset();
+        ProgramState::WorkbookFolder = folder.path();
         folder.write(entryFile, entryBytes);
         folder.write(QStringLiteral("TODOActv.FIL"), "\"Review access logs\"\r\n");
     }
-    ~TwoCopies() override { HINFO1::WorkbookFolder.clear(); }
+    ~TwoCopies() override { ProgramState::WorkbookFolder.clear(); }
 
-    std::unique_ptr<Startfrm> startCopy()
+    std::unique_ptr<StartScreen> startCopy()
     {
-        auto copy = std::make_unique<Startfrm>();
+        auto copy = std::make_unique<StartScreen>();
         copy->showSplash = [] {};
-        copy->Form_Load();
+        copy->load();
         return copy;
     }
     // Opens area `area` from the copy's Options menu, runs `script` in the area window, then closes it.
-    template <typename Window> void inArea(Startfrm &copy, int area, const std::function<void(Window &)> &script)
+    template <typename Window>
+    void inArea(StartScreen &copy, int area, const std::function<void(Window &)> &script)
     {
         bool ran = false;
         copy.showArea = [&](int opened) {
@@ -82,7 +83,7 @@ protected:
             script(window);
             ran = true;
         };
-        copy.mOTab_Click(area - 1);
+        copy.areaItemClicked(area - 1);
         QApplication::processEvents();
         EXPECT_TRUE(ran);
     }
@@ -136,31 +137,32 @@ TEST_F(TwoCopies, SecondCopyIsToldWhoHoldsTheWorkbookAndCanOnlyReadIt)
     ASSERT_NE(readOnlyNote(second.get()), nullptr);
     EXPECT_TRUE(readOnlyNote(second.get())->isVisible());
     EXPECT_TRUE(readOnlyNote(second.get())->text().startsWith(QStringLiteral("Read-only: in use by ")));
-    EXPECT_FALSE(second->mO->findChild<QAction *>(QStringLiteral("mORestore"))->isEnabled());
-    EXPECT_TRUE(first->mO->findChild<QAction *>(QStringLiteral("mORestore"))->isEnabled());
+    EXPECT_FALSE(second->optionsMenu->findChild<QAction *>(QStringLiteral("mORestore"))->isEnabled());
+    EXPECT_TRUE(first->optionsMenu->findChild<QAction *>(QStringLiteral("mORestore"))->isEnabled());
 
-    inArea<WorkArea1>(*second, HINFO1::OfficeActionArea, [&](WorkArea1 &w) {
+    inArea<WorkAreaWindow>(*second, ProgramState::OfficeActionArea, [&](WorkAreaWindow &w) {
         EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral(" (read-only)")));
         EXPECT_NE(readOnlyNote(&w), nullptr);
-        w.SSTab2->setCurrentIndex(1);
+        w.sectionTabs->setCurrentIndex(1);
         w.innerTabs[0]->setCurrentIndex(0);
-        w.SSOption3->click();
-        const QString shown = w.Rtext3->Text();
+        w.actionTakenOption->click();
+        const QString shown = w.entryEditor->Text();
         EXPECT_TRUE(shown.startsWith(QStringLiteral("Risk analysis done in March.")));
-        w.Rtext3->setFocus();
-        QTest::keyClicks(w.Rtext3, QStringLiteral(" FROM-B"));
-        EXPECT_EQ(w.Rtext3->Text(), shown);
-        for (QObject *command : QList<QObject *>{w.SSCommand6, w.Combo1, w.SSCommand10, w.SSFrame4}) {
+        w.entryEditor->setFocus();
+        QTest::keyClicks(w.entryEditor, QStringLiteral(" FROM-B"));
+        EXPECT_EQ(w.entryEditor->Text(), shown);
+        for (QObject *command :
+             QList<QObject *>{w.saveButton, w.statusBox, w.spellButton, w.alignmentFrame}) {
             auto *control = qobject_cast<QWidget *>(command);
             control->setEnabled(true); // whatever the window enables later stays off
             EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
         }
-        for (QAction *action : {w.mOSave, w.mOSpell, w.mOFont, w.mOGridMenu}) {
+        for (QAction *action : {w.saveAction, w.spellAction, w.fontAction, w.gridMenuAction}) {
             action->setEnabled(true);
             EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
         }
         // Even a save that reaches the file layer writes nothing, and says why.
-        w.SSCommand6_Click();
+        w.saveClicked();
         ASSERT_FALSE(dialogs.messages.isEmpty());
         EXPECT_EQ(dialogs.messages.last().caption, QStringLiteral("Save Failed"));
         EXPECT_TRUE(dialogs.messages.last().text.contains(QStringLiteral("the workbook is open read-only (in use by ")));
@@ -168,24 +170,25 @@ TEST_F(TwoCopies, SecondCopyIsToldWhoHoldsTheWorkbookAndCanOnlyReadIt)
         w.closeArea();
     });
 
-    inArea<Misc1>(*second, HINFO1::Miscellaneous, [&](Misc1 &w) {
-        w.SSTab2->setCurrentIndex(Misc1::ToDoList);
+    inArea<MiscAreaWindow>(*second, ProgramState::Miscellaneous, [&](MiscAreaWindow &w) {
+        w.sectionTabs->setCurrentIndex(MiscAreaWindow::ToDoList);
         TodoPanel *panel = todoPanel(w);
         EXPECT_EQ(panel->grid->cell(1, 1), QStringLiteral("Review access logs"));
         for (int i : {1, 2, 3, 5, 6})
-            EXPECT_FALSE(panel->Command1[i]->isEnabled()) << i;
-        EXPECT_TRUE(panel->Command1[4]->isEnabled()) << "printing stays";
-        EXPECT_FALSE(panel->Text1_0->isEnabled());
-        EXPECT_FALSE(w.mOS->isEnabled());
+            EXPECT_FALSE(panel->listButtons[i]->isEnabled()) << i;
+        EXPECT_TRUE(panel->listButtons[4]->isEnabled()) << "printing stays";
+        EXPECT_FALSE(panel->entryBox->isEnabled());
+        EXPECT_FALSE(w.saveAction->isEnabled());
         // Clicks and typing on the grid change nothing; it still scrolls.
         const QModelIndex cell = panel->grid->index(0, 1);
-        QTest::mouseDClick(panel->VSGd1->viewport(), Qt::LeftButton, {}, panel->VSGd1->visualRect(cell).center());
-        QTest::keyClicks(panel->VSGd1, QStringLiteral("x"));
-        QTest::keyClick(panel->VSGd1, Qt::Key_Delete);
+        QTest::mouseDClick(panel->gridView->viewport(), Qt::LeftButton, {},
+                           panel->gridView->visualRect(cell).center());
+        QTest::keyClicks(panel->gridView, QStringLiteral("x"));
+        QTest::keyClick(panel->gridView, Qt::Key_Delete);
         EXPECT_EQ(panel->grid->cell(1, 1), QStringLiteral("Review access logs"));
-        EXPECT_EQ(panel->GridChanged, 0);
-        QTest::keyClick(panel->VSGd1, Qt::Key_PageDown);
-        EXPECT_GT(panel->VSGd1->currentIndex().row(), 0);
+        EXPECT_FALSE(panel->gridChanged);
+        QTest::keyClick(panel->gridView, Qt::Key_PageDown);
+        EXPECT_GT(panel->gridView->currentIndex().row(), 0);
         w.closeArea();
     });
     EXPECT_EQ(files(), before) << "the read-only copy wrote nothing";
@@ -212,39 +215,39 @@ TEST_F(TwoCopies, SecondCopyThatIsNotToOpenTheWorkbookEnds)
 TEST_F(TwoCopies, EntryChangedByAnotherProgramIsAskedAboutAndBothVersionsKept)
 {
     auto copy = startCopy();
-    WorkArea1 w(copy.get());
+    WorkAreaWindow w(copy.get());
     w.show();
-    w.SSTab2->setCurrentIndex(1);
+    w.sectionTabs->setCurrentIndex(1);
     w.innerTabs[0]->setCurrentIndex(0);
-    w.SSOption3->click();
-    w.Rtext3->setFocus();
-    QTest::keyClick(w.Rtext3, Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClicks(w.Rtext3, QStringLiteral(" FROM-A"));
+    w.actionTakenOption->click();
+    w.entryEditor->setFocus();
+    QTest::keyClick(w.entryEditor, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(w.entryEditor, QStringLiteral(" FROM-A"));
 
     const QByteArray theirs = "{\\rtf1\\ansi Written elsewhere.\\par}";
     folder.write(entryFile, theirs);
     dialogs.answer(Dialogs::Yes);
-    w.SSCommand6->click();
+    w.saveButton->click();
     ASSERT_EQ(messagesCaptioned(changedCaption).size(), 1);
     const QString question = messagesCaptioned(changedCaption).first().text;
     const QStringList kept = QDir(folder.path()).entryList({QStringLiteral("Action0 (changed elsewhere *).Fil")});
     ASSERT_EQ(kept.size(), 1);
     EXPECT_TRUE(question.contains(QStringLiteral("\"%1\"").arg(kept.first()))) << question.toStdString();
     EXPECT_EQ(folder.read(kept.first()), theirs);
-    EXPECT_EQ(folder.read(entryFile), w.Rtext3->TextRTF());
-    EXPECT_TRUE(w.Rtext3->Text().contains(QStringLiteral("March.")));
-    EXPECT_TRUE(w.Rtext3->Text().endsWith(QStringLiteral(" FROM-A")));
+    EXPECT_EQ(folder.read(entryFile), w.entryEditor->TextRTF());
+    EXPECT_TRUE(w.entryEditor->Text().contains(QStringLiteral("March.")));
+    EXPECT_TRUE(w.entryEditor->Text().endsWith(QStringLiteral(" FROM-A")));
 
     // Changed again, and this time not saved over: theirs stays, ours stays in the window, unsaved.
-    QTest::keyClicks(w.Rtext3, QStringLiteral(" AGAIN"));
+    QTest::keyClicks(w.entryEditor, QStringLiteral(" AGAIN"));
     const QByteArray later = "{\\rtf1\\ansi Written elsewhere once more.\\par}";
     folder.write(entryFile, later);
     dialogs.answer(Dialogs::No);
-    w.SSCommand6->click();
+    w.saveButton->click();
     EXPECT_EQ(messagesCaptioned(changedCaption).size(), 2);
     EXPECT_EQ(dialogs.messages.last().caption, QStringLiteral("Save Failed"));
     EXPECT_EQ(folder.read(entryFile), later);
-    EXPECT_TRUE(w.Rtext3->Text().endsWith(QStringLiteral("FROM-A AGAIN")));
+    EXPECT_TRUE(w.entryEditor->Text().endsWith(QStringLiteral("FROM-A AGAIN")));
     EXPECT_EQ(w.EntryChanged, 1);
 }
 
@@ -252,16 +255,16 @@ TEST_F(TwoCopies, StatusAndToDoFilesChangedByAnotherProgramKeepBothVersions)
 {
     auto copy = startCopy();
     {
-        WorkArea1 w(copy.get());
+        WorkAreaWindow w(copy.get());
         w.show();
         QApplication::setActiveWindow(&w);
-        w.SSTab2->setCurrentIndex(1);
+        w.sectionTabs->setCurrentIndex(1);
         w.innerTabs[0]->setCurrentIndex(0);
         QByteArray theirs;
         ASSERT_TRUE(RecordFile::encodeRecord(theirs, 2, QStringLiteral("Review")));
         folder.write(QStringLiteral("Stat1.Fil"), theirs);
         dialogs.answer(Dialogs::Yes);
-        pickFromDroppedList(w.Combo1, 3); // Completed
+        pickFromDroppedList(w.statusBox, 3); // Completed
         QByteArray ours = theirs;
         ASSERT_TRUE(RecordFile::encodeRecord(ours, 1, QStringLiteral("Completed")));
         EXPECT_EQ(folder.read(QStringLiteral("Stat1.Fil")), ours);
@@ -269,18 +272,18 @@ TEST_F(TwoCopies, StatusAndToDoFilesChangedByAnotherProgramKeepBothVersions)
         ASSERT_EQ(kept.size(), 1);
         EXPECT_EQ(folder.read(kept.first()), theirs);
     }
-    Misc1 w(copy.get());
+    MiscAreaWindow w(copy.get());
     w.show();
     QCoreApplication::processEvents();
-    w.SSTab2->setCurrentIndex(Misc1::ToDoList);
+    w.sectionTabs->setCurrentIndex(MiscAreaWindow::ToDoList);
     TodoPanel *panel = todoPanel(w);
-    panel->Text1_0->setText(QStringLiteral("Sign BA contracts"));
-    panel->Command1[2]->click();
+    panel->entryBox->setText(QStringLiteral("Sign BA contracts"));
+    panel->listButtons[2]->click();
     const QByteArray theirs = "\"Their row\"\r\n";
     folder.write(QStringLiteral("TODOActv.FIL"), theirs);
     dialogs.answer(Dialogs::Yes);
-    panel->Command1[5]->click();
-    EXPECT_EQ(panel->GridChanged, 0);
+    panel->listButtons[5]->click();
+    EXPECT_FALSE(panel->gridChanged);
     EXPECT_EQ(folder.read(QStringLiteral("TODOActv.FIL")), QuotedLineFile::format(panel->grid->grid().fileFields()));
     const QStringList kept = QDir(folder.path()).entryList({QStringLiteral("TODOActv (changed elsewhere *).FIL")});
     ASSERT_EQ(kept.size(), 1);

@@ -13,16 +13,16 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "core/workbook/HINFO1.h"
-#include "ui/start/Startfrm.h"
+#include "core/workbook/ProgramState.h"
+#include "ui/start/StartScreen.h"
 #include "ui/widgets/richtext/RichTextBox.h"
-#include "ui/misc/Misc1.h"
+#include "ui/misc/MiscAreaWindow.h"
 #include "ui/todo/TodoPanel.h"
-#include "ui/reader/PrivRule1.h"
+#include "ui/reader/RuleReaderWindow.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SteppedClock.h"
 #include "support/TempFolder.h"
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 namespace {
 
@@ -32,10 +32,10 @@ class GrowingWindows : public ::testing::Test
 protected:
     void SetUp() override
     {
-        HINFO1::reset();
-        HINFO1::WorkbookFolder = folder.path();
+        ProgramState::reset();
+        ProgramState::WorkbookFolder = folder.path();
         start.showSplash = [] {};
-        start.Form_Load();
+        start.load();
         start.show();
     }
 
@@ -48,7 +48,7 @@ protected:
     TempFolder folder;
     ScriptedDialogs dialogs;
     SteppedClock clock;
-    Startfrm start;
+    StartScreen start;
 };
 
 // The windows are measured on a screen of 1920 × 1080: on a smaller offscreen screen the test runs itself
@@ -98,13 +98,13 @@ TEST_F(GrowingWindows, TheStartScreenOpensAtItsSizeGrowsAndReopensAsLeft)
     start.resize(1200, 900);
     settle();
     // The title stays centred in the larger window.
-    const int left = start.SSPanel1->mapTo(&start, QPoint()).x();
-    EXPECT_NEAR(left + start.SSPanel1->width() / 2.0, 600, 1);
+    const int left = start.titlePanel->mapTo(&start, QPoint()).x();
+    EXPECT_NEAR(left + start.titlePanel->width() / 2.0, 600, 1);
     start.close();
 
-    Startfrm again;
+    StartScreen again;
     again.showSplash = [] {};
-    again.Form_Load();
+    again.load();
     EXPECT_EQ(again.size(), QSize(1200, 900));
 }
 
@@ -113,23 +113,25 @@ TEST_F(GrowingWindows, TheStartScreenOpensAtItsSizeGrowsAndReopensAsLeft)
 TEST_F(GrowingWindows, AreaWindowsGiveTheirContentsTheRoomAndReopenAsLeft)
 {
     const AreaCase cases[] = {
-        {"reader", [](QWidget *s) { return std::make_unique<PrivRule1>(s); },
-         [](AreaWindow &w) -> QWidget * { return static_cast<PrivRule1 &>(w).RText2; }, QSize(1200, 700)},
-        {"work area entry editor", [](QWidget *s) { return std::make_unique<WorkArea1>(s); },
+        {"reader", [](QWidget *s) { return std::make_unique<RuleReaderWindow>(s); },
+         [](AreaWindow &w) -> QWidget * { return static_cast<RuleReaderWindow &>(w).pageView; },
+         QSize(1200, 700)},
+        {"work area entry editor", [](QWidget *s) { return std::make_unique<WorkAreaWindow>(s); },
          [](AreaWindow &w) -> QWidget * {
-             auto &work = static_cast<WorkArea1 &>(w);
-             work.SSTab2->setCurrentIndex(1);
+             auto &work = static_cast<WorkAreaWindow &>(w);
+             work.sectionTabs->setCurrentIndex(1);
              work.innerTabs[0]->setCurrentIndex(0);
-             work.SSOption3->click();
-             return work.Rtext3;
+             work.actionTakenOption->click();
+             return work.entryEditor;
          },
          QSize(1200, 560)},
-        {"work area overview", [](QWidget *s) { return std::make_unique<WorkArea1>(s); },
-         [](AreaWindow &w) -> QWidget * { return static_cast<WorkArea1 &>(w).VSGd1; }, QSize(1200, 700)},
-        {"to-do grid", [](QWidget *s) { return std::make_unique<Misc1>(s); },
+        {"work area overview", [](QWidget *s) { return std::make_unique<WorkAreaWindow>(s); },
+         [](AreaWindow &w) -> QWidget * { return static_cast<WorkAreaWindow &>(w).overviewGrid; },
+         QSize(1200, 700)},
+        {"to-do grid", [](QWidget *s) { return std::make_unique<MiscAreaWindow>(s); },
          [](AreaWindow &w) -> QWidget * {
-             static_cast<Misc1 &>(w).SSTab2->setCurrentIndex(Misc1::ToDoList);
-             return w.findChild<TodoPanel *>()->VSGd1;
+             static_cast<MiscAreaWindow &>(w).sectionTabs->setCurrentIndex(MiscAreaWindow::ToDoList);
+             return w.findChild<TodoPanel *>()->gridView;
          },
          QSize(1100, 500)},
     };

@@ -5,8 +5,8 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
-#include "core/workbook/HINFO1.h"
-#include "ui/start/Startfrm.h"
+#include "core/workbook/ProgramState.h"
+#include "ui/start/StartScreen.h"
 #include "core/workbook/WorkbookLocation.h"
 #include "core/files/WorkbookLock.h"
 #include "backup/BackupFixtures.h"
@@ -25,17 +25,17 @@ class ChooseWorkbookFolder : public ::testing::Test
   protected:
     void SetUp() override
     {
-        HINFO1::reset();
-        HINFO1::WorkbookFolder = workbook.path();
+        ProgramState::reset();
+        ProgramState::WorkbookFolder = workbook.path();
         writeFiles(workbook, sampleWorkbook());
         start.showSplash = [] {};
-        start.Form_Load();
+        start.load();
         QDir(other.path()).mkpath("wb");
     }
     void TearDown() override
     {
         QSettings().remove(QLatin1String(WorkbookLocation::ChosenLastKey));
-        HINFO1::WorkbookFolder.clear();
+        ProgramState::WorkbookFolder.clear();
     }
 
     void choose(const QString &folder)
@@ -50,7 +50,7 @@ class ChooseWorkbookFolder : public ::testing::Test
     TempFolder workbook; // current while the test runs
     ScriptedDialogs dialogs;
     SteppedClock clock;
-    Startfrm start;
+    StartScreen start;
 };
 
 } // namespace
@@ -81,7 +81,7 @@ TEST_F(ChooseWorkbookFolder, OpensTheChosenFolderOrOffersAnEmptyWorkbook)
     for (const auto &c : cases) {
         TempFolder chosen;
         QDir::setCurrent(workbook.path());
-        HINFO1::WorkbookFolder = workbook.path();
+        ProgramState::WorkbookFolder = workbook.path();
         if (!c.existing.isNull())
             chosen.write("Stat1.Fil", c.existing);
         dialogs.messages.clear();
@@ -94,7 +94,7 @@ TEST_F(ChooseWorkbookFolder, OpensTheChosenFolderOrOffersAnEmptyWorkbook)
         }
         const QString open = c.opens ? chosen.path() : workbook.path();
         EXPECT_EQ(QDir::currentPath(), open) << c.name;
-        EXPECT_EQ(HINFO1::WorkbookFolder, open) << c.name;
+        EXPECT_EQ(ProgramState::WorkbookFolder, open) << c.name;
         if (c.opens) {
             EXPECT_EQ(shownFolder(), "Workbook folder: " + QDir::toNativeSeparators(open)) << c.name;
         }

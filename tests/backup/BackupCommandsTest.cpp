@@ -3,8 +3,8 @@
 #include <QMenu>
 #include <gtest/gtest.h>
 
-#include "core/workbook/HINFO1.h"
-#include "ui/start/Startfrm.h"
+#include "core/workbook/ProgramState.h"
+#include "ui/start/StartScreen.h"
 #include "backup/BackupFixtures.h"
 #include "core/backup/WorkbookRestore.h"
 #include "support/ScriptedDialogs.h"
@@ -20,8 +20,8 @@ class BackupMenu : public ::testing::Test
   protected:
     void SetUp() override
     {
-        HINFO1::reset();
-        HINFO1::WorkbookFolder = workbook.path();
+        ProgramState::reset();
+        ProgramState::WorkbookFolder = workbook.path();
         writeFiles(workbook, sampleWorkbook());
     }
 
@@ -47,7 +47,7 @@ class BackupMenu : public ::testing::Test
     const QString zipPath = away.file("wb.zip");
     ScriptedDialogs dialogs;
     SteppedClock clock;
-    Startfrm start;
+    StartScreen start;
 };
 
 } // namespace
@@ -56,7 +56,7 @@ TEST_F(BackupMenu, SitsBeforeExitAfterTheWorkbookFolderItemAndKeepsTheOptionsAcc
 {
     QStringList names;
     QList<QChar> keys;
-    for (QAction *item : start.mO->actions()) {
+    for (QAction *item : start.optionsMenu->actions()) {
         names.append(item->objectName());
         const qsizetype amp = item->text().indexOf('&');
         if (amp >= 0) {
@@ -224,9 +224,9 @@ TEST_F(BackupMenu, ARestoreCutShortIsFinishedOrUndoneByTheNextStart)
         EXPECT_EQ(workbookIn(workbook.path()) == before, !c.finished); // mixed once files were moved in
 
         dialogs.messages.clear();
-        Startfrm restarted;
+        StartScreen restarted;
         restarted.showSplash = {};
-        restarted.Form_Load();
+        restarted.load();
         ASSERT_EQ(dialogs.messages.size(), 1);
         EXPECT_EQ(dialogs.messages[0].text, c.message);
         EXPECT_EQ(dialogs.messages[0].style, Dialogs::Information);

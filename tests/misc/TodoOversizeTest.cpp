@@ -6,11 +6,11 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "core/files/FileLimits.h"
 #include "backup/BackupFixtures.h"
 #include "core/backup/BackupWriter.h"
-#include "ui/misc/Misc1.h"
+#include "ui/misc/MiscAreaWindow.h"
 #include "misc/QuotedLines.h"
 #include "core/todo/TodoGridModel.h"
 #include "ui/todo/TodoPanel.h"
@@ -29,13 +29,13 @@ class TodoOversize : public ::testing::Test
 protected:
     void open()
     {
-        HINFO1::PendingArea = 0;
-        w = std::make_unique<Misc1>(nullptr, [this](Misc1 &window) {
+        ProgramState::PendingArea = 0;
+        w = std::make_unique<MiscAreaWindow>(nullptr, [this](MiscAreaWindow &window) {
             return std::make_unique<TodoPanelHooks>(window, &speller);
         });
         w->show();
         QCoreApplication::processEvents();
-        w->SSTab2->setCurrentIndex(Misc1::ToDoList);
+        w->sectionTabs->setCurrentIndex(MiscAreaWindow::ToDoList);
         QCoreApplication::processEvents();
     }
     TodoPanel *panel() { return static_cast<TodoPanelHooks &>(w->todoList()).panel(); }
@@ -51,7 +51,7 @@ protected:
     TempFolder folder;
     ScriptedDialogs dialogs;
     ScriptedSpellAsker speller;
-    std::unique_ptr<Misc1> w;
+    std::unique_ptr<MiscAreaWindow> w;
 };
 
 QByteArray quotedLine(const QByteArray &text)
@@ -107,9 +107,9 @@ TEST_F(TodoOversize, AnOversizedListLoadsBoundedIsKeptBeforeItsSaveAndThenBacksU
         EXPECT_TRUE(listMessages()[0].contains("kept as TODOActv.FIL.bak"));
         EXPECT_FALSE(here.exists("TODOActv.FIL.bak"));
 
-        panel()->Text1_0->setText(QStringLiteral("Sign BA contracts"));
-        panel()->Command1[2]->click();
-        w->mOS->trigger();
+        panel()->entryBox->setText(QStringLiteral("Sign BA contracts"));
+        panel()->listButtons[2]->click();
+        w->saveAction->trigger();
         EXPECT_EQ(here.read("TODOActv.FIL.bak"), row.file);
         const QByteArray saved = here.read("TODOActv.FIL");
         EXPECT_EQ(saved.count("\r\n"), 2500);
@@ -137,11 +137,11 @@ TEST_F(TodoOversize, LongNamesAreCutAndNeverWidenTheWindow)
         open();
         EXPECT_EQ(w->width(), width);
         EXPECT_EQ(w->minimumSizeHint().width(), widest);
-        EXPECT_LE(panel()->Combo1->sizeHint().width(), panel()->width() / 2);
-        const QRect tab = w->SSTab2->tabBar()->tabRect(Misc1::ToDoList);
-        EXPECT_LE(w->SSTab2->tabBar()->mapTo(w.get(), tab.bottomRight()).x(), w->width());
-        ASSERT_EQ(panel()->Combo1->count(), 3);
-        EXPECT_EQ(panel()->Combo1->itemText(1), QString(45, 'W'));
+        EXPECT_LE(panel()->namePicker->sizeHint().width(), panel()->width() / 2);
+        const QRect tab = w->sectionTabs->tabBar()->tabRect(MiscAreaWindow::ToDoList);
+        EXPECT_LE(w->sectionTabs->tabBar()->mapTo(w.get(), tab.bottomRight()).x(), w->width());
+        ASSERT_EQ(panel()->namePicker->count(), 3);
+        EXPECT_EQ(panel()->namePicker->itemText(1), QString(45, 'W'));
         ASSERT_EQ(listMessages().size(), 1);
         EXPECT_TRUE(listMessages()[0].contains("TODONAME.FIL holds names longer than 45 characters (1 of them)"))
             << listMessages()[0].toStdString();
@@ -166,12 +166,12 @@ TEST_F(TodoOversize, ASpellingCorrectionKeepsTheNameListReadInPartFirst)
     EXPECT_TRUE(listMessages()[0].contains("kept as TODONAME.FIL.bak"));
 
     speller.answer(SpellAnswer::Change, QStringLiteral("Review"));
-    w->mOSpell->trigger();
+    w->spellAction->trigger();
     EXPECT_EQ(panel()->grid->cell(1, 1), "Review logs");
     EXPECT_EQ(folder.read("TODONAME.FIL.bak"), original) << "Name1001 is kept";
     QStringList written = names.mid(1, 999);
     written.append(QStringLiteral("Review logs"));
     EXPECT_EQ(folder.read("TODONAME.FIL"), quotedLines(written));
-    EXPECT_EQ(panel()->Combo1->count(), 1000);
-    EXPECT_EQ(panel()->Combo1->itemText(999), "Review logs");
+    EXPECT_EQ(panel()->namePicker->count(), 1000);
+    EXPECT_EQ(panel()->namePicker->itemText(999), "Review logs");
 }

@@ -19,22 +19,22 @@ inline QModelIndex at(const TodoPanel *panel, int row, int column)
 
 inline void click(TodoPanel *panel, int row, int column)
 {
-    panel->VSGd1->scrollTo(at(panel, row, column));
-    QTest::mouseClick(panel->VSGd1->viewport(), Qt::LeftButton, {},
-                      panel->VSGd1->visualRect(at(panel, row, column)).center());
+    panel->gridView->scrollTo(at(panel, row, column));
+    QTest::mouseClick(panel->gridView->viewport(), Qt::LeftButton, {},
+                      panel->gridView->visualRect(at(panel, row, column)).center());
 }
 
 inline void clickHeading(TodoPanel *panel, int column)
 {
-    QHeaderView *header = panel->VSGd1->horizontalHeader();
+    QHeaderView *header = panel->gridView->horizontalHeader();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
 }
 
 inline void type(TodoPanel *panel, const QString &text)
 {
-    QTest::mouseClick(panel->Text1_0, Qt::LeftButton);
-    QTest::keyClicks(panel->Text1_0, text);
+    QTest::mouseClick(panel->entryBox, Qt::LeftButton);
+    QTest::keyClicks(panel->entryBox, text);
 }
 
 // The bytes of a grid file whose rows 1..n hold the given cells (item, to-do date, ...), the rest empty.

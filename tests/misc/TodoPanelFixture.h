@@ -44,9 +44,10 @@ protected:
         layout->addWidget(exit);
         exit->setObjectName("Command1(0)");
         panel->setExitButton(exit);
-        panel->attachMenu(&options, mODel, mOCl, mOIN, mOPrt, mOS);
-        preview = new SSPanel80(SSPanel80::MiscArea, &host);
-        for (QCheckBox *box : {preview->SSCheck80[0], preview->SSCheck81}) {
+        panel->attachMenu(&options, deleteItemAction, clearGridAction, insertRowAction, printAction,
+                          saveAction);
+        preview = new PreviewPanel(PreviewPanel::MiscArea, &host);
+        for (QCheckBox *box : {preview->printOptions[0], preview->asOfDateOption}) {
             const QSignalBlocker quiet(box);
             box->setChecked(true);
         }
@@ -81,10 +82,10 @@ protected:
     TodoPanel *panel = new TodoPanel(&host);
     QPushButton *exit = new QPushButton("E&xit", &host);
     QMenu options{"&Options"};
-    QAction *mODel = options.addAction("&Delete Item from Grid");
-    QAction *mOCl = options.addAction("&Clear Grid");
-    QAction *mOIN = options.addAction("&Insert Row");
-    QAction *mOPrt = options.addAction("&Print");
-    QAction *mOS = options.addAction("&Save");
-    SSPanel80 *preview = nullptr;
+    QAction *deleteItemAction = options.addAction("&Delete Item from Grid");
+    QAction *clearGridAction = options.addAction("&Clear Grid");
+    QAction *insertRowAction = options.addAction("&Insert Row");
+    QAction *printAction = options.addAction("&Print");
+    QAction *saveAction = options.addAction("&Save");
+    PreviewPanel *preview = nullptr;
 };

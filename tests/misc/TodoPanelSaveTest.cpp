@@ -55,11 +55,11 @@ TEST_F(TodoPanelTest, HandWrittenFilesReadAndWriteBackByteForByte)
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(cell(8, 3), "Tue - Dec 8, 26");
     EXPECT_EQ(cell(295, 1), "Review access list  295");
-    panel->Command1[5]->click();
+    panel->listButtons[5]->click();
     EXPECT_EQ(folder.read("TODOActv.FIL"), handWrittenGrid());
 
-    panel->Text1_0->setText("Lock server room");
-    panel->Command1[2]->click();
+    panel->entryBox->setText("Lock server room");
+    panel->listButtons[2]->click();
     EXPECT_EQ(folder.read("TODONAME.FIL"), names + "\"Lock server room\"\r\n");
 }
 
@@ -68,20 +68,20 @@ TEST_F(TodoPanelTest, AFailedSaveIsReportedAndKeepsTheChanges)
     open();
     ASSERT_TRUE(QDir(folder.path()).mkdir("TODOActv.FIL"));
     type("Sign BA contracts");
-    panel->Command1[2]->click();
-    panel->Command1[5]->click();
+    panel->listButtons[2]->click();
+    panel->listButtons[5]->click();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].caption, "Save Failed");
     EXPECT_TRUE(dialogs.messages[0].text.contains("TODOActv.FIL"));
-    EXPECT_EQ(panel->GridChanged, 1);
+    EXPECT_TRUE(panel->gridChanged);
 
     ASSERT_TRUE(QFile::remove(folder.file("TODONAME.FIL")));
     ASSERT_TRUE(QDir(folder.path()).mkdir("TODONAME.FIL"));
     type("Lock server room");
-    panel->Command1[2]->click();
+    panel->listButtons[2]->click();
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_TRUE(dialogs.messages[1].text.contains("TODONAME.FIL"));
-    EXPECT_EQ(panel->Combo1->findText("Lock server room"), 1) << "the name stays in the picker";
+    EXPECT_EQ(panel->namePicker->findText("Lock server room"), 1) << "the name stays in the picker";
 }
 
 TEST_F(TodoPanelTest, AFileReadInPartIsReportedOnceAndKeptBeforeItIsReplaced)
@@ -92,7 +92,7 @@ TEST_F(TodoPanelTest, AFileReadInPartIsReportedOnceAndKeptBeforeItIsReplaced)
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("TODOActv.FIL ends after"));
     EXPECT_EQ(cell(1, 1), "Audit logs");
-    panel->Command1[5]->click();
+    panel->listButtons[5]->click();
     EXPECT_EQ(folder.read("TODOActv.FIL.bak"), cut);
     EXPECT_EQ(dialogs.messages.size(), 1);
 }
@@ -100,7 +100,7 @@ TEST_F(TodoPanelTest, AFileReadInPartIsReportedOnceAndKeptBeforeItIsReplaced)
 TEST_F(TodoPanelTest, PrintLaysTheListOutAgainWhenAnOptionChanges)
 {
     open();
-    panel->Command1[4]->click();
+    panel->listButtons[4]->click();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, "There are currently No Entries to Print!");
     EXPECT_EQ(dialogs.messages[0].caption, "Print");
@@ -108,25 +108,25 @@ TEST_F(TodoPanelTest, PrintLaysTheListOutAgainWhenAnOptionChanges)
 
     for (int r = 1; r <= 90; ++r)
         panel->grid->setCell(r, 1, QStringLiteral("Item %1").arg(r));
-    panel->Command1[4]->click();
+    panel->listButtons[4]->click();
     ASSERT_TRUE(preview->isVisible());
     EXPECT_FALSE(options.isEnabled());
-    const PreviewDocument &doc = preview->VSP1->document();
+    const PreviewDocument &doc = preview->printPreview->document();
     ASSERT_GE(doc.pageCount(), 2);
     EXPECT_EQ(pagesWithText(doc, "As of  December 08, 2026"), doc.pageCount());
     EXPECT_GT(lineCount(doc), 0);
 
-    preview->SSCheck80[0]->click();
+    preview->printOptions[0]->click();
     EXPECT_EQ(lineCount(doc), 0);
-    preview->SSCheck81->click();
+    preview->asOfDateOption->click();
     EXPECT_EQ(pagesWithText(doc, "As of  December 08, 2026"), 0);
     EXPECT_EQ(pagesWithText(doc, "To Do List"), doc.pageCount());
     dialogs.answerFileName(folder.file("list.pdf"));
-    preview->SSCommand80[5]->click();
+    preview->pageCommands[5]->click();
     ASSERT_EQ(dialogs.fileDialogs.size(), 1);
     EXPECT_TRUE(dialogs.fileDialogs[0].path.endsWith("To Do List 2026-12-08.pdf"));
     EXPECT_TRUE(folder.read("list.pdf").startsWith("%PDF"));
 
-    preview->SSCommand80[2]->click();
+    preview->pageCommands[2]->click();
     EXPECT_TRUE(options.isEnabled());
 }

@@ -12,20 +12,20 @@ TEST_P(PanelCommands, PrinterFontCancelledChangesNothing)
 {
     auto panel = makePanel(GetParam());
     panel->showPrinterFont();
-    const QString name = panel->Panel3D80[0]->text();
-    const QString size = panel->Panel3D80[1]->text();
-    QSignalSpy render(panel.get(), &SSPanel80::renderRequested);
+    const QString name = panel->fontDisplays[0]->text();
+    const QString size = panel->fontDisplays[1]->text();
+    QSignalSpy render(panel.get(), &PreviewPanel::renderRequested);
     dialogs.cancelNextFont();
 
     command(*panel, 0)->click();
 
-    EXPECT_EQ(panel->Panel3D80[0]->text(), name);
-    EXPECT_EQ(panel->Panel3D80[1]->text(), size);
+    EXPECT_EQ(panel->fontDisplays[0]->text(), name);
+    EXPECT_EQ(panel->fontDisplays[1]->text(), size);
     EXPECT_EQ(PrinterSettings::Font.name, "Arial");
     EXPECT_EQ(PrinterSettings::Font.size, 10);
     EXPECT_EQ(render.count(), 0);
     // The reader has no printer font: no dialog at all.
-    EXPECT_EQ(dialogs.fontFlags, GetParam() == SSPanel80::Reader ? QList<int>() : QList<int>{8450});
+    EXPECT_EQ(dialogs.fontFlags, GetParam() == PreviewPanel::Reader ? QList<int>() : QList<int>{8450});
 }
 
 TEST_P(PanelCommands, PrinterFontChosenIsSharedShownAndRendered)
@@ -38,13 +38,13 @@ TEST_P(PanelCommands, PrinterFontChosenIsSharedShownAndRendered)
     chosen.setPointSizeF(14.5);
     chosen.setBold(true);
     dialogs.answerFont(chosen, Qt::darkBlue);
-    QSignalSpy render(panel.get(), &SSPanel80::renderRequested);
+    QSignalSpy render(panel.get(), &PreviewPanel::renderRequested);
 
     command(*panel, 0)->click();
 
-    if (GetParam() == SSPanel80::Reader) {
+    if (GetParam() == PreviewPanel::Reader) {
         EXPECT_TRUE(dialogs.fontFlags.isEmpty());
-        EXPECT_EQ(panel->Panel3D80[0]->text(), " ");
+        EXPECT_EQ(panel->fontDisplays[0]->text(), " ");
         EXPECT_EQ(render.count(), 0);
         return;
     }
@@ -57,62 +57,63 @@ TEST_P(PanelCommands, PrinterFontChosenIsSharedShownAndRendered)
     EXPECT_TRUE(PrinterSettings::Font.bold);
     EXPECT_FALSE(PrinterSettings::Font.underline);
     EXPECT_EQ(PrinterSettings::Font.colour, QColor(Qt::darkBlue));
-    EXPECT_EQ(panel->Panel3D80[0]->text(), " Courier New");
-    EXPECT_EQ(panel->Panel3D80[1]->text(), " 14.5");
+    EXPECT_EQ(panel->fontDisplays[0]->text(), " Courier New");
+    EXPECT_EQ(panel->fontDisplays[1]->text(), " 14.5");
     EXPECT_EQ(panel->fontSample->font().family(), "Courier New");
     EXPECT_TRUE(panel->fontSample->font().bold());
     EXPECT_EQ(panel->fontSample->palette().color(QPalette::WindowText), QColor(Qt::darkBlue));
     ASSERT_EQ(render.count(), 1);
-    EXPECT_EQ(render[0][0].value<SSPanel80::RenderCause>(), SSPanel80::PrinterFontChanged);
+    EXPECT_EQ(render[0][0].value<PreviewPanel::RenderCause>(), PreviewPanel::PrinterFontChanged);
 }
 
 TEST_P(PanelCommands, PageSetupToLandscapeShowsItReadsMarginsAndRendersAgain)
 {
     auto panel = makePanel(GetParam());
     PrinterSettings::setMargins(350, 300, 350, 100);
-    PrinterSettings::applyMargins(panel->VSP1->document());
+    PrinterSettings::applyMargins(panel->printPreview->document());
     renderText(*panel, QStringLiteral("page"));
     dialogs.onPageSetup = [](QPrinter &printer) {
         printer.setPageOrientation(QPageLayout::Landscape);
         printer.setPageMargins(QMarginsF(1, 1, 1, 1), QPageLayout::Inch);
     };
     dialogs.answerPageSetup(true);
-    QSignalSpy render(panel.get(), &SSPanel80::renderRequested);
+    QSignalSpy render(panel.get(), &PreviewPanel::renderRequested);
 
     command(*panel, 1)->click();
 
     EXPECT_EQ(dialogs.pageSetupCalls, 1);
-    EXPECT_EQ(panel->Panel3D80[2]->text(), " Landscape");
+    EXPECT_EQ(panel->fontDisplays[2]->text(), " Landscape");
     ASSERT_EQ(render.count(), 1);
-    EXPECT_EQ(render[0][0].value<SSPanel80::RenderCause>(), SSPanel80::PageSetupDone);
+    EXPECT_EQ(render[0][0].value<PreviewPanel::RenderCause>(), PreviewPanel::PageSetupDone);
     // The misc area keeps its own margins; the others take them from the page setup.
-    const float expectedLeft = GetParam() == SSPanel80::MiscArea ? 350 : 1440;
+    const float expectedLeft = GetParam() == PreviewPanel::MiscArea ? 350 : 1440;
     EXPECT_NEAR(PrinterSettings::PrintMarginLeft, expectedLeft, 1);
-    EXPECT_NEAR(PrinterSettings::PrintMarginBottom, GetParam() == SSPanel80::MiscArea ? 100 : 1440, 1);
+    EXPECT_NEAR(PrinterSettings::PrintMarginBottom, GetParam() == PreviewPanel::MiscArea ? 100 : 1440, 1);
 
     dialogs.onPageSetup = [](QPrinter &printer) { printer.setPageOrientation(QPageLayout::Portrait); };
     dialogs.answerPageSetup(true);
     command(*panel, 1)->click();
-    EXPECT_EQ(panel->Panel3D80[2]->text(), " Portrait");
+    EXPECT_EQ(panel->fontDisplays[2]->text(), " Portrait");
 }
 
 TEST_P(PanelCommands, CopyPutsTheShownPageOnTheClipboardThenConfirms)
 {
     auto panel = makePanel(GetParam());
     renderText(*panel, QStringLiteral("first page"));
-    panel->VSP1->document().startDoc();
-    panel->VSP1->document().printText(QStringLiteral("one"));
-    panel->VSP1->document().newPage();
-    panel->VSP1->document().printText(QStringLiteral("two"));
-    panel->VSP1->document().endDoc();
-    panel->VSP1->setCurrentPage(2);
+    panel->printPreview->document().startDoc();
+    panel->printPreview->document().printText(QStringLiteral("one"));
+    panel->printPreview->document().newPage();
+    panel->printPreview->document().printText(QStringLiteral("two"));
+    panel->printPreview->document().endDoc();
+    panel->printPreview->setCurrentPage(2);
 
     command(*panel, 3)->click();
 
-    const QImage expected = panel->VSP1->document().pageImage(1, PrintPreview::clipboardDpi);
+    const QImage expected = panel->printPreview->document().pageImage(1, PrintPreview::clipboardDpi);
     ASSERT_FALSE(dialogs.clipboardImage.isNull());
     EXPECT_EQ(dialogs.clipboardImage, expected);
-    EXPECT_NE(dialogs.clipboardImage, panel->VSP1->document().pageImage(0, PrintPreview::clipboardDpi));
+    EXPECT_NE(dialogs.clipboardImage,
+              panel->printPreview->document().pageImage(0, PrintPreview::clipboardDpi));
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, "Current Page has been copied to the Windows Clipboard.");
     EXPECT_EQ(dialogs.messages[0].style, 64);
@@ -136,25 +137,25 @@ TEST_P(PanelCommands, PrintAsksThePrintDialogAndCancelHides)
     EXPECT_EQ(dialogs.printCalls, 1);
     EXPECT_TRUE(panel->isVisible());
 
-    if (panel->SSCheck81)
-        panel->SSCheck81->setEnabled(false);
-    HINFO1::busyOn();
-    QSignalSpy closed(panel.get(), &SSPanel80::closed);
+    if (panel->asOfDateOption)
+        panel->asOfDateOption->setEnabled(false);
+    ProgramState::busyOn();
+    QSignalSpy closed(panel.get(), &PreviewPanel::closed);
     command(*panel, 2)->click();
     EXPECT_TRUE(panel->isHidden());
     EXPECT_EQ(closed.count(), 1);
-    if (GetParam() == SSPanel80::MiscArea) {
-        EXPECT_TRUE(panel->SSCheck81->isEnabled());
+    if (GetParam() == PreviewPanel::MiscArea) {
+        EXPECT_TRUE(panel->asOfDateOption->isEnabled());
     }
-    EXPECT_EQ(HINFO1::mousePointer(), GetParam() == SSPanel80::Reader ? 0 : 11);
+    EXPECT_EQ(ProgramState::mousePointer(), GetParam() == PreviewPanel::Reader ? 0 : 11);
 }
 
 TEST_P(PanelCommands, PrintRangeClickRendersOnlyInTheMiscArea)
 {
     auto panel = makePanel(GetParam());
-    QSignalSpy render(panel.get(), &SSPanel80::renderRequested);
-    panel->SSOption81->click();
-    EXPECT_EQ(render.count(), GetParam() == SSPanel80::MiscArea ? 1 : 0);
+    QSignalSpy render(panel.get(), &PreviewPanel::renderRequested);
+    panel->printRangeOption->click();
+    EXPECT_EQ(render.count(), GetParam() == PreviewPanel::MiscArea ? 1 : 0);
 }
 
 TESSAREL_ALL_PANELS(PanelCommands);

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "ui/preview/PrintPreview.h"
 #include "ui/preview/PreviewPanel.h"
 #include "core/print/PrinterSettings.h"
@@ -13,23 +13,23 @@
 #include "support/TempFolder.h"
 
 // A panel of one variant in a program folder of its own, with scripted dialogs and fresh shared values.
-class PanelTest : public ::testing::TestWithParam<SSPanel80::Variant>
+class PanelTest : public ::testing::TestWithParam<PreviewPanel::Variant>
 {
 protected:
     PanelTest()
     {
-        HINFO1::reset();
+        ProgramState::reset();
         PrinterSettings::reset();
     }
     ~PanelTest() override
     {
-        HINFO1::reset();
+        ProgramState::reset();
         PrinterSettings::reset();
     }
 
-    std::unique_ptr<SSPanel80> makePanel(SSPanel80::Variant variant)
+    std::unique_ptr<PreviewPanel> makePanel(PreviewPanel::Variant variant)
     {
-        auto panel = std::make_unique<SSPanel80>(variant);
+        auto panel = std::make_unique<PreviewPanel>(variant);
         panel->resize(900, 640);
         // The window becomes active with the panel hidden; "&Print" opens it later.
         panel->saveNormalLayout();
@@ -37,9 +37,9 @@ protected:
         return panel;
     }
 
-    static void renderText(SSPanel80 &panel, const QString &text)
+    static void renderText(PreviewPanel &panel, const QString &text)
     {
-        PreviewDocument &doc = panel.VSP1->document();
+        PreviewDocument &doc = panel.printPreview->document();
         doc.discard();
         doc.startDoc();
         doc.printText(text);
@@ -47,26 +47,27 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    static QPushButton *command(SSPanel80 &panel, int index) { return panel.SSCommand80.at(index); }
+    static QPushButton *command(PreviewPanel &panel, int index) { return panel.pageCommands.at(index); }
 
     TempFolder folder;
     ScriptedDialogs dialogs;
 };
 
-inline std::string variantName(const ::testing::TestParamInfo<SSPanel80::Variant> &info)
+inline std::string variantName(const ::testing::TestParamInfo<PreviewPanel::Variant> &info)
 {
     switch (info.param) {
-    case SSPanel80::Reader:
+    case PreviewPanel::Reader:
         return "Reader";
-    case SSPanel80::WorkArea:
+    case PreviewPanel::WorkArea:
         return "WorkArea";
-    case SSPanel80::MiscArea:
+    case PreviewPanel::MiscArea:
         return "MiscArea";
     }
     return "Unknown";
 }
 
-#define TESSAREL_ALL_PANELS(suite)                                                                            \
-    INSTANTIATE_TEST_SUITE_P(Variants, suite,                                                                 \
-                             ::testing::Values(SSPanel80::Reader, SSPanel80::WorkArea, SSPanel80::MiscArea),  \
-                             variantName)
+#define TESSAREL_ALL_PANELS(suite)                                                                           \
+    INSTANTIATE_TEST_SUITE_P(                                                                                \
+        Variants, suite,                                                                                     \
+        ::testing::Values(PreviewPanel::Reader, PreviewPanel::WorkArea, PreviewPanel::MiscArea),             \
+        variantName)

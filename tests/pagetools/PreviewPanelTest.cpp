@@ -17,11 +17,11 @@ QString captionOf(const QWidget &panel, const char *name)
 
 } // namespace
 
-using PreviewPanel = PanelTest;
+using PreviewPanelSuite = PanelTest;
 
-TEST_P(PreviewPanel, CarriesTheSharedControlsWithTheirCaptions)
+TEST_P(PreviewPanelSuite, CarriesTheSharedControlsWithTheirCaptions)
 {
-    SSPanel80 panel(GetParam());
+    PreviewPanel panel(GetParam());
     EXPECT_TRUE(panel.isHidden());
     EXPECT_EQ(panel.objectName(), "SSPanel80");
     EXPECT_NE(panel.findChild<PrintPreview *>("VSP1"), nullptr);
@@ -33,16 +33,16 @@ TEST_P(PreviewPanel, CarriesTheSharedControlsWithTheirCaptions)
     EXPECT_EQ(panel.findChild<QGroupBox *>("SSFrame80(1)")->title(), "Display Options");
     EXPECT_EQ(captionOf<QRadioButton>(panel, "SSOption82(0)"), "Do Not Display Guide Lines");
     EXPECT_EQ(captionOf<QRadioButton>(panel, "SSOption82(1)"), "Display Guide Lines");
-    EXPECT_TRUE(panel.SSOption82[0]->isChecked());
+    EXPECT_TRUE(panel.guideLineOptions[0]->isChecked());
     EXPECT_EQ(captionOf<QLabel>(panel, "Label80"), "Orientation:");
     EXPECT_EQ(captionOf<QLabel>(panel, "Panel3D80(0)"), " ");
     EXPECT_EQ(captionOf<QLabel>(panel, "Panel3D80(1)"), " ");
     EXPECT_EQ(captionOf<QLabel>(panel, "Panel3D80(2)"), " Portrait");
 }
 
-TEST_P(PreviewPanel, DiffersByWindowInPrintRangeOptionsAndFontDisplay)
+TEST_P(PreviewPanelSuite, DiffersByWindowInPrintRangeOptionsAndFontDisplay)
 {
-    SSPanel80 panel(GetParam());
+    PreviewPanel panel(GetParam());
     const auto labels = [&panel] {
         QStringList texts;
         for (const QLabel *l : panel.findChildren<QLabel *>())
@@ -50,14 +50,14 @@ TEST_P(PreviewPanel, DiffersByWindowInPrintRangeOptionsAndFontDisplay)
         return texts;
     }();
     switch (GetParam()) {
-    case SSPanel80::Reader:
+    case PreviewPanel::Reader:
         EXPECT_EQ(captionOf<QRadioButton>(panel, "SSOption81"), "All Data Will Be Displayed");
         EXPECT_EQ(panel.findChild<QGroupBox *>("SSFrame80(2)"), nullptr);
         EXPECT_TRUE(panel.findChildren<QCheckBox *>().isEmpty());
         EXPECT_FALSE(labels.contains("Printer Font:"));
         EXPECT_FALSE(labels.contains("AaBbYyZz"));
         break;
-    case SSPanel80::WorkArea:
+    case PreviewPanel::WorkArea:
         EXPECT_EQ(captionOf<QRadioButton>(panel, "SSOption81"), "All Data Will Be Displayed");
         EXPECT_EQ(panel.findChild<QGroupBox *>("SSFrame80(2)")->title(), "Print Options");
         EXPECT_EQ(captionOf<QCheckBox>(panel, "SSCheck80(0)"), "Implementation Specification");
@@ -67,7 +67,7 @@ TEST_P(PreviewPanel, DiffersByWindowInPrintRangeOptionsAndFontDisplay)
         EXPECT_EQ(captionOf<QLabel>(panel, "Panel3D82"), "AaBbYyZz");
         EXPECT_TRUE(labels.contains("Printer Font:") && labels.contains("Font Size:"));
         break;
-    case SSPanel80::MiscArea:
+    case PreviewPanel::MiscArea:
         EXPECT_EQ(captionOf<QRadioButton>(panel, "SSOption81"), "Only Rows with a To Do Item");
         EXPECT_EQ(captionOf<QCheckBox>(panel, "SSCheck80"), "Print Grid Lines");
         EXPECT_EQ(captionOf<QCheckBox>(panel, "SSCheck81"), "Print 'As of' date on each page");
@@ -77,48 +77,48 @@ TEST_P(PreviewPanel, DiffersByWindowInPrintRangeOptionsAndFontDisplay)
     }
 }
 
-TEST_P(PreviewPanel, EnlargeThenNormalRestoresTheGeometrySavedAtActivation)
+TEST_P(PreviewPanelSuite, EnlargeThenNormalRestoresTheGeometrySavedAtActivation)
 {
     auto panel = makePanel(GetParam());
-    PrintPreview &preview = *panel->VSP1;
+    PrintPreview &preview = *panel->printPreview;
     const QRect normal = preview.geometry();
     EXPECT_EQ(PrinterSettings::NormalPreviewWidth, normal.width() * 15);
     EXPECT_EQ(PrinterSettings::NormalPreviewLeft, normal.x() * 15);
-    EXPECT_EQ(panel->SSCommand1->y(), 115 / 15);
+    EXPECT_EQ(panel->enlargeButton->y(), 115 / 15);
 
-    panel->SSCommand1->click();
-    EXPECT_EQ(panel->SSCommand1->text(), "Normal");
-    const int margin = GetParam() == SSPanel80::MiscArea ? 60 : 115;
+    panel->enlargeButton->click();
+    EXPECT_EQ(panel->enlargeButton->text(), "Normal");
+    const int margin = GetParam() == PreviewPanel::MiscArea ? 60 : 115;
     EXPECT_EQ(preview.x(), margin / 15);
     EXPECT_EQ(preview.width(), (panel->width() * 15 - 2 * margin) / 15);
     EXPECT_EQ(preview.zoom(), PrintPreview::PageWidth);
     EXPECT_GT(preview.width(), normal.width());
 
-    panel->SSCommand1->click();
-    EXPECT_EQ(panel->SSCommand1->text(), "Enlarge");
+    panel->enlargeButton->click();
+    EXPECT_EQ(panel->enlargeButton->text(), "Enlarge");
     EXPECT_EQ(preview.geometry(), normal);
     EXPECT_EQ(preview.zoom(), PrintPreview::WholePage);
 }
 
-TEST_P(PreviewPanel, ActivationWhileEnlargedKeepsTheNormalGeometry)
+TEST_P(PreviewPanelSuite, ActivationWhileEnlargedKeepsTheNormalGeometry)
 {
     auto panel = makePanel(GetParam());
-    const QRect normal = panel->VSP1->geometry();
-    panel->SSCommand1->click();
+    const QRect normal = panel->printPreview->geometry();
+    panel->enlargeButton->click();
     // The window becomes active again, as after a message box over the enlarged preview.
     panel->saveNormalLayout();
-    panel->SSCommand1->click();
-    EXPECT_EQ(panel->VSP1->geometry(), normal);
+    panel->enlargeButton->click();
+    EXPECT_EQ(panel->printPreview->geometry(), normal);
 }
 
-TEST_P(PreviewPanel, EscapeFirstRestoresTheEnlargedPreviewThenCloses)
+TEST_P(PreviewPanelSuite, EscapeFirstRestoresTheEnlargedPreviewThenCloses)
 {
     auto panel = makePanel(GetParam());
-    QSignalSpy closed(panel.get(), &SSPanel80::closed);
-    panel->SSCommand1->click();
+    QSignalSpy closed(panel.get(), &PreviewPanel::closed);
+    panel->enlargeButton->click();
 
     EXPECT_TRUE(panel->handleEscape());
-    EXPECT_EQ(panel->SSCommand1->text(), "Enlarge");
+    EXPECT_EQ(panel->enlargeButton->text(), "Enlarge");
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(closed.count(), 0);
 
@@ -130,4 +130,4 @@ TEST_P(PreviewPanel, EscapeFirstRestoresTheEnlargedPreviewThenCloses)
     EXPECT_EQ(closed.count(), 1);
 }
 
-TESSAREL_ALL_PANELS(PreviewPanel);
+TESSAREL_ALL_PANELS(PreviewPanelSuite);

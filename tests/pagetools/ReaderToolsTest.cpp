@@ -39,28 +39,28 @@ protected:
 
 TEST_F(ReaderTools, PreviewShowsTheSelectionAloneWithTheReaderMargins)
 {
-    SSPanel80 panel(SSPanel80::Reader);
+    PreviewPanel panel(PreviewPanel::Reader);
     panel.resize(900, 640);
     PrinterSettings::Font.name = QStringLiteral("Courier New");
-    panel.Panel3D80[0]->setText(QStringLiteral(" something"));
+    panel.fontDisplays[0]->setText(QStringLiteral(" something"));
 
     ReaderPreview::open(panel, page);
 
     EXPECT_TRUE(panel.isVisible());
-    EXPECT_EQ(panel.VSP1->navigation(), 3);
-    EXPECT_EQ(panel.Panel3D80[0]->text(), " ");
-    EXPECT_EQ(panel.Panel3D80[1]->text(), " ");
-    const PreviewDocument &doc = panel.VSP1->document();
+    EXPECT_EQ(panel.printPreview->navigation(), 3);
+    EXPECT_EQ(panel.fontDisplays[0]->text(), " ");
+    EXPECT_EQ(panel.fontDisplays[1]->text(), " ");
+    const PreviewDocument &doc = panel.printPreview->document();
     EXPECT_EQ(doc.marginLeft(), 350);
     EXPECT_EQ(doc.marginTop(), 300);
     EXPECT_EQ(doc.marginRight(), 350);
     EXPECT_EQ(doc.marginBottom(), 100);
     EXPECT_EQ(PrinterSettings::PrintMarginTop, 300);
     EXPECT_EQ(printedText(doc), "beta");
-    EXPECT_EQ(HINFO1::mousePointer(), 0);
+    EXPECT_EQ(ProgramState::mousePointer(), 0);
 
     page.setSelStart(0);
-    ReaderPreview::render(*panel.VSP1, page);
+    ReaderPreview::render(*panel.printPreview, page);
     EXPECT_EQ(printedText(doc), "Alpha beta gamma Delta epsilon");
     ASSERT_EQ(doc.pageCount(), 1);
 }

@@ -9,9 +9,9 @@ namespace {
 
 using SavePdf = PanelTest;
 
-void renderPages(SSPanel80 &panel, int pages)
+void renderPages(PreviewPanel &panel, int pages)
 {
-    PreviewDocument &doc = panel.VSP1->document();
+    PreviewDocument &doc = panel.printPreview->document();
     doc.discard();
     doc.setTitle(QStringLiteral("Status Report"));
     doc.startDoc();
@@ -109,18 +109,18 @@ TEST_P(SavePdf, FailedWriteIsReportedAndChangesNothing)
     EXPECT_EQ(dialogs.messages[0].style, Dialogs::OkOnly + Dialogs::Critical);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QDir::toNativeSeparators(path)));
     EXPECT_EQ(folder.read(QStringLiteral("notafolder")), "kept");
-    EXPECT_EQ(panel->VSP1->document().pageCount(), 2);
+    EXPECT_EQ(panel->printPreview->document().pageCount(), 2);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"notafolder"});
 }
 
 TEST(SavePdfName, SuggestionIsTheTitleAndDateWithoutUnsafeCharacters)
 {
     const QDate day(2026, 12, 8);
-    EXPECT_EQ(SSPanel80::suggestedPdfName(QStringLiteral("Status Report"), day),
+    EXPECT_EQ(PreviewPanel::suggestedPdfName(QStringLiteral("Status Report"), day),
               "Status Report 2026-12-08.pdf");
-    EXPECT_EQ(SSPanel80::suggestedPdfName(QStringLiteral("Authorization and/or: Supervision"), day),
+    EXPECT_EQ(PreviewPanel::suggestedPdfName(QStringLiteral("Authorization and/or: Supervision"), day),
               "Authorization and-or- Supervision 2026-12-08.pdf");
-    EXPECT_EQ(SSPanel80::suggestedPdfName(QString(), day), "Report 2026-12-08.pdf");
+    EXPECT_EQ(PreviewPanel::suggestedPdfName(QString(), day), "Report 2026-12-08.pdf");
 }
 
 TESSAREL_ALL_PANELS(SavePdf);

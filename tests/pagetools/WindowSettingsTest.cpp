@@ -10,7 +10,7 @@
 #include "ui/preview/GridBackgroundSelector.h"
 #include "ui/preview/PanelColour.h"
 #include "pagetools/PanelFixture.h"
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 namespace {
 
@@ -18,11 +18,11 @@ class WindowSettings : public PanelTest
 {
 protected:
     // The settings a window applies at load: its grid picture (work area, misc area), then the guide lines.
-    void load(SSPanel80 &panel, GridBackgroundSelector *selector = nullptr)
-    {
-        if (selector)
-            selector->applyStored();
-        panel.applyGuideLineSetting();
+  void load(PreviewPanel &panel, GridBackgroundSelector *selector = nullptr)
+  {
+      if (selector)
+          selector->applyStored();
+      panel.applyGuideLineSetting();
     }
 
     static QByteArray guideRecord(const QByteArray &text) { return zeroRecords(10) + recordBytes(text); }
@@ -35,75 +35,75 @@ TEST_F(WindowSettings, FirstRunStartsWithNoPictureNoGuideLinesAndCreatesTheFile)
     QMenu options;
     GridBackgroundSelector selector(&options, DisplaySettings::WorkAreaGridPicture);
     QSignalSpy picture(&selector, &GridBackgroundSelector::pictureChanged);
-    SSPanel80 panel(SSPanel80::WorkArea);
-    panel.Panel3D80[2]->setText(QStringLiteral(" Landscape"));
-    panel.VSP1->document().setOrientation(1);
+    PreviewPanel panel(PreviewPanel::WorkArea);
+    panel.fontDisplays[2]->setText(QStringLiteral(" Landscape"));
+    panel.printPreview->document().setOrientation(1);
 
     load(panel, &selector);
 
-    EXPECT_EQ(selector.mOGrid->title(), "&Grid Background Selector");
-    ASSERT_EQ(selector.mOGrid1.size(), 9);
-    EXPECT_EQ(selector.mOGrid1[0]->text(), "&None");
-    EXPECT_EQ(selector.mOGrid1[8]->text(), "&8");
-    EXPECT_EQ(selector.mOGrid1[4]->objectName(), "mOGrid1(4)");
+    EXPECT_EQ(selector.gridMenu->title(), "&Grid Background Selector");
+    ASSERT_EQ(selector.gridPictureItems.size(), 9);
+    EXPECT_EQ(selector.gridPictureItems[0]->text(), "&None");
+    EXPECT_EQ(selector.gridPictureItems[8]->text(), "&8");
+    EXPECT_EQ(selector.gridPictureItems[4]->objectName(), "mOGrid1(4)");
     EXPECT_EQ(selector.checkedIndex(), 0);
     ASSERT_EQ(picture.count(), 1);
     EXPECT_TRUE(picture[0][0].value<QImage>().isNull());
-    EXPECT_TRUE(panel.SSOption82[0]->isChecked());
-    EXPECT_FALSE(panel.VSP1->guideLines());
-    EXPECT_EQ(panel.Panel3D80[2]->text(), " Portrait");
-    EXPECT_EQ(panel.VSP1->document().orientation(), 0);
+    EXPECT_TRUE(panel.guideLineOptions[0]->isChecked());
+    EXPECT_FALSE(panel.printPreview->guideLines());
+    EXPECT_EQ(panel.fontDisplays[2]->text(), " Portrait");
+    EXPECT_EQ(panel.printPreview->document().orientation(), 0);
     EXPECT_TRUE(folder.exists("GColor3.Fil"));
     EXPECT_TRUE(folder.read("GColor3.Fil").isEmpty());
 }
 
 TEST_F(WindowSettings, GuideLinesChosenInOneWindowStartTheOthersWithThem)
 {
-    SSPanel80 reader(SSPanel80::Reader);
+    PreviewPanel reader(PreviewPanel::Reader);
     load(reader);
-    EXPECT_EQ(HINFO1::SharedAnswer, 0);
-    reader.SSOption82[1]->click();
-    EXPECT_TRUE(reader.VSP1->guideLines());
+    EXPECT_EQ(ProgramState::SharedAnswer, 0);
+    reader.guideLineOptions[1]->click();
+    EXPECT_TRUE(reader.printPreview->guideLines());
     EXPECT_EQ(folder.read("GColor3.Fil"), guideRecord("1"));
 
-    for (SSPanel80::Variant variant : {SSPanel80::WorkArea, SSPanel80::MiscArea}) {
-        SSPanel80 other(variant);
+    for (PreviewPanel::Variant variant : {PreviewPanel::WorkArea, PreviewPanel::MiscArea}) {
+        PreviewPanel other(variant);
         load(other);
-        EXPECT_TRUE(other.SSOption82[1]->isChecked());
-        EXPECT_TRUE(other.VSP1->guideLines());
+        EXPECT_TRUE(other.guideLineOptions[1]->isChecked());
+        EXPECT_TRUE(other.printPreview->guideLines());
     }
 }
 
 TEST_F(WindowSettings, LoadingTheStoredValueDoesNotWriteItBack)
 {
     folder.write("GColor3.Fil", guideRecord(" 1"));
-    SSPanel80 misc(SSPanel80::MiscArea);
+    PreviewPanel misc(PreviewPanel::MiscArea);
     load(misc);
-    EXPECT_TRUE(misc.SSOption82[1]->isChecked());
+    EXPECT_TRUE(misc.guideLineOptions[1]->isChecked());
     EXPECT_EQ(folder.read("GColor3.Fil"), guideRecord(" 1"));
-    EXPECT_EQ(HINFO1::SharedAnswer, 0);
+    EXPECT_EQ(ProgramState::SharedAnswer, 0);
 
     // The work area's own load goes on past the marker.
-    WorkArea1 work(nullptr);
-    EXPECT_TRUE(work.previewPanel->SSOption82[1]->isChecked());
+    WorkAreaWindow work(nullptr);
+    EXPECT_TRUE(work.previewPanel->guideLineOptions[1]->isChecked());
     EXPECT_EQ(folder.read("GColor3.Fil"), guideRecord(" 1"));
-    EXPECT_NE(HINFO1::SharedAnswer, SSPanel80::SettingsLoadMarker);
+    EXPECT_NE(ProgramState::SharedAnswer, PreviewPanel::SettingsLoadMarker);
 
     // Once the marker is gone the user's click is stored.
-    HINFO1::SharedAnswer = 7;
-    misc.SSOption82[0]->click();
+    ProgramState::SharedAnswer = 7;
+    misc.guideLineOptions[0]->click();
     EXPECT_EQ(folder.read("GColor3.Fil"), guideRecord("0"));
-    EXPECT_FALSE(misc.VSP1->guideLines());
+    EXPECT_FALSE(misc.printPreview->guideLines());
 }
 
 TEST_F(WindowSettings, AnUnreadableGuideLineValueMeansNoGuideLines)
 {
     folder.write("GColor3.Fil", guideRecord("7"));
-    SSPanel80 reader(SSPanel80::Reader);
+    PreviewPanel reader(PreviewPanel::Reader);
     load(reader);
-    EXPECT_TRUE(reader.SSOption82[0]->isChecked());
-    EXPECT_FALSE(reader.VSP1->guideLines());
-    EXPECT_EQ(HINFO1::SharedAnswer, 0);
+    EXPECT_TRUE(reader.guideLineOptions[0]->isChecked());
+    EXPECT_FALSE(reader.printPreview->guideLines());
+    EXPECT_EQ(ProgramState::SharedAnswer, 0);
 }
 
 TEST_F(WindowSettings, GridPictureChoiceIsStoredInTheWindowsOwnRecord)
@@ -114,18 +114,18 @@ TEST_F(WindowSettings, GridPictureChoiceIsStoredInTheWindowsOwnRecord)
     work.applyStored();
     QSignalSpy picture(&work, &GridBackgroundSelector::pictureChanged);
 
-    work.mOGrid1[3]->trigger();
+    work.gridPictureItems[3]->trigger();
 
     EXPECT_EQ(work.checkedIndex(), 3);
     for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(work.mOGrid1[i]->isChecked(), i == 3) << i;
+        EXPECT_EQ(work.gridPictureItems[i]->isChecked(), i == 3) << i;
     ASSERT_EQ(picture.count(), 1);
     EXPECT_FALSE(picture[0][0].value<QImage>().isNull());
     EXPECT_EQ(picture[0][1].toInt(), 3);
     EXPECT_EQ(folder.read("GColor3.Fil"), zeroRecords(1) + recordBytes("3"));
 
     // Picking the checked item again keeps its check mark.
-    work.mOGrid1[3]->trigger();
+    work.gridPictureItems[3]->trigger();
     EXPECT_EQ(work.checkedIndex(), 3);
 
     QMenu miscOptions;
@@ -147,12 +147,12 @@ TEST_F(WindowSettings, MissingPictureOrNoneLeavesTheGridWithoutAPicture)
     QMenu options;
     GridBackgroundSelector misc(&options, DisplaySettings::MiscGridPicture);
     QSignalSpy picture(&misc, &GridBackgroundSelector::pictureChanged);
-    misc.mOGrid1[5]->trigger();
+    misc.gridPictureItems[5]->trigger();
     EXPECT_EQ(misc.checkedIndex(), 5);
     EXPECT_TRUE(picture.last()[0].value<QImage>().isNull());
     EXPECT_EQ(folder.read("GColor3.Fil"), zeroRecords(3) + recordBytes("5"));
 
-    misc.mOGrid1[0]->trigger();
+    misc.gridPictureItems[0]->trigger();
     EXPECT_EQ(misc.checkedIndex(), 0);
     EXPECT_EQ(picture.last()[1].toInt(), 0);
     EXPECT_EQ(folder.read("GColor3.Fil"), zeroRecords(3) + recordBytes("0"));
@@ -187,7 +187,7 @@ TEST_F(WindowSettings, PanelTakesItsBackColourFromTheReferenceControl)
     QPalette palette = reference.palette();
     palette.setColor(reference.backgroundRole(), QColor(0xC0, 0xD0, 0xE0));
     reference.setPalette(palette);
-    SSPanel80 panel(SSPanel80::Reader);
+    PreviewPanel panel(PreviewPanel::Reader);
     takeBackColour(panel, reference);
     EXPECT_EQ(panel.palette().color(QPalette::Window), QColor(0xC0, 0xD0, 0xE0));
     EXPECT_TRUE(panel.autoFillBackground());

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "components/preview/PreviewTestSupport.h"
 #include "ui/preview/PrintPreview.h"
 #include "ui/widgets/richtext/RichTextBox.h"
@@ -19,7 +19,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "ui/workarea/StatusBox.h"
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ class WorkAreaPrinting : public ::testing::Test
   protected:
     WorkAreaPrinting()
     {
-        HINFO1::reset();
+        ProgramState::reset();
         PrinterSettings::reset();
         w.resize(800, 600);
         w.show();
@@ -41,42 +41,42 @@ class WorkAreaPrinting : public ::testing::Test
     }
     ~WorkAreaPrinting() override { PrinterSettings::reset(); }
 
-    SSPanel80 &panel() { return *w.previewPanel; }
-    QCheckBox *box(int i) { return panel().SSCheck80.at(i); }
+    PreviewPanel &panel() { return *w.previewPanel; }
+    QCheckBox *box(int i) { return panel().printOptions.at(i); }
     QList<bool> checks()
     {
         QList<bool> on;
-        for (QCheckBox *b : panel().SSCheck80)
+        for (QCheckBox *b : panel().printOptions)
             on.append(b->isChecked());
         return on;
     }
     QString documentText()
     {
         QStringList pages;
-        const PreviewDocument &doc = panel().VSP1->document();
+        const PreviewDocument &doc = panel().printPreview->document();
         for (int p = 0; p < doc.pageCount(); ++p)
             pages.append(pageText(doc.page(p)));
         return pages.join(QLatin1Char(' '));
     }
     void openItem(int category, int tab)
     {
-        w.SSTab2->setCurrentIndex(category);
+        w.sectionTabs->setCurrentIndex(category);
         w.innerTabs[category - 1]->setCurrentIndex(tab);
     }
 
     TempFolder folder;
     ScriptedDialogs dialogs;
-    WorkArea1 w{nullptr};
+    WorkAreaWindow w{nullptr};
 };
 
 } // namespace
 
 TEST_F(WorkAreaPrinting, StatusModeOpensOnTheChosenCategory)
 {
-    w.SSOption1[1]->click();
-    ASSERT_TRUE(w.SSCommand3->isEnabled());
-    ASSERT_TRUE(w.mOPrint->isEnabled());
-    w.SSCommand3->click();
+    w.categoryOptions[1]->click();
+    ASSERT_TRUE(w.printOverviewButton->isEnabled());
+    ASSERT_TRUE(w.printAction->isEnabled());
+    w.printOverviewButton->click();
 
     EXPECT_TRUE(panel().isVisible());
     EXPECT_TRUE(w.printing->statusMode());
@@ -84,19 +84,19 @@ TEST_F(WorkAreaPrinting, StatusModeOpensOnTheChosenCategory)
     EXPECT_EQ(box(3)->text(), "Technical Safeguards");
     EXPECT_TRUE(box(3)->isVisible());
     EXPECT_EQ(checks(), QList<bool>({false, false, true, false}));
-    EXPECT_EQ(panel().Panel3D80[0]->text(), " Times New Roman");
-    EXPECT_EQ(panel().Panel3D80[1]->text(), " 10");
-    EXPECT_EQ(panel().Panel3D80[2]->text(), "Portrait");
+    EXPECT_EQ(panel().fontDisplays[0]->text(), " Times New Roman");
+    EXPECT_EQ(panel().fontDisplays[1]->text(), " 10");
+    EXPECT_EQ(panel().fontDisplays[2]->text(), "Portrait");
     EXPECT_EQ(panel().fontSample->font().family(), "Times New Roman");
-    EXPECT_FALSE(panel().SSCommand80[0]->isEnabled());
-    EXPECT_FALSE(panel().SSCommand80[1]->isEnabled());
+    EXPECT_FALSE(panel().pageCommands[0]->isEnabled());
+    EXPECT_FALSE(panel().pageCommands[1]->isEnabled());
     EXPECT_TRUE(documentText().contains("PHYSICAL SAFEGUARDS " + sectionSign + "164.310"));
     EXPECT_FALSE(documentText().contains("ADMINISTRATIVE"));
 }
 
 TEST_F(WorkAreaPrinting, AllSafeguardsAndSingleCategoriesExcludeEachOther)
 {
-    w.SSCommand3->click();
+    w.printOverviewButton->click();
     box(0)->click();
     EXPECT_EQ(checks(), QList<bool>({true, false, false, false}));
     EXPECT_TRUE(documentText().contains("ORGANIZATIONAL REQUIREMENTS"));
@@ -118,10 +118,10 @@ TEST_F(WorkAreaPrinting, AllSafeguardsAndSingleCategoriesExcludeEachOther)
 TEST_F(WorkAreaPrinting, StatusChosenInTheWindowIsInTheNextReport)
 {
     openItem(1, 2);
-    pickFromDroppedList(w.Combo1, w.Combo1->findText(QStringLiteral("Review")));
-    w.SSTab2->setCurrentIndex(0);
-    w.SSCommand3->click();
-    const PreviewDocument &doc = panel().VSP1->document();
+    pickFromDroppedList(w.statusBox, w.statusBox->findText(QStringLiteral("Review")));
+    w.sectionTabs->setCurrentIndex(0);
+    w.printOverviewButton->click();
+    const PreviewDocument &doc = panel().printPreview->document();
     int reviews = 0;
     for (const Preview::TextOp &t : textOps(doc.page(0)))
         reviews += t.text == QStringLiteral("Review");
@@ -131,13 +131,13 @@ TEST_F(WorkAreaPrinting, StatusChosenInTheWindowIsInTheNextReport)
 TEST_F(WorkAreaPrinting, EntryModePrintsTheEntryAsFormatted)
 {
     openItem(1, 0);
-    w.SSOption4->click();
-    w.Rtext3->setText(QStringLiteral("Plain line\r\nRed bold line"));
-    w.Rtext3->setSelStart(11);
-    w.Rtext3->setSelLength(13);
-    w.Rtext3->setSelColor(Qt::red);
-    w.Rtext3->setSelBold(true);
-    w.SSCommand5->click();
+    w.commentsOption->click();
+    w.entryEditor->setText(QStringLiteral("Plain line\r\nRed bold line"));
+    w.entryEditor->setSelStart(11);
+    w.entryEditor->setSelLength(13);
+    w.entryEditor->setSelColor(Qt::red);
+    w.entryEditor->setSelBold(true);
+    w.printButton->click();
 
     EXPECT_FALSE(w.printing->statusMode());
     EXPECT_EQ(box(1)->text(), "Comments/Notes");
@@ -146,39 +146,39 @@ TEST_F(WorkAreaPrinting, EntryModePrintsTheEntryAsFormatted)
     EXPECT_FALSE(box(0)->isEnabled());
     EXPECT_TRUE(box(1)->isEnabled());
     EXPECT_FALSE(box(3)->isVisible());
-    EXPECT_FALSE(panel().SSCommand80[0]->isEnabled());
-    EXPECT_TRUE(panel().SSCommand80[1]->isEnabled());
+    EXPECT_FALSE(panel().pageCommands[0]->isEnabled());
+    EXPECT_TRUE(panel().pageCommands[1]->isEnabled());
     EXPECT_EQ(w.printing->suppressNextClick, 0);
 
-    const auto texts = textOps(panel().VSP1->document().page(0));
+    const auto texts = textOps(panel().printPreview->document().page(0));
     ASSERT_EQ(texts.size(), 2);
     EXPECT_EQ(texts[1].text, "Red bold line");
     EXPECT_EQ(texts[1].colour, QColor(Qt::red));
     EXPECT_TRUE(texts[1].font.bold());
     EXPECT_FALSE(texts[0].font.bold());
     EXPECT_EQ(texts[0].font.family(), QFont(QStringLiteral("Times New Roman")).family());
-    EXPECT_EQ(panel().VSP1->document().page(0).margins, QMarginsF(350, 300, 350, 100));
+    EXPECT_EQ(panel().printPreview->document().page(0).margins, QMarginsF(350, 300, 350, 100));
 
     // A click on the one enabled option keeps the entry printed.
     box(1)->click();
     EXPECT_TRUE(box(1)->isChecked());
-    EXPECT_EQ(textOps(panel().VSP1->document().page(0)).size(), 2);
+    EXPECT_EQ(textOps(panel().printPreview->document().page(0)).size(), 2);
 }
 
 TEST_F(WorkAreaPrinting, ReferenceModeBuildsFromTheCheckedTexts)
 {
     openItem(1, 14);
-    w.SSOption2->click();
-    const QString shown = w.Rtext3->Text();
-    w.SSCommand5->click();
+    w.ruleReferencesOption->click();
+    const QString shown = w.entryEditor->Text();
+    w.printButton->click();
 
     EXPECT_EQ(box(0)->text(), "Implementation specification");
     EXPECT_EQ(box(2)->text(), "Additional Comments");
     EXPECT_EQ(checks().mid(0, 3), QList<bool>({false, true, false}));
     EXPECT_TRUE(box(0)->isEnabled() && box(2)->isEnabled());
-    EXPECT_TRUE(panel().SSCommand80[0]->isEnabled());
-    EXPECT_EQ(panel().Panel3D80[0]->text(), " Times New Roman");
-    EXPECT_EQ(panel().Panel3D80[1]->text(), " 12");
+    EXPECT_TRUE(panel().pageCommands[0]->isEnabled());
+    EXPECT_EQ(panel().fontDisplays[0]->text(), " Times New Roman");
+    EXPECT_EQ(panel().fontDisplays[1]->text(), " 12");
     const QString references = documentText();
     EXPECT_TRUE(references.contains(QStringLiteral("References in Rule:")));
     EXPECT_FALSE(references.contains(QStringLiteral("Implementation Specification:")));
@@ -190,12 +190,12 @@ TEST_F(WorkAreaPrinting, ReferenceModeBuildsFromTheCheckedTexts)
               all.indexOf(QStringLiteral("References in Rule:")));
     EXPECT_LT(all.indexOf(QStringLiteral("References in Rule:")),
               all.indexOf(QStringLiteral("Additional Information:")));
-    EXPECT_EQ(w.Rtext3->Text(), shown) << "the report leaves the shown text alone";
+    EXPECT_EQ(w.entryEditor->Text(), shown) << "the report leaves the shown text alone";
 
     // A new printer font re-renders the report in it.
     dialogs.answerFont(QFont(QStringLiteral("Courier New"), 9));
-    panel().SSCommand80[0]->click();
-    const auto texts = textOps(panel().VSP1->document().page(0));
+    panel().pageCommands[0]->click();
+    const auto texts = textOps(panel().printPreview->document().page(0));
     ASSERT_FALSE(texts.isEmpty());
     EXPECT_EQ(texts[0].font.family(), QFont(QStringLiteral("Courier New")).family());
 
@@ -208,12 +208,12 @@ TEST_F(WorkAreaPrinting, ReferenceModeBuildsFromTheCheckedTexts)
 TEST_F(WorkAreaPrinting, RuleTextReportKeepsTheAmendmentMarks)
 {
     openItem(4, 1);
-    w.SSOption6->click();
-    w.SSCommand5->click();
+    w.specificationOption->click();
+    w.printButton->click();
     ASSERT_EQ(checks().mid(0, 3), QList<bool>({true, false, false}));
 
     QStringList struckWords, underlinedWords, highlightedWords;
-    const PreviewDocument &doc = panel().VSP1->document();
+    const PreviewDocument &doc = panel().printPreview->document();
     for (int p = 0; p < doc.pageCount(); ++p) {
         for (const Preview::TextOp &t : textOps(doc.page(p))) {
             if (t.font.strikeOut())
@@ -236,21 +236,22 @@ TEST_F(WorkAreaPrinting, RuleTextReportKeepsTheAmendmentMarks)
 TEST_F(WorkAreaPrinting, PrintingAgainWhileShownChecksExactlyThePrintedEntry)
 {
     openItem(1, 0);
-    w.SSOption4->click();
-    w.Rtext3->setTextRTF("{\\rtf1\\ansi\\paperw11906\\paperh16838 Comments on A4\\par}");
-    w.SSCommand5->click();
+    w.commentsOption->click();
+    w.entryEditor->setTextRTF("{\\rtf1\\ansi\\paperw11906\\paperh16838 Comments on A4\\par}");
+    w.printButton->click();
     EXPECT_EQ(checks().mid(0, 3), QList<bool>({false, true, false}));
-    EXPECT_EQ(panel().VSP1->document().pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(panel().printPreview->document().pageSize().id(), QPageSize::A4);
 
     const struct {
         QRadioButton *entry;
         QList<bool> checked;
-    } rounds[] = {{w.SSOption4, {false, true, false}}, {w.SSOption5, {false, false, true}},
-                  {w.SSOption3, {true, false, false}}};
+    } rounds[] = {{w.commentsOption, {false, true, false}},
+                  {w.policiesOption, {false, false, true}},
+                  {w.actionTakenOption, {true, false, false}}};
     for (const auto &round : rounds) {
         round.entry->click();
         ASSERT_TRUE(panel().isVisible());
-        w.mOPrint->trigger();
+        w.printAction->trigger();
         EXPECT_EQ(checks().mid(0, 3), round.checked);
         EXPECT_EQ(w.printing->suppressNextClick, 0);
         // The user's click on the printed entry's option leaves it checked.

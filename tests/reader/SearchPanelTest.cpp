@@ -28,14 +28,11 @@ protected:
         page.setText(text);
         panel.toggle();
     }
-    void look(const QString &words)
-    {
-        panel.Text1->setText(words);
-    }
+    void look(const QString &words) { panel.searchText->setText(words); }
     int step()
     {
         const qsizetype before = dialogs.messages.size();
-        panel.Command5->click();
+        panel.searchButton->click();
         return dialogs.messages.size() > before ? -1 : panel.FoundPosition;
     }
 
@@ -52,7 +49,7 @@ TEST_F(Search, FindsEachWholeWordInOrderThenEndsAndStartsOver)
     const QString text = QStringLiteral("Security rule text. The rules say the rule applies; rulemaking aside, this rule stands.");
     open(text);
     EXPECT_EQ(panel.SearchStart, 1);
-    EXPECT_TRUE(panel.Text1->text().isEmpty());
+    EXPECT_TRUE(panel.searchText->text().isEmpty());
     look(QStringLiteral("rule"));
     const int first = int(text.indexOf(QStringLiteral("rule text")));
     const int second = int(text.indexOf(QStringLiteral("rule applies")));
@@ -109,9 +106,9 @@ TEST_F(Search, EditingTheTextOrClickingThePageMovesTheStart)
     look(QStringLiteral("plan"));
     EXPECT_EQ(step(), 2);
     EXPECT_EQ(step(), 12);
-    panel.Text1->setFocus();
-    QTest::keyClick(panel.Text1, Qt::Key_S);
-    QTest::keyClick(panel.Text1, Qt::Key_Backspace);
+    panel.searchText->setFocus();
+    QTest::keyClick(panel.searchText, Qt::Key_S);
+    QTest::keyClick(panel.searchText, Qt::Key_Backspace);
     EXPECT_EQ(panel.SearchStart, 1);
     EXPECT_EQ(step(), 2);
 
@@ -132,14 +129,14 @@ TEST_F(Search, ClosingAndReopeningStartsAnEmptySearchFromOne)
     open(QStringLiteral("One rule, two rule."));
     look(QStringLiteral("rule"));
     step();
-    panel.Command6->click();
+    panel.closeButton->click();
     EXPECT_FALSE(panel.isVisible());
     EXPECT_TRUE(page.HideSelection());
     EXPECT_EQ(panel.SearchStart, 8) << "closing keeps the start";
     panel.toggle();
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(panel.SearchStart, 1);
-    EXPECT_TRUE(panel.Text1->text().isEmpty());
+    EXPECT_TRUE(panel.searchText->text().isEmpty());
     panel.toggle();
     EXPECT_FALSE(panel.isVisible());
 }

@@ -12,9 +12,9 @@ namespace {
 
 struct Window
 {
-    RichTextBox RText1[3];
-    RichTextBox Rtext3;
-    ReferenceViews views{RText1[0], RText1[1], RText1[2], Rtext3};
+    RichTextBox referenceBuffers[3];
+    RichTextBox entryEditor;
+    ReferenceViews views{referenceBuffers[0], referenceBuffers[1], referenceBuffers[2], entryEditor};
 
     void showRuleText(int category, int tab, qint16 mode = 0)
     {
@@ -23,7 +23,7 @@ struct Window
         state.CurrentItemTab = qint16(tab);
         state.selectedView = ReferenceView::RuleText;
         state.modeFlag = mode;
-        Rtext3.setText(QString());
+        entryEditor.setText(QString());
         views.producer().clearBuffers();
         views.producer().produceRuleText(state);
     }
@@ -33,12 +33,12 @@ TEST(AmendedRuleTextView, BusinessAssociateContractsShowTheAmendmentsBesideTheHi
 {
     Window window;
     window.showRuleText(4, 1);
-    const QString text = window.Rtext3.Text();
+    const QString text = window.entryEditor.Text();
     const qsizetype heading = text.indexOf(QString::fromUtf8(ReferenceText::amendedHeading));
     ASSERT_GT(heading, 0);
     EXPECT_EQ(text.mid(heading - 2, 2), "\n\n");
 
-    const QTextDocument &shown = *window.Rtext3.document();
+    const QTextDocument &shown = *window.entryEditor.document();
     const QStringList removed = struck(shown);
     EXPECT_TRUE(removed.contains(RuleData::line(QStringLiteral("164.314(a)(1)(i)"))));
     EXPECT_TRUE(removed.contains(RuleData::line(QStringLiteral("164.314(a)(2)(i)(D)"))));
@@ -66,7 +66,7 @@ TEST(AmendedRuleTextView, WrittenContractStrikesTheRemovedExceptionThrough)
 {
     Window window;
     window.showRuleText(1, 22);
-    const QStringList removed = struck(*window.Rtext3.document());
+    const QStringList removed = struck(*window.entryEditor.document());
     EXPECT_TRUE(removed.contains(RuleData::line(QStringLiteral("164.308(b)(2)(i)"))));
     EXPECT_TRUE(removed.contains(QStringLiteral("Standard:")));
 }
@@ -75,21 +75,22 @@ TEST(AmendedRuleTextView, UnamendedItemSaysSoAndMarksNothing)
 {
     Window window;
     window.showRuleText(2, 4); // Workstation use, § 164.310(b)
-    const QStringList lines = window.Rtext3.Text().split(u'\n');
+    const QStringList lines = window.entryEditor.Text().split(u'\n');
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines.mid(lines.size() - 4),
               QStringList({"", QString::fromUtf8(ReferenceText::amendedHeading), "",
                            QString::fromUtf8(ReferenceText::amendedUnchanged)}));
-    EXPECT_TRUE(struck(*window.Rtext3.document()).isEmpty());
-    EXPECT_TRUE(underlined(*window.Rtext3.document(), false).isEmpty()) << "only the phrase is underlined";
+    EXPECT_TRUE(struck(*window.entryEditor.document()).isEmpty());
+    EXPECT_TRUE(underlined(*window.entryEditor.document(), false).isEmpty())
+        << "only the phrase is underlined";
 }
 
 TEST(AmendedRuleTextView, ReportModeKeepsTheMarksWithoutHighlighting)
 {
     Window window;
     window.showRuleText(4, 1, ReferenceState::reportMode);
-    EXPECT_EQ(window.Rtext3.Text(), "");
-    const QTextDocument &buffer = *window.RText1[0].document();
+    EXPECT_EQ(window.entryEditor.Text(), "");
+    const QTextDocument &buffer = *window.referenceBuffers[0].document();
     EXPECT_TRUE(highlightedRuns(buffer).isEmpty());
     EXPECT_TRUE(struck(buffer).contains(RuleData::line(QStringLiteral("164.314(a)(1)(ii)"))));
 }

@@ -11,12 +11,12 @@
 
 namespace {
 
-// The work area's hidden buffers RText1(0..2) and its text box Rtext3.
+// The work area's hidden buffers referenceBuffers(0..2) and its text box entryEditor.
 struct Window
 {
-    RichTextBox RText1[3];
-    RichTextBox Rtext3;
-    ReferenceViews views{RText1[0], RText1[1], RText1[2], Rtext3};
+    RichTextBox referenceBuffers[3];
+    RichTextBox entryEditor;
+    ReferenceViews views{referenceBuffers[0], referenceBuffers[1], referenceBuffers[2], entryEditor};
     ReferenceState state;
 
     // Selects a view of an item as the work area does: empty the boxes, then produce.
@@ -25,7 +25,7 @@ struct Window
         state.CurrentCategory = qint16(category);
         state.CurrentItemTab = qint16(tab);
         state.selectedView = view;
-        Rtext3.setText(QString());
+        entryEditor.setText(QString());
         views.producer().clearBuffers();
         if (view == ReferenceView::RuleText)
             views.producer().produceRuleText(state);
@@ -34,19 +34,22 @@ struct Window
         else
             views.producer().produceAdditionalInformation(state);
     }
-    QList<std::pair<int, int>> highlights() const { return highlightedRuns(*Rtext3.document()); }
-    QString shownAt(const std::pair<int, int> &run) const { return Rtext3.Text().mid(run.first, run.second); }
+    QList<std::pair<int, int>> highlights() const { return highlightedRuns(*entryEditor.document()); }
+    QString shownAt(const std::pair<int, int> &run) const
+    {
+        return entryEditor.Text().mid(run.first, run.second);
+    }
 };
 
 TEST(ReferenceViews, OverviewItemsShowNoImplementationSpecification)
 {
     Window window;
-    window.Rtext3.setText(QStringLiteral("previous"));
+    window.entryEditor.setText(QStringLiteral("previous"));
     window.show(4, 0, ReferenceView::RuleText);
-    EXPECT_EQ(window.Rtext3.Text(), "");
+    EXPECT_EQ(window.entryEditor.Text(), "");
     window.show(5, 0, ReferenceView::RuleText);
-    EXPECT_EQ(window.Rtext3.Text(), "");
-    EXPECT_EQ(window.RText1[0].Text(), "");
+    EXPECT_EQ(window.entryEditor.Text(), "");
+    EXPECT_EQ(window.referenceBuffers[0].Text(), "");
 }
 
 TEST(ReferenceViews, ContentFileIsShownExactlyAsStored)
@@ -60,8 +63,8 @@ TEST(ReferenceViews, ContentFileIsShownExactlyAsStored)
 
     Window window;
     window.show(1, 0, ReferenceView::References);
-    EXPECT_EQ(window.Rtext3.Text(), reference.Text());
-    EXPECT_EQ(window.Rtext3.TextRTF(), reference.TextRTF());
+    EXPECT_EQ(window.entryEditor.Text(), reference.Text());
+    EXPECT_EQ(window.entryEditor.TextRTF(), reference.TextRTF());
     EXPECT_TRUE(window.highlights().isEmpty());
     EXPECT_EQ(window.state.CurrentFileName, "RefRA1.Dat");
 }
@@ -70,20 +73,20 @@ TEST(ReferenceViews, RuleTextHighlightsThePhraseInTheParagraphHeading)
 {
     Window window;
     window.show(1, 3, ReferenceView::RuleText);
-    const QString text = window.Rtext3.Text();
+    const QString text = window.entryEditor.Text();
     ASSERT_TRUE(text.startsWith(QStringLiteral("Implementation Specification:\n\n§ 164.308")));
     const auto runs = window.highlights();
     ASSERT_EQ(runs.size(), 1) << "the paragraph holds the phrase once, in its heading";
     EXPECT_EQ(window.shownAt(runs[0]), "Information system activity review");
     EXPECT_EQ(text.mid(runs[0].first - 4, 4), "(D) ");
-    EXPECT_EQ(window.highlights(), highlightedRuns(*window.RText1[0].document()));
+    EXPECT_EQ(window.highlights(), highlightedRuns(*window.referenceBuffers[0].document()));
 }
 
 TEST(ReferenceViews, AdditionalInformationHighlightsTheWordPairOnlyInItsOrder)
 {
     Window window;
     window.show(1, 13, ReferenceView::AdditionalInformation);
-    const QStringList lines = window.Rtext3.Text().split(u'\n');
+    const QStringList lines = window.entryEditor.Text().split(u'\n');
     ASSERT_EQ(lines.size(), 13);
     EXPECT_EQ(lines[2], "This Implementation Specification is Addressable.");
     EXPECT_EQ(lines[11], "");
@@ -112,8 +115,8 @@ TEST(ReferenceViews, SampleShowsTheTextsOfPasswordManagement)
     for (ReferenceView view : {ReferenceView::RuleText, ReferenceView::References, ReferenceView::AdditionalInformation}) {
         sample.show(6, 0, view);
         item15.show(1, 14, view);
-        EXPECT_EQ(sample.Rtext3.TextRTF(), item15.Rtext3.TextRTF());
-        EXPECT_FALSE(sample.Rtext3.Text().isEmpty());
+        EXPECT_EQ(sample.entryEditor.TextRTF(), item15.entryEditor.TextRTF());
+        EXPECT_FALSE(sample.entryEditor.Text().isEmpty());
     }
     EXPECT_EQ(sample.shownAt(sample.highlights().front()), "Passwords");
 }
@@ -136,7 +139,7 @@ TEST(ReferenceViews, ShowingAReferenceTextNeverSetsEntryChanged)
             EXPECT_EQ(window.state.EntryChanged, fromFile ? 1 : 0) << "a built text resets the flag " << tab;
         }
     }
-    EXPECT_EQ(window.Rtext3.Text(), window.RText1[2].Text());
+    EXPECT_EQ(window.entryEditor.Text(), window.referenceBuffers[2].Text());
 }
 
 TEST(ReferenceViews, MissingContentFileLeavesTheViewEmptyWithoutAMessage)
@@ -146,7 +149,7 @@ TEST(ReferenceViews, MissingContentFileLeavesTheViewEmptyWithoutAMessage)
     Window window;
     window.show(5, 1, ReferenceView::AdditionalInformation);
     window.show(4, 1, ReferenceView::References);
-    EXPECT_EQ(window.Rtext3.Text(), "");
+    EXPECT_EQ(window.entryEditor.Text(), "");
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(window.state.CurrentFileName, "OrgRef2.Dat");
 }

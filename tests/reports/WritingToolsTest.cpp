@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "ui/widgets/richtext/RichTextBox.h"
 #include "ui/widgets/SpellDialog.h"
 #include "ui/workarea/WritingTools.h"
@@ -25,19 +25,19 @@ class Tools : public ::testing::Test
 protected:
     Tools()
     {
-        tools->setEditor(w.Rtext3);
-        w.SSTab2->setCurrentIndex(1);
-        w.SSOption3->click(); // Action Taken
+        tools->setEditor(w.entryEditor);
+        w.sectionTabs->setCurrentIndex(1);
+        w.actionTakenOption->click(); // Action Taken
     }
     void write(const QString &text)
     {
-        w.Rtext3->setText(text);
+        w.entryEditor->setText(text);
         w.EntryChanged = 0;
     }
     void select(int start, int length)
     {
-        w.Rtext3->setSelStart(start);
-        w.Rtext3->setSelLength(length);
+        w.entryEditor->setSelStart(start);
+        w.entryEditor->setSelLength(length);
     }
 
     TempFolder folder;
@@ -45,18 +45,18 @@ protected:
     ScriptedSpellAsker speller;
     ScriptedThesaurus thesaurus;
     std::shared_ptr<WritingTools> tools = std::make_shared<WritingTools>(&speller, &thesaurus);
-    WorkArea1 w{nullptr, WritingTools::addHooks({}, tools)};
+    WorkAreaWindow w{nullptr, WritingTools::addHooks({}, tools)};
 };
 
 TEST_F(Tools, EnabledForEntriesOnlyAsTheViewsSay)
 {
     const QList<std::pair<QPushButton *, QAction *>> tools{
-        {w.SSCommand8, w.mOFont}, {w.SSCommand9, w.mOThes}, {w.SSCommand10, w.mOSpell}};
+        {w.fontButton, w.fontAction}, {w.thesaurusButton, w.thesaurusAction}, {w.spellButton, w.spellAction}};
     for (const auto &[button, item] : tools) {
         EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
         EXPECT_TRUE(item->isEnabled());
     }
-    w.SSOption2->click(); // references in the rule
+    w.ruleReferencesOption->click(); // references in the rule
     for (const auto &[button, item] : tools) {
         EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
         EXPECT_FALSE(item->isEnabled());
@@ -68,20 +68,20 @@ TEST_F(Tools, SpellCheckSelectsEachWordCorrectsInPlaceAndMarksTheEntryChanged)
     write(QStringLiteral("HIPAA under 164.308(a)(1): Check teh backups"));
     QList<std::tuple<QString, bool, int>> seen;
     speller.onAsk = [&](const SpellQuestion &) {
-        seen.append({w.Rtext3->SelText(), w.Rtext3->HideSelection(), HINFO1::mousePointer()});
+        seen.append({w.entryEditor->SelText(), w.entryEditor->HideSelection(), ProgramState::mousePointer()});
     };
     speller.answer(SpellAnswer::Change, QStringLiteral("the"));
-    w.SSCommand10->click();
+    w.spellButton->click();
     EXPECT_EQ(seen, (QList<std::tuple<QString, bool, int>>{{"teh", false, 0}}));
-    EXPECT_EQ(w.Rtext3->Text(), "HIPAA under 164.308(a)(1): Check the backups");
+    EXPECT_EQ(w.entryEditor->Text(), "HIPAA under 164.308(a)(1): Check the backups");
     EXPECT_EQ(w.EntryChanged, 1);
-    EXPECT_TRUE(w.Rtext3->HideSelection());
-    EXPECT_EQ(HINFO1::mousePointer(), 0);
+    EXPECT_TRUE(w.entryEditor->HideSelection());
+    EXPECT_EQ(ProgramState::mousePointer(), 0);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, endOfDocument);
     EXPECT_EQ(dialogs.messages[0].caption, "Spelling Check");
     EXPECT_EQ(dialogs.messages[0].style, Dialogs::Information);
-    EXPECT_EQ(w.Rtext3->SelStart(), 1);
+    EXPECT_EQ(w.entryEditor->SelStart(), 1);
 }
 
 TEST_F(Tools, AWordThatCannotBeAddedToTheUserListIsReported)
@@ -89,7 +89,7 @@ TEST_F(Tools, AWordThatCannotBeAddedToTheUserListIsReported)
     QDir(folder.path()).mkdir(QStringLiteral("CustomDict1.dct"));
     write(QStringLiteral("zorblat"));
     speller.answer(SpellAnswer::Add);
-    w.SSCommand10->click();
+    w.spellButton->click();
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("CustomDict1.dct")));
     EXPECT_EQ(dialogs.messages[0].style, Dialogs::Exclamation);
@@ -99,7 +99,7 @@ TEST_F(Tools, AWordThatCannotBeAddedToTheUserListIsReported)
 TEST_F(Tools, SpellCheckOfAnEmptyEntryStillEndsWithTheMessage)
 {
     write(QString());
-    w.mOSpell->trigger();
+    w.spellAction->trigger();
     EXPECT_TRUE(speller.questions.isEmpty());
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, endOfDocument);
@@ -108,18 +108,18 @@ TEST_F(Tools, SpellCheckOfAnEmptyEntryStillEndsWithTheMessage)
 
 TEST_F(Tools, SpellCheckOfALockedSampleEntryChangesNothing)
 {
-    w.SSTab2->setCurrentIndex(6);
-    w.SSOption3->click();
-    const QString sample = w.Rtext3->Text();
+    w.sectionTabs->setCurrentIndex(6);
+    w.actionTakenOption->click();
+    const QString sample = w.entryEditor->Text();
     speller.answer(SpellAnswer::ChangeAll, QStringLiteral("zzz"));
-    w.Rtext3->setText(sample + QStringLiteral(" teh"));
-    w.SSCommand10->click();
+    w.entryEditor->setText(sample + QStringLiteral(" teh"));
+    w.spellButton->click();
     // The check ran over the sample, asked about the misspelling and reached the end, changing nothing.
     ASSERT_FALSE(speller.questions.isEmpty());
     EXPECT_EQ(speller.questions.last().word, QStringLiteral("teh"));
     ASSERT_FALSE(dialogs.messages.isEmpty());
     EXPECT_EQ(dialogs.messages.last().text, endOfDocument);
-    EXPECT_EQ(w.Rtext3->Text(), sample + QStringLiteral(" teh"));
+    EXPECT_EQ(w.entryEditor->Text(), sample + QStringLiteral(" teh"));
 }
 
 TEST(ToolsDialog, HelpInTheSpellingDialogOpensItsTopicAndCancelStillEndsWithTheMessage)
@@ -127,22 +127,22 @@ TEST(ToolsDialog, HelpInTheSpellingDialogOpensItsTopicAndCancelStillEndsWithTheM
     TempFolder folder;
     ScriptedDialogs dialogs;
     auto tools = std::make_shared<WritingTools>();
-    WorkArea1 w{nullptr, WritingTools::addHooks({}, tools)};
-    tools->setEditor(w.Rtext3);
-    w.SSTab2->setCurrentIndex(1);
-    w.SSOption3->click();
-    w.Rtext3->setText(QStringLiteral("Check teh backups"));
+    WorkAreaWindow w{nullptr, WritingTools::addHooks({}, tools)};
+    tools->setEditor(w.entryEditor);
+    w.sectionTabs->setCurrentIndex(1);
+    w.actionTakenOption->click();
+    w.entryEditor->setText(QStringLiteral("Check teh backups"));
     QTimer::singleShot(0, [] {
         auto *dialog = qobject_cast<SpellDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         dialog->findChild<QPushButton *>("Help")->click();
         dialog->findChild<QPushButton *>("Cancel")->click();
     });
-    w.SSCommand10->click();
+    w.spellButton->click();
     ASSERT_EQ(dialogs.helps.size(), 1);
     EXPECT_EQ(dialogs.helps[0].file, "TESSAREL.hlp");
     EXPECT_EQ(dialogs.helps[0].context, 5050);
-    EXPECT_EQ(w.Rtext3->Text(), "Check teh backups");
+    EXPECT_EQ(w.entryEditor->Text(), "Check teh backups");
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, endOfDocument);
 }
@@ -152,7 +152,7 @@ TEST_F(Tools, ThesaurusNeedsASelection)
     write(QStringLiteral("The policy, as written."));
     for (const auto &[start, length] : QList<std::pair<int, int>>{{4, 0}, {10, 2}}) {
         select(start, length);
-        w.SSCommand9->click();
+        w.thesaurusButton->click();
     }
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(dialogs.messages[0].text, "Please highlight word you desire to look up!");
@@ -166,9 +166,9 @@ TEST_F(Tools, ThesaurusReplacesTheWordAndKeepsTheDelimitersAfterIt)
     write(QStringLiteral("The policy, as written."));
     select(4, 8); // "policy, "
     thesaurus.answer(QStringLiteral("plan of action"));
-    w.mOThes->trigger();
+    w.thesaurusAction->trigger();
     EXPECT_EQ(thesaurus.words, QStringList{"policy"});
-    EXPECT_EQ(w.Rtext3->Text(), "The plan of action, as written.");
+    EXPECT_EQ(w.entryEditor->Text(), "The plan of action, as written.");
     EXPECT_EQ(w.EntryChanged, 1);
 }
 
@@ -176,9 +176,9 @@ TEST_F(Tools, ThesaurusCancelledLeavesTheTextWithTheTrimmedSelection)
 {
     write(QStringLiteral("The policy, as written."));
     select(4, 8);
-    w.SSCommand9->click();
-    EXPECT_EQ(w.Rtext3->Text(), "The policy, as written.");
-    EXPECT_EQ(w.Rtext3->SelText(), "policy");
+    w.thesaurusButton->click();
+    EXPECT_EQ(w.entryEditor->Text(), "The policy, as written.");
+    EXPECT_EQ(w.entryEditor->SelText(), "policy");
     EXPECT_EQ(w.EntryChanged, 0);
 }
 
@@ -188,67 +188,67 @@ TEST_F(Tools, ThesaurusNeverCutsALongEntry)
     write(QStringLiteral("The policy ") + tail);
     select(4, 6);
     thesaurus.answer(QStringLiteral("plan of action"));
-    w.SSCommand9->click();
-    EXPECT_EQ(w.Rtext3->Text(), QStringLiteral("The plan of action ") + tail);
+    w.thesaurusButton->click();
+    EXPECT_EQ(w.entryEditor->Text(), QStringLiteral("The plan of action ") + tail);
 }
 
 TEST_F(Tools, FontSelectPresetsFromTheSelectionAndAppliesFontAndColour)
 {
     write(QStringLiteral("Alpha beta"));
     select(6, 4);
-    w.Rtext3->setSelBold(true);
-    w.Rtext3->setSelColor(Qt::darkGreen);
+    w.entryEditor->setSelBold(true);
+    w.entryEditor->setSelColor(Qt::darkGreen);
     QFont chosen(QStringLiteral("Liberation Sans"));
     chosen.setPointSizeF(16);
     chosen.setItalic(true);
     chosen.setStrikeOut(true);
     dialogs.answerFont(chosen, Qt::red);
-    w.SSCommand8->click();
+    w.fontButton->click();
 
     ASSERT_EQ(dialogs.fontFlags, QList<int>{8450});
     EXPECT_TRUE(dialogs.fontPresets[0].bold());
     EXPECT_EQ(dialogs.colourPresets[0], QColor(Qt::darkGreen));
-    EXPECT_EQ(w.Rtext3->SelStart(), 6);
-    EXPECT_EQ(w.Rtext3->SelLength(), 4);
-    EXPECT_EQ(w.Rtext3->SelFontName(), "Liberation Sans");
-    EXPECT_EQ(w.Rtext3->SelFontSize(), 16);
-    EXPECT_TRUE(w.Rtext3->SelItalic());
-    EXPECT_TRUE(w.Rtext3->SelStrikeThru());
-    EXPECT_FALSE(w.Rtext3->SelBold());
-    EXPECT_EQ(w.Rtext3->SelColor(), QColor(Qt::red));
+    EXPECT_EQ(w.entryEditor->SelStart(), 6);
+    EXPECT_EQ(w.entryEditor->SelLength(), 4);
+    EXPECT_EQ(w.entryEditor->SelFontName(), "Liberation Sans");
+    EXPECT_EQ(w.entryEditor->SelFontSize(), 16);
+    EXPECT_TRUE(w.entryEditor->SelItalic());
+    EXPECT_TRUE(w.entryEditor->SelStrikeThru());
+    EXPECT_FALSE(w.entryEditor->SelBold());
+    EXPECT_EQ(w.entryEditor->SelColor(), QColor(Qt::red));
     EXPECT_EQ(w.EntryChanged, 1);
 }
 
 TEST_F(Tools, FontSelectWithoutASelectionStartsFromTheBaseFontAndSetsTheTextTypedNext)
 {
     write(QStringLiteral("Alpha"));
-    w.Rtext3->setSelStart(5);
+    w.entryEditor->setSelStart(5);
     QFont chosen(QStringLiteral("Liberation Mono"));
     chosen.setPointSizeF(9);
     dialogs.answerFont(chosen, Qt::blue);
-    w.mOFont->trigger();
+    w.fontAction->trigger();
     EXPECT_EQ(dialogs.fontPresets[0].family(), "Liberation Serif"); // standing in for Times New Roman
     EXPECT_EQ(dialogs.fontPresets[0].pointSizeF(), 12);
-    QTest::keyClicks(w.Rtext3, QStringLiteral("Z"));
-    w.Rtext3->setSelStart(5);
-    w.Rtext3->setSelLength(1);
-    EXPECT_EQ(w.Rtext3->SelText(), "Z");
-    EXPECT_EQ(w.Rtext3->SelFontName(), "Liberation Mono");
-    EXPECT_EQ(w.Rtext3->SelColor(), QColor(Qt::blue));
+    QTest::keyClicks(w.entryEditor, QStringLiteral("Z"));
+    w.entryEditor->setSelStart(5);
+    w.entryEditor->setSelLength(1);
+    EXPECT_EQ(w.entryEditor->SelText(), "Z");
+    EXPECT_EQ(w.entryEditor->SelFontName(), "Liberation Mono");
+    EXPECT_EQ(w.entryEditor->SelColor(), QColor(Qt::blue));
 }
 
 TEST_F(Tools, FontSelectCancelledRestoresTheSelectionAndChangesNothing)
 {
     write(QStringLiteral("Alpha beta"));
     select(2, 5);
-    const QByteArray before = w.Rtext3->TextRTF();
+    const QByteArray before = w.entryEditor->TextRTF();
     dialogs.cancelNextFont();
-    w.SSCommand8->click();
-    EXPECT_EQ(w.Rtext3->TextRTF(), before);
-    EXPECT_EQ(w.Rtext3->SelStart(), 2);
-    EXPECT_EQ(w.Rtext3->SelLength(), 5);
+    w.fontButton->click();
+    EXPECT_EQ(w.entryEditor->TextRTF(), before);
+    EXPECT_EQ(w.entryEditor->SelStart(), 2);
+    EXPECT_EQ(w.entryEditor->SelLength(), 5);
     EXPECT_EQ(w.EntryChanged, 0);
-    EXPECT_TRUE(w.Rtext3->HideSelection());
+    EXPECT_TRUE(w.entryEditor->HideSelection());
 }
 
 } // namespace

@@ -16,25 +16,25 @@ TEST_F(WorkArea, AfterACategoryChangeNoSavePathWritesAnEntryNotShown)
     const QByteArray kept("{\\rtf1\\ansi Contingency actions}");
     folder.write(QStringLiteral("Action23.Fil"), kept);
     openItem(1, 0);
-    w.SSOption3->click();
-    w.SSTab2->setCurrentIndex(2); // Contingency Operation, Action23.Fil: the views are cleared
+    w.actionTakenOption->click();
+    w.sectionTabs->setCurrentIndex(2); // Contingency Operation, Action23.Fil: the views are cleared
 
-    EXPECT_FALSE(w.SSCommand6->isEnabled());
-    EXPECT_FALSE(w.mOSave->isEnabled());
-    w.SSCommand6->click();
-    w.mOSave->trigger();
-    w.SSCommand6_Click();
+    EXPECT_FALSE(w.saveButton->isEnabled());
+    EXPECT_FALSE(w.saveAction->isEnabled());
+    w.saveButton->click();
+    w.saveAction->trigger();
+    w.saveClicked();
     type(QStringLiteral("stray"));
-    w.SSCommand6_Click();
+    w.saveClicked();
     EXPECT_EQ(folder.read(QStringLiteral("Action23.Fil")), kept);
     EXPECT_FALSE(folder.exists(QStringLiteral("Action0.Fil")));
     EXPECT_EQ(prompts(), 0);
 
     // Once the entry is shown again it is saved as usual.
-    w.SSOption3->click();
-    EXPECT_TRUE(w.SSCommand6->isEnabled());
+    w.actionTakenOption->click();
+    EXPECT_TRUE(w.saveButton->isEnabled());
     type(QStringLiteral("Tested: "));
-    w.mOSave->trigger();
+    w.saveAction->trigger();
     EXPECT_EQ(textOf(folder.file(QStringLiteral("Action23.Fil"))), "Tested: Contingency actions");
 }
 
@@ -54,27 +54,27 @@ TEST_F(WorkArea, OnlyAPickFromTheDroppedListWritesAStatus)
     w.show();
     QApplication::setActiveWindow(&w);
     openItem(1, 1);
-    EXPECT_EQ(w.Combo1->currentIndex(), -1) << "no status: no list position left over";
+    EXPECT_EQ(w.statusBox->currentIndex(), -1) << "no status: no list position left over";
     w.innerTabs[0]->setCurrentIndex(0);
-    EXPECT_EQ(w.Combo1->currentText(), "Working");
-    EXPECT_EQ(w.Combo1->currentIndex(), 2);
+    EXPECT_EQ(w.statusBox->currentText(), "Working");
+    EXPECT_EQ(w.statusBox->currentIndex(), 2);
 
-    const QPoint centre = w.Combo1->rect().center();
+    const QPoint centre = w.statusBox->rect().center();
     for (int delta : {-120, 120}) {
-        QWheelEvent wheel(centre, w.Combo1->mapToGlobal(centre), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(w.Combo1, &wheel);
+        QWheelEvent wheel(centre, w.statusBox->mapToGlobal(centre), {}, {0, delta}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.statusBox, &wheel);
     }
-    w.Combo1->setFocus();
+    w.statusBox->setFocus();
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown})
-        QTest::keyClick(w.Combo1, key);
-    w.Combo1->showPopup();
-    QTest::keyClick(w.Combo1->view(), Qt::Key_Escape);
-    w.Combo1->setFocus();
+        QTest::keyClick(w.statusBox, key);
+    w.statusBox->showPopup();
+    QTest::keyClick(w.statusBox->view(), Qt::Key_Escape);
+    w.statusBox->setFocus();
     QApplication::processEvents();
-    w.Rtext3->setFocus();
+    w.entryEditor->setFocus();
     QApplication::processEvents();
-    EXPECT_EQ(w.Combo1->currentText(), "Working");
+    EXPECT_EQ(w.statusBox->currentText(), "Working");
     EXPECT_EQ(folder.read(QStringLiteral("Stat1.Fil")), workingRecord());
 
     pickStatus(3);
@@ -88,9 +88,9 @@ namespace {
 TEST_F(WorkArea, GuideLinesChosenInTheWorkAreaAreStored)
 {
     w.previewPanel->open();
-    w.previewPanel->SSOption82[1]->click();
+    w.previewPanel->guideLineOptions[1]->click();
     EXPECT_EQ(folder.read(QStringLiteral("GColor3.Fil")), zeroRecords(10) + recordBytes("1"));
-    w.previewPanel->SSOption82[0]->click();
+    w.previewPanel->guideLineOptions[0]->click();
     EXPECT_EQ(folder.read(QStringLiteral("GColor3.Fil")), zeroRecords(10) + recordBytes("0"));
 }
 

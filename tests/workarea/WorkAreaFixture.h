@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "ui/widgets/richtext/RichTextBox.h"
 #include "support/ComboPick.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "ui/workarea/StatusBox.h"
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 inline const QString savePrompt = QStringLiteral("Save changes/entries before next action?");
 
@@ -19,17 +19,17 @@ inline const QString savePrompt = QStringLiteral("Save changes/entries before ne
 class WorkArea : public ::testing::Test
 {
 protected:
-    WorkArea() { HINFO1::PendingArea = 0; }
+  WorkArea() { ProgramState::PendingArea = 0; }
 
-    void openItem(int category, int tab)
-    {
-        w.SSTab2->setCurrentIndex(category);
-        w.innerTabs[category - 1]->setCurrentIndex(tab);
+  void openItem(int category, int tab)
+  {
+      w.sectionTabs->setCurrentIndex(category);
+      w.innerTabs[category - 1]->setCurrentIndex(tab);
     }
     void type(const QString &text)
     {
-        w.Rtext3->setFocus();
-        QTest::keyClicks(w.Rtext3, text);
+        w.entryEditor->setFocus();
+        QTest::keyClicks(w.entryEditor, text);
     }
     // The plain text a file holds, read back through the text box.
     static QString textOf(const QString &file)
@@ -38,7 +38,7 @@ protected:
         return box.LoadFile(file) ? box.Text() : QStringLiteral("<unreadable>");
     }
     // Drops the status list and clicks one of its values, as the user picks a status.
-    void pickStatus(int index) { pickFromDroppedList(w.Combo1, index); }
+    void pickStatus(int index) { pickFromDroppedList(w.statusBox, index); }
     int prompts() const
     {
         return static_cast<int>(std::count_if(dialogs.messages.begin(), dialogs.messages.end(),
@@ -47,6 +47,6 @@ protected:
 
     TempFolder folder;
     ScriptedDialogs dialogs;
-    WorkArea1 w{nullptr};
+    WorkAreaWindow w{nullptr};
 };
 

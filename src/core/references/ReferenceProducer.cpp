@@ -28,7 +28,7 @@ int ReferenceProducer::itemNumber(int category, int tab)
 
 void ReferenceProducer::clearBuffers()
 {
-    for (ReferenceBox *buffer : m_boxes.RText1)
+    for (ReferenceBox *buffer : m_boxes.buffers)
         buffer->setText(QString());
 }
 
@@ -74,14 +74,14 @@ void ReferenceProducer::produceAdditionalInformation(ReferenceState &state)
 void ReferenceProducer::showBuilt(ReferenceState &state, int buffer, const QString &text, const char *phrase,
                                   ReferenceView view, const std::vector<ReferenceText::Mark> &marks)
 {
-    ReferenceBox &target = *m_boxes.RText1[static_cast<size_t>(buffer)];
+    ReferenceBox &target = *m_boxes.buffers[static_cast<size_t>(buffer)];
     target.setText(text);
     ReferenceText::markAmendments(target, marks);
     if (state.modeFlag == ReferenceState::reportMode)
         return;
     ReferenceText::highlight(target, QString::fromUtf8(phrase));
     if (state.selectedView == view && state.modeFlag == 0)
-        m_boxes.Rtext3->setTextRtf(target.textRtf());
+        m_boxes.shownBox->setTextRtf(target.textRtf());
     state.EntryChanged = 0;
     letEventsRun();
 }
@@ -90,8 +90,9 @@ void ReferenceProducer::showBuilt(ReferenceState &state, int buffer, const QStri
 void ReferenceProducer::showFile(ReferenceState &state, int buffer, const char *name)
 {
     state.CurrentFileName = QString::fromLatin1(name);
-    ReferenceBox &target =
-        state.modeFlag == ReferenceState::reportMode ? *m_boxes.RText1[static_cast<size_t>(buffer)] : *m_boxes.Rtext3;
+    ReferenceBox &target = state.modeFlag == ReferenceState::reportMode
+                               ? *m_boxes.buffers[static_cast<size_t>(buffer)]
+                               : *m_boxes.shownBox;
     target.loadFile(ContentFolder::file(state.CurrentFileName));
 }
 

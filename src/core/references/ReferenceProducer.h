@@ -31,8 +31,8 @@ struct ReferenceState
 // and the main text box.
 struct ReferenceBoxes
 {
-    std::array<ReferenceBox *, 3> RText1{};
-    ReferenceBox *Rtext3 = nullptr;
+    std::array<ReferenceBox *, 3> buffers{};
+    ReferenceBox *shownBox = nullptr;
 };
 
 // Produces the rule text, the references and the additional information of the selected item.

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/richtext/RichTextBox.h"
 #include "core/print/PrinterSettings.h"
@@ -40,10 +40,10 @@ void applyToSelection(RichTextBox &page, const QFont &font, const QColor &colour
 void fontDisplay(RichTextBox &page)
 {
     page.setHideSelection(false);
-    HINFO1::SharedAnswer = 0;
+    ProgramState::SharedAnswer = 0;
     const int start = page.SelStart();
     const int length = page.SelLength();
-    HINFO1::SharedAnswer = start;
+    ProgramState::SharedAnswer = start;
     if (length == 0) {
         Dialogs::current().messageBox(QStringLiteral("Please select text to change."), Dialogs::Information,
                                       caption());

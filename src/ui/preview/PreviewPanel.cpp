@@ -53,7 +53,7 @@ QGroupBox *frame(QWidget *parent, const QString &name, const QString &title)
 
 } // namespace
 
-SSPanel80::SSPanel80(Variant variant, QWidget *parent) : QFrame(parent), m_variant(variant)
+PreviewPanel::PreviewPanel(Variant variant, QWidget *parent) : QFrame(parent), m_variant(variant)
 {
     setObjectName(QStringLiteral("SSPanel80"));
     setAccessibleName(QStringLiteral("Print preview"));
@@ -68,7 +68,7 @@ SSPanel80::SSPanel80(Variant variant, QWidget *parent) : QFrame(parent), m_varia
     }
 }
 
-bool SSPanel80::eventFilter(QObject *watched, QEvent *event)
+bool PreviewPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize) {
         setGeometry(parentWidget()->rect());
@@ -79,44 +79,44 @@ bool SSPanel80::eventFilter(QObject *watched, QEvent *event)
     return QFrame::eventFilter(watched, event);
 }
 
-void SSPanel80::createControls()
+void PreviewPanel::createControls()
 {
-    VSP1 = new PrintPreview(this);
-    VSP1->setObjectName(QStringLiteral("VSP1"));
+    printPreview = new PrintPreview(this);
+    printPreview->setObjectName(QStringLiteral("VSP1"));
     // Enlarged, the preview lies over the control column.
-    VSP1->setAutoFillBackground(true);
-    SSCommand1 = button(this, QStringLiteral("SSCommand1"), QStringLiteral("Enlarge"));
-    connect(SSCommand1, &QPushButton::clicked, this, &SSPanel80::SSCommand1_Click);
+    printPreview->setAutoFillBackground(true);
+    enlargeButton = button(this, QStringLiteral("SSCommand1"), QStringLiteral("Enlarge"));
+    connect(enlargeButton, &QPushButton::clicked, this, &PreviewPanel::enlargeClicked);
 
     m_column = new QWidget(this);
     auto *column = new QVBoxLayout(m_column);
     column->setContentsMargins(0, 0, 0, 0);
 
-    SSFrame80.append(frame(m_column, arrayName("SSFrame80", 0), QStringLiteral("Print Range")));
-    SSOption81 = new QRadioButton(m_variant == MiscArea ? QStringLiteral("Only Rows with a To Do Item")
-                                                        : QStringLiteral("All Data Will Be Displayed"),
-                                  SSFrame80[0]);
-    SSOption81->setObjectName(QStringLiteral("SSOption81"));
-    SSOption81->setChecked(true);
-    SSFrame80[0]->layout()->addWidget(SSOption81);
-    connect(SSOption81, &QRadioButton::clicked, this, &SSPanel80::SSOption81_Click);
-    column->addWidget(SSFrame80[0]);
+    panelFrames.append(frame(m_column, arrayName("SSFrame80", 0), QStringLiteral("Print Range")));
+    printRangeOption = new QRadioButton(m_variant == MiscArea ? QStringLiteral("Only Rows with a To Do Item")
+                                                              : QStringLiteral("All Data Will Be Displayed"),
+                                        panelFrames[0]);
+    printRangeOption->setObjectName(QStringLiteral("SSOption81"));
+    printRangeOption->setChecked(true);
+    panelFrames[0]->layout()->addWidget(printRangeOption);
+    connect(printRangeOption, &QRadioButton::clicked, this, &PreviewPanel::printRangeClicked);
+    column->addWidget(panelFrames[0]);
 
     createPrintOptions();
     createFontDisplay();
 
-    SSFrame80.append(frame(m_column, arrayName("SSFrame80", 1), QStringLiteral("Display Options")));
+    panelFrames.append(frame(m_column, arrayName("SSFrame80", 1), QStringLiteral("Display Options")));
     const QStringList guideCaptions{QStringLiteral("Do Not Display Guide Lines"),
                                     QStringLiteral("Display Guide Lines")};
     for (int i = 0; i < guideCaptions.size(); ++i) {
-        auto *option = new QRadioButton(guideCaptions[i], SSFrame80[1]);
+        auto *option = new QRadioButton(guideCaptions[i], panelFrames[1]);
         option->setObjectName(arrayName("SSOption82", i));
-        SSFrame80[1]->layout()->addWidget(option);
-        connect(option, &QRadioButton::clicked, this, [this, i] { SSOption82_Click(i); });
-        SSOption82.append(option);
+        panelFrames[1]->layout()->addWidget(option);
+        connect(option, &QRadioButton::clicked, this, [this, i] { guideLineClicked(i); });
+        guideLineOptions.append(option);
     }
-    SSOption82[0]->setChecked(true);
-    column->addWidget(SSFrame80[1]);
+    guideLineOptions[0]->setChecked(true);
+    column->addWidget(panelFrames[1]);
 
     const QStringList commands{QStringLiteral("Printer &Font"), QStringLiteral("&Page Setup"),
                                QStringLiteral("&Cancel"), QStringLiteral("C&opy Current Page"),
@@ -125,15 +125,15 @@ void SSPanel80::createControls()
     auto *commandGrid = new QGridLayout;
     commandGrid->setSpacing(4);
     for (int i = 0; i < commands.size(); ++i) {
-        SSCommand80.append(button(m_column, arrayName("SSCommand80", i), commands[i]));
-        connect(SSCommand80[i], &QPushButton::clicked, this, [this, i] { SSCommand80_Click(i); });
-        commandGrid->addWidget(SSCommand80[i], i / 2, i % 2);
+        pageCommands.append(button(m_column, arrayName("SSCommand80", i), commands[i]));
+        connect(pageCommands[i], &QPushButton::clicked, this, [this, i] { pageCommandClicked(i); });
+        commandGrid->addWidget(pageCommands[i], i / 2, i % 2);
     }
     column->addLayout(commandGrid);
     column->addStretch();
 }
 
-void SSPanel80::createPrintOptions()
+void PreviewPanel::createPrintOptions()
 {
     if (m_variant == Reader)
         return;
@@ -147,17 +147,17 @@ void SSPanel80::createPrintOptions()
         auto *box = new QCheckBox(captions[i], printOptionsFrame);
         box->setObjectName(m_variant == WorkArea ? arrayName("SSCheck80", i) : QStringLiteral("SSCheck80"));
         printOptionsFrame->layout()->addWidget(box);
-        SSCheck80.append(box);
+        printOptions.append(box);
     }
     if (m_variant == MiscArea) {
-        SSCheck81 = new QCheckBox(QStringLiteral("Print 'As of' date on each page"), printOptionsFrame);
-        SSCheck81->setObjectName(QStringLiteral("SSCheck81"));
-        printOptionsFrame->layout()->addWidget(SSCheck81);
+        asOfDateOption = new QCheckBox(QStringLiteral("Print 'As of' date on each page"), printOptionsFrame);
+        asOfDateOption->setObjectName(QStringLiteral("SSCheck81"));
+        printOptionsFrame->layout()->addWidget(asOfDateOption);
     }
     m_column->layout()->addWidget(printOptionsFrame);
 }
 
-void SSPanel80::createFontDisplay()
+void PreviewPanel::createFontDisplay()
 {
     auto *fonts = new QWidget(m_column);
     auto *grid = new QGridLayout(fonts);
@@ -165,16 +165,16 @@ void SSPanel80::createFontDisplay()
     const bool captioned = m_variant != Reader;
     const QStringList captions{QStringLiteral("Printer Font:"), QStringLiteral("Font Size:")};
     for (int i = 0; i < 2; ++i) {
-        Panel3D80.append(displayPanel(fonts, arrayName("Panel3D80", i), QStringLiteral(" ")));
+        fontDisplays.append(displayPanel(fonts, arrayName("Panel3D80", i), QStringLiteral(" ")));
         if (captioned)
             grid->addWidget(new QLabel(captions[i], fonts), i, 0);
-        grid->addWidget(Panel3D80[i], i, 1);
+        grid->addWidget(fontDisplays[i], i, 1);
     }
-    Label80 = new QLabel(QStringLiteral("Orientation:"), fonts);
-    Label80->setObjectName(QStringLiteral("Label80"));
-    Panel3D80.append(displayPanel(fonts, arrayName("Panel3D80", 2), QStringLiteral(" Portrait")));
-    grid->addWidget(Label80, 2, 0);
-    grid->addWidget(Panel3D80[2], 2, 1);
+    orientationCaption = new QLabel(QStringLiteral("Orientation:"), fonts);
+    orientationCaption->setObjectName(QStringLiteral("Label80"));
+    fontDisplays.append(displayPanel(fonts, arrayName("Panel3D80", 2), QStringLiteral(" Portrait")));
+    grid->addWidget(orientationCaption, 2, 0);
+    grid->addWidget(fontDisplays[2], 2, 1);
     grid->setColumnStretch(1, 1);
     m_column->layout()->addWidget(fonts);
 
@@ -190,15 +190,15 @@ void SSPanel80::createFontDisplay()
     m_column->layout()->addWidget(sampleFrame);
 }
 
-void SSPanel80::resizeEvent(QResizeEvent *event)
+void PreviewPanel::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
     layoutControls();
 }
 
-void SSPanel80::layoutControls()
+void PreviewPanel::layoutControls()
 {
-    SSCommand1->setGeometry(Gap, CommandTop, ColumnWidth, SSCommand1->sizeHint().height());
+    enlargeButton->setGeometry(Gap, CommandTop, ColumnWidth, enlargeButton->sizeHint().height());
     const int top = columnTop();
     m_column->setGeometry(Gap, top, ColumnWidth, qMax(0, height() - top - Gap));
     QRect preview = normalPreviewGeometry();
@@ -207,17 +207,17 @@ void SSPanel80::layoutControls()
         preview.setLeft(Twips::toPixels(margin));
         preview.setWidth(qMax(0, Twips::toPixels(Twips::fromPixels(width()) - 2 * margin)));
     }
-    VSP1->setGeometry(preview);
+    printPreview->setGeometry(preview);
 }
 
-int SSPanel80::columnTop() const
+int PreviewPanel::columnTop() const
 {
-    return CommandTop + SSCommand1->sizeHint().height() + Gap;
+    return CommandTop + enlargeButton->sizeHint().height() + Gap;
 }
 
-// Below SSCommand1, which stays in front of the enlarged preview without covering its navigation. Taken from
-// the panel's own size, so it holds while the panel is hidden and not laid out yet.
-QRect SSPanel80::normalPreviewGeometry() const
+// Below enlargeButton, which stays in front of the enlarged preview without covering its navigation. Taken
+// from the panel's own size, so it holds while the panel is hidden and not laid out yet.
+QRect PreviewPanel::normalPreviewGeometry() const
 {
     const int top = columnTop();
     const int left = 2 * Gap + ColumnWidth;

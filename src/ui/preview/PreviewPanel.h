@@ -11,10 +11,10 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-// The print preview panel SSPanel80 with its page commands, carried by the reader, the work area and the
-// misc area. It covers its parent widget and is hidden until its window opens it. What goes into the preview is the window's: the panel
-// asks for it with renderRequested().
-class SSPanel80 : public QFrame
+// The print preview panel PreviewPanel with its page commands, carried by the reader, the work area and the
+// misc area. It covers its parent widget and is hidden until its window opens it. What goes into the preview
+// is the window's: the panel asks for it with renderRequested().
+class PreviewPanel : public QFrame
 {
     Q_OBJECT
 
@@ -25,27 +25,27 @@ public:
     // In SharedAnswer while a window applies the stored guide-line option: the option writes nothing.
     static constexpr double SettingsLoadMarker = -899;
 
-    explicit SSPanel80(Variant variant, QWidget *parent = nullptr);
+    explicit PreviewPanel(Variant variant, QWidget *parent = nullptr);
 
     Variant variant() const { return m_variant; }
 
-    PrintPreview *VSP1 = nullptr;
-    QPushButton *SSCommand1 = nullptr;
-    QList<QPushButton *> SSCommand80;   // 0 font, 1 page setup, 2 cancel, 3 copy, 4 print, 5 save as PDF
-    QList<QGroupBox *> SSFrame80;       // 0 "Print Range", 1 "Display Options"
-    QRadioButton *SSOption81 = nullptr;
-    QList<QRadioButton *> SSOption82;   // 0 no guide lines, 1 guide lines
+    PrintPreview *printPreview = nullptr;
+    QPushButton *enlargeButton = nullptr;
+    QList<QPushButton *> pageCommands; // 0 font, 1 page setup, 2 cancel, 3 copy, 4 print, 5 save as PDF
+    QList<QGroupBox *> panelFrames;    // 0 "Print Range", 1 "Display Options"
+    QRadioButton *printRangeOption = nullptr;
+    QList<QRadioButton *> guideLineOptions; // 0 no guide lines, 1 guide lines
     QGroupBox *printOptionsFrame = nullptr; // work area and misc area
-    QList<QCheckBox *> SSCheck80;       // work area (0..3); misc area one box
-    QCheckBox *SSCheck81 = nullptr;     // misc area
-    QLabel *Label80 = nullptr;
-    QList<QLabel *> Panel3D80;          // 0 font name, 1 font size, 2 orientation
+    QList<QCheckBox *> printOptions;        // work area (0..3); misc area one box
+    QCheckBox *asOfDateOption = nullptr;    // misc area
+    QLabel *orientationCaption = nullptr;
+    QList<QLabel *> fontDisplays;       // 0 font name, 1 font size, 2 orientation
     QGroupBox *sampleFrame = nullptr;   // work area and misc area
     QLabel *fontSample = nullptr;       // Panel3D82 (work area) / Panel3d82 (misc area)
 
     // Shows the panel with "&Cancel" focused, ready for the window to render into the preview.
     void open();
-    // The window became active: place SSCommand1 and save the preview's normal width and left edge, as the
+    // The window became active: place enlargeButton and save the preview's normal width and left edge, as the
     // panel lays it out (also while hidden or enlarged).
     void saveNormalLayout();
     // Esc with the panel shown: an enlarged preview goes back to normal, else the panel closes.
@@ -67,13 +67,13 @@ public:
     // "Report 2026-12-08.pdf" for the title "Report": the name "Save as PDF…" suggests.
     static QString suggestedPdfName(const QString &title, const QDate &date);
 
-    void SSCommand1_Click();
-    void SSCommand80_Click(int index);
-    void SSOption82_Click(int index);
-    void SSOption81_Click();
+    void enlargeClicked();
+    void pageCommandClicked(int index);
+    void guideLineClicked(int index);
+    void printRangeClicked();
 
-signals:
-    void renderRequested(SSPanel80::RenderCause cause);
+  signals:
+    void renderRequested(PreviewPanel::RenderCause cause);
     // "&Cancel" hid the panel.
     void closed();
 

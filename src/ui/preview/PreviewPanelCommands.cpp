@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "core/workbook/Twips.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/preview/PrintPreview.h"
@@ -14,68 +14,69 @@
 #include "core/settings/DisplaySettings.h"
 #include "ui/shell/SettingSaveFailure.h"
 
-void SSPanel80::open()
+void PreviewPanel::open()
 {
     show();
     if (parentWidget())
         raise();
     setFocus();
-    SSCommand1->raise();
-    SSCommand80[2]->setFocus();
+    enlargeButton->raise();
+    pageCommands[2]->setFocus();
     QCoreApplication::processEvents();
 }
 
-void SSPanel80::saveNormalLayout()
+void PreviewPanel::saveNormalLayout()
 {
-    SSCommand1->move(SSCommand1->x(), Twips::toPixels(115));
+    enlargeButton->move(enlargeButton->x(), Twips::toPixels(115));
     recordNormalLayout();
 }
 
-void SSPanel80::recordNormalLayout()
+void PreviewPanel::recordNormalLayout()
 {
     const QRect normal = normalPreviewGeometry();
     PrinterSettings::NormalPreviewWidth = qint16(Twips::fromPixels(normal.width()));
     PrinterSettings::NormalPreviewLeft = qint16(Twips::fromPixels(normal.x()));
 }
 
-bool SSPanel80::isEnlarged() const
+bool PreviewPanel::isEnlarged() const
 {
-    return SSCommand1->text() == QStringLiteral("Normal");
+    return enlargeButton->text() == QStringLiteral("Normal");
 }
 
-bool SSPanel80::handleEscape()
+bool PreviewPanel::handleEscape()
 {
     if (isHidden())
         return false;
     if (isEnlarged())
-        SSCommand1_Click();
+        enlargeClicked();
     else
-        SSCommand80_Click(2);
+        pageCommandClicked(2);
     return true;
 }
 
-void SSPanel80::SSCommand1_Click()
+void PreviewPanel::enlargeClicked()
 {
     if (isEnlarged()) {
-        SSCommand1->setText(QStringLiteral("Enlarge"));
-        VSP1->setGeometry(Twips::toPixels(PrinterSettings::NormalPreviewLeft), VSP1->y(),
-                          Twips::toPixels(PrinterSettings::NormalPreviewWidth), VSP1->height());
-        VSP1->setZoom(PrintPreview::WholePage);
-        VSP1->raise();
-        SSCommand1->raise();
-        SSCommand80[2]->setFocus();
+        enlargeButton->setText(QStringLiteral("Enlarge"));
+        printPreview->setGeometry(Twips::toPixels(PrinterSettings::NormalPreviewLeft), printPreview->y(),
+                                  Twips::toPixels(PrinterSettings::NormalPreviewWidth),
+                                  printPreview->height());
+        printPreview->setZoom(PrintPreview::WholePage);
+        printPreview->raise();
+        enlargeButton->raise();
+        pageCommands[2]->setFocus();
         if (m_variant == MiscArea)
             QCoreApplication::processEvents();
         return;
     }
-    SSCommand1->setText(QStringLiteral("Normal"));
+    enlargeButton->setText(QStringLiteral("Normal"));
     layoutControls();
-    VSP1->setZoom(PrintPreview::PageWidth);
-    VSP1->raise();
-    SSCommand1->raise();
+    printPreview->setZoom(PrintPreview::PageWidth);
+    printPreview->raise();
+    enlargeButton->raise();
 }
 
-void SSPanel80::SSCommand80_Click(int index)
+void PreviewPanel::pageCommandClicked(int index)
 {
     switch (index) {
     case 0:
@@ -91,7 +92,7 @@ void SSPanel80::SSCommand80_Click(int index)
         copyClicked();
         break;
     case 4:
-        VSP1->Action(PrintPreview::PrintDocument);
+        printPreview->Action(PrintPreview::PrintDocument);
         break;
     case 5:
         savePdfClicked();
@@ -101,7 +102,7 @@ void SSPanel80::SSCommand80_Click(int index)
     }
 }
 
-void SSPanel80::printerFontClicked()
+void PreviewPanel::printerFontClicked()
 {
     if (m_variant == Reader)
         return;
@@ -114,42 +115,42 @@ void SSPanel80::printerFontClicked()
     emit renderRequested(PrinterFontChanged);
 }
 
-void SSPanel80::pageSetupClicked()
+void PreviewPanel::pageSetupClicked()
 {
-    VSP1->Action(PrintPreview::PageSetup);
+    printPreview->Action(PrintPreview::PageSetup);
     showOrientation();
     if (m_variant != MiscArea)
-        PrinterSettings::readMargins(VSP1->document());
+        PrinterSettings::readMargins(printPreview->document());
     QCoreApplication::processEvents();
     emit renderRequested(PageSetupDone);
 }
 
-void SSPanel80::cancelClicked()
+void PreviewPanel::cancelClicked()
 {
     hide();
     if (m_variant == MiscArea) {
         QCoreApplication::processEvents();
-        SSCheck81->setEnabled(true);
+        asOfDateOption->setEnabled(true);
     } else if (m_variant == Reader) {
         QCoreApplication::processEvents();
-        HINFO1::busyOff();
+        ProgramState::busyOff();
     }
     emit closed();
 }
 
-void SSPanel80::copyClicked()
+void PreviewPanel::copyClicked()
 {
-    VSP1->Action(PrintPreview::CopyPage);
+    printPreview->Action(PrintPreview::CopyPage);
     Dialogs::current().messageBox(QStringLiteral("Current Page has been copied to the Windows Clipboard."),
                                   Dialogs::Information, QStringLiteral("Copy Option"));
-    SSCommand80[2]->setFocus();
+    pageCommands[2]->setFocus();
 }
 
-void SSPanel80::showPrinterFont()
+void PreviewPanel::showPrinterFont()
 {
     const PrinterSettings::PrinterFont &f = PrinterSettings::Font;
-    Panel3D80[0]->setText(QStringLiteral(" ") + f.name);
-    Panel3D80[1]->setText(QStringLiteral(" ") + PrinterSettings::sizeText(f.size));
+    fontDisplays[0]->setText(QStringLiteral(" ") + f.name);
+    fontDisplays[1]->setText(QStringLiteral(" ") + PrinterSettings::sizeText(f.size));
     if (!fontSample)
         return;
     fontSample->setFont(f.font());
@@ -158,46 +159,46 @@ void SSPanel80::showPrinterFont()
     fontSample->setPalette(palette);
 }
 
-void SSPanel80::clearPrinterFont()
+void PreviewPanel::clearPrinterFont()
 {
-    Panel3D80[0]->setText(QStringLiteral(" "));
-    Panel3D80[1]->setText(QStringLiteral(" "));
+    fontDisplays[0]->setText(QStringLiteral(" "));
+    fontDisplays[1]->setText(QStringLiteral(" "));
 }
 
-void SSPanel80::showOrientation()
+void PreviewPanel::showOrientation()
 {
-    Panel3D80[2]->setText(VSP1->document().orientation() == 1 ? QStringLiteral(" Landscape")
-                                                              : QStringLiteral(" Portrait"));
+    fontDisplays[2]->setText(printPreview->document().orientation() == 1 ? QStringLiteral(" Landscape")
+                                                                         : QStringLiteral(" Portrait"));
 }
 
-void SSPanel80::resetOrientation()
+void PreviewPanel::resetOrientation()
 {
-    VSP1->document().setOrientation(0);
+    printPreview->document().setOrientation(0);
     showOrientation();
 }
 
-void SSPanel80::applyGuideLineSetting()
+void PreviewPanel::applyGuideLineSetting()
 {
-    HINFO1::SharedAnswer = SettingsLoadMarker;
+    ProgramState::SharedAnswer = SettingsLoadMarker;
     // Anything but 1 (including unreadable text) means no guide lines.
     const int stored = DisplaySettings().value(DisplaySettings::GuideLines) == 1 ? 1 : 0;
-    SSOption82[stored]->setChecked(true);
-    SSOption82_Click(stored);
+    guideLineOptions[stored]->setChecked(true);
+    guideLineClicked(stored);
     resetOrientation();
 }
 
-void SSPanel80::SSOption82_Click(int index)
+void PreviewPanel::guideLineClicked(int index)
 {
-    VSP1->setGuideLines(index == 1);
-    if (HINFO1::SharedAnswer != SettingsLoadMarker) {
+    printPreview->setGuideLines(index == 1);
+    if (ProgramState::SharedAnswer != SettingsLoadMarker) {
         tellIfSettingNotSaved(DisplaySettings().setValue(DisplaySettings::GuideLines, index));
         return;
     }
     if (m_variant != WorkArea)
-        HINFO1::SharedAnswer = 0;
+        ProgramState::SharedAnswer = 0;
 }
 
-void SSPanel80::SSOption81_Click()
+void PreviewPanel::printRangeClicked()
 {
     if (m_variant == MiscArea)
         emit renderRequested(PrintRangeClicked);

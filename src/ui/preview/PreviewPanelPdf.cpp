@@ -9,7 +9,7 @@
 #include "ui/widgets/Dialogs.h"
 #include "ui/preview/PrintPreview.h"
 
-QString SSPanel80::suggestedPdfName(const QString &title, const QDate &date)
+QString PreviewPanel::suggestedPdfName(const QString &title, const QDate &date)
 {
     QString name = title.trimmed().isEmpty() ? QStringLiteral("Report") : title.trimmed();
     // Characters no file system takes in a name.
@@ -41,9 +41,9 @@ QString completedPdfPath(QString path)
 
 } // namespace
 
-void SSPanel80::savePdfClicked()
+void PreviewPanel::savePdfClicked()
 {
-    const PreviewDocument &doc = VSP1->document();
+    const PreviewDocument &doc = printPreview->document();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested =
         QDir(folder).filePath(suggestedPdfName(doc.title(), Clock::current().now().date()));
@@ -57,5 +57,5 @@ void SSPanel80::savePdfClicked()
                 QStringLiteral("The preview could not be saved as a PDF file.\r\r") + written.error,
                 Dialogs::OkOnly + Dialogs::Critical, savePdfCaption);
     }
-    SSCommand80[2]->setFocus();
+    pageCommands[2]->setFocus();
 }

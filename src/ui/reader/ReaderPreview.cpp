@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "ui/preview/PrintPreview.h"
 #include "ui/widgets/richtext/RichTextBox.h"
 #include "ui/preview/PreviewPanel.h"
@@ -10,20 +10,20 @@
 
 namespace ReaderPreview {
 
-void open(SSPanel80 &panel, const RichTextBox &page)
+void open(PreviewPanel &panel, const RichTextBox &page)
 {
     PrinterSettings::setMargins(350, 300, 350, 100);
-    panel.VSP1->setNavigation(3);
+    panel.printPreview->setNavigation(3);
     panel.clearPrinterFont();
     panel.open();
-    panel.VSP1->document().discard();
-    panel.VSP1->document().setTitle(QStringLiteral("The Security Rule"));
-    render(*panel.VSP1, page);
+    panel.printPreview->document().discard();
+    panel.printPreview->document().setTitle(QStringLiteral("The Security Rule"));
+    render(*panel.printPreview, page);
 }
 
 void render(PrintPreview &preview, const RichTextBox &page)
 {
-    HINFO1::busyOn();
+    ProgramState::busyOn();
     PreviewDocument &doc = preview.document();
     doc.discard();
     PrinterSettings::applyMargins(doc);
@@ -31,7 +31,7 @@ void render(PrintPreview &preview, const RichTextBox &page)
     doc.appendRtf(page.SelLength() > 0 ? page.SelRTF() : page.TextRTF());
     doc.endDoc();
     QCoreApplication::processEvents();
-    HINFO1::busyOff();
+    ProgramState::busyOff();
 }
 
 } // namespace ReaderPreview

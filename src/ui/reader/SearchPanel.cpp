@@ -15,26 +15,26 @@ SearchPanel::SearchPanel(RichTextBox &page, QWidget *parent) : QFrame(parent), m
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(6, 4, 6, 4);
-    Label2 = new QLabel(QStringLiteral("  Enter Word(s) for Search"), this);
-    Label2->setObjectName(QStringLiteral("Panel3D3Caption"));
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Label2->setBuddy(Text1);
-    Command5 = new QPushButton(QStringLiteral("&Search"), this);
-    Command5->setObjectName(QStringLiteral("Command5"));
-    Command6 = new QPushButton(QStringLiteral("&Close"), this);
-    Command6->setObjectName(QStringLiteral("Command6"));
-    for (QPushButton *button : {Command5, Command6})
+    prompt = new QLabel(QStringLiteral("  Enter Word(s) for Search"), this);
+    prompt->setObjectName(QStringLiteral("Panel3D3Caption"));
+    searchText = new QLineEdit(this);
+    searchText->setObjectName(QStringLiteral("Text1"));
+    prompt->setBuddy(searchText);
+    searchButton = new QPushButton(QStringLiteral("&Search"), this);
+    searchButton->setObjectName(QStringLiteral("Command5"));
+    closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    closeButton->setObjectName(QStringLiteral("Command6"));
+    for (QPushButton *button : {searchButton, closeButton})
         button->setAutoDefault(false);
-    row->addWidget(Label2);
-    row->addWidget(Text1, 1);
-    row->addWidget(Command5);
-    row->addWidget(Command6);
+    row->addWidget(prompt);
+    row->addWidget(searchText, 1);
+    row->addWidget(searchButton);
+    row->addWidget(closeButton);
 
-    connect(Command5, &QPushButton::clicked, this, &SearchPanel::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &SearchPanel::Command6_Click);
-    connect(Text1, &QLineEdit::textChanged, this, &SearchPanel::Text1_Change);
-    connect(&m_page, &RichTextBox::Click, this, &SearchPanel::RText2_Click);
+    connect(searchButton, &QPushButton::clicked, this, &SearchPanel::searchClicked);
+    connect(closeButton, &QPushButton::clicked, this, &SearchPanel::closeClicked);
+    connect(searchText, &QLineEdit::textChanged, this, &SearchPanel::searchTextChanged);
+    connect(&m_page, &RichTextBox::Click, this, &SearchPanel::pageClicked);
 }
 
 void SearchPanel::toggle()
@@ -45,37 +45,37 @@ void SearchPanel::toggle()
     }
     show();
     SearchStart = 1;
-    Text1->clear();
-    Text1->setFocus();
+    searchText->clear();
+    searchText->setFocus();
 }
 
-void SearchPanel::Command5_Click()
+void SearchPanel::searchClicked()
 {
     m_page.setHideSelection(false);
     step();
     QCoreApplication::processEvents();
-    Command5->setFocus();
+    searchButton->setFocus();
 }
 
-void SearchPanel::Command6_Click()
+void SearchPanel::closeClicked()
 {
     m_page.setHideSelection(true);
     hide();
 }
 
-void SearchPanel::Text1_Change()
+void SearchPanel::searchTextChanged()
 {
     SearchStart = 1;
 }
 
-void SearchPanel::RText2_Click()
+void SearchPanel::pageClicked()
 {
     SearchStart = m_page.SelStart();
 }
 
 void SearchPanel::step()
 {
-    const QString words = Text1->text();
+    const QString words = searchText->text();
     FoundPosition = m_page.Find(words, SearchStart, -1, RichTextBox::FindWholeWord);
     if (FoundPosition > 0) {
         SearchStart = FoundPosition + int(words.size());

@@ -7,7 +7,7 @@ class QLineEdit;
 class QPushButton;
 class RichTextBox;
 
-// The reader's search panel Panel3D3: whole words, letter case ignored, one match per step from
+// The reader's search panel searchPanel: whole words, letter case ignored, one match per step from
 // SearchStart towards the end of the page, then the end message and a fresh start at position 1.
 class SearchPanel : public QFrame
 {
@@ -16,23 +16,23 @@ class SearchPanel : public QFrame
 public:
     SearchPanel(RichTextBox &page, QWidget *parent = nullptr);
 
-    QLabel *Label2 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QPushButton *Command5 = nullptr; // "&Search"
-    QPushButton *Command6 = nullptr; // "&Close"
+    QLabel *prompt = nullptr;
+    QLineEdit *searchText = nullptr;
+    QPushButton *searchButton = nullptr; // "&Search"
+    QPushButton *closeButton = nullptr;  // "&Close"
 
     // Where the next step begins (0-based); a step never reports a match at position 0.
     int SearchStart = 1;
     // What the last step returned: its 0-based position, or -1.
     int FoundPosition = -1;
 
-    // The reader's "&Search": closes an open panel, else opens it empty with the focus in Text1.
+    // The reader's "&Search": closes an open panel, else opens it empty with the focus in searchText.
     void toggle();
-    void Command5_Click();
-    void Command6_Click();
-    void Text1_Change();
+    void searchClicked();
+    void closeClicked();
+    void searchTextChanged();
     // A click in the page moves the start to the caret.
-    void RText2_Click();
+    void pageClicked();
     void step();
 
 private:

@@ -5,7 +5,7 @@
 class QTabWidget;
 class QWidget;
 
-// The area tab strip `SSTab1` shared by the start screen and the three area windows.
+// The area tab strip `areaTabs` shared by the start screen and the three area windows.
 namespace AreaTabs {
 QStringList captions();
 // Builds the strip with its five tabs on `parent`; returns the strip. Pages are plain widgets.

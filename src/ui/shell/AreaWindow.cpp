@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/shell/AreaTabs.h"
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "ui/shell/KeyPreview.h"
 #include "ui/shell/ReadOnlyGate.h"
 #include "ui/shell/RightClickMenu.h"
@@ -26,35 +26,35 @@ AreaWindow::AreaWindow(int ownArea, const QString &caption, QWidget *startScreen
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_menuBar = new QMenuBar(this);
     m_layout->setMenuBar(m_menuBar);
-    mO = m_menuBar->addMenu(QStringLiteral("&Options"));
-    mO->setObjectName(QStringLiteral("mO"));
+    optionsMenu = m_menuBar->addMenu(QStringLiteral("&Options"));
+    optionsMenu->setObjectName(QStringLiteral("mO"));
     // A command of the menu bar itself: a click opens the help at once, with no empty menu left open.
-    mH = m_menuBar->addAction(QStringLiteral("&Help"));
-    mH->setObjectName(QStringLiteral("mH"));
-    connect(mH, &QAction::triggered, this, &AreaWindow::mH_Click);
+    helpMenu = m_menuBar->addAction(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("mH"));
+    connect(helpMenu, &QAction::triggered, this, &AreaWindow::helpClicked);
 
-    SSTab1 = AreaTabs::create(this);
-    m_layout->addWidget(SSTab1);
-    m_popup = new RightClickMenu(mO, this);
+    areaTabs = AreaTabs::create(this);
+    m_layout->addWidget(areaTabs);
+    m_popup = new RightClickMenu(optionsMenu, this);
     m_keys = new KeyPreview(this, [this](QKeyEvent *e) { return keyPressed(e); });
-    Form_Load(startScreen);
+    load(startScreen);
     ReadOnlyGate::attach(this, m_menuBar);
     // Queued: a tab chosen from outside (the accessibility bus) returns before the save prompt is asked.
-    connect(SSTab1, &QTabWidget::currentChanged, this, &AreaWindow::SSTab1_Click, Qt::QueuedConnection);
+    connect(areaTabs, &QTabWidget::currentChanged, this, &AreaWindow::areaTabClicked, Qt::QueuedConnection);
 }
 
 QWidget *AreaWindow::ownPage() const
 {
-    return SSTab1->widget(m_ownArea);
+    return areaTabs->widget(m_ownArea);
 }
 
-void AreaWindow::Form_Load(QWidget *startScreen)
+void AreaWindow::load(QWidget *startScreen)
 {
     // The first time laid exactly over the start screen, later as the user left it; never smaller than
     // the start screen's first size.
     if (startScreen)
         WindowPlace::restore(this, placeKey(), startScreen->geometry(), startScreen->minimumSize());
-    SSTab1->setCurrentIndex(m_ownArea);
+    areaTabs->setCurrentIndex(m_ownArea);
 }
 
 QString AreaWindow::placeKey() const
@@ -69,17 +69,17 @@ void AreaWindow::done(int result)
     QDialog::done(result);
 }
 
-void AreaWindow::SSTab1_Click()
+void AreaWindow::areaTabClicked()
 {
-    const int tab = SSTab1->currentIndex();
+    const int tab = areaTabs->currentIndex();
     if (tab == m_ownArea || m_leaving)
         return;
     if (!confirmLeave()) {
-        const QSignalBlocker block(SSTab1);
-        SSTab1->setCurrentIndex(m_ownArea);
+        const QSignalBlocker block(areaTabs);
+        areaTabs->setCurrentIndex(m_ownArea);
         return;
     }
-    HINFO1::PendingArea = static_cast<qint16>(tab);
+    ProgramState::PendingArea = static_cast<qint16>(tab);
     m_leaving = true;
     done(QDialog::Accepted);
 }
@@ -95,8 +95,8 @@ void AreaWindow::closeArea()
 void AreaWindow::addAreaMenuItems(const QList<QPair<int, QString>> &items)
 {
     for (const auto &[area, caption] : items) {
-        QAction *action = addMenuItem(mO, QStringLiteral("mOTab(%1)").arg(area), caption);
-        connect(action, &QAction::triggered, this, [this, tab = area] { SSTab1->setCurrentIndex(tab); });
+        QAction *action = addMenuItem(optionsMenu, QStringLiteral("mOTab(%1)").arg(area), caption);
+        connect(action, &QAction::triggered, this, [this, tab = area] { areaTabs->setCurrentIndex(tab); });
     }
 }
 
@@ -131,7 +131,7 @@ void AreaWindow::popupOver(const QList<QWidget *> &widgets)
         m_popup->watch(w);
 }
 
-void AreaWindow::mH_Click()
+void AreaWindow::helpClicked()
 {
     Dialogs::current().showHelp(helpFile(), Dialogs::HelpTopic, helpTopic());
 }
@@ -143,7 +143,7 @@ bool AreaWindow::keyPressed(QKeyEvent *event)
         return true;
     }
     if (event->key() == Qt::Key_F1) {
-        mH_Click();
+        helpClicked();
         return true;
     }
     return keyPreview(event);
@@ -154,14 +154,14 @@ void AreaWindow::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
         m_activated = true;
-        Form_Activate();
+        windowActivated();
     }
 }
 
 void AreaWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    HINFO1::busyOff();
+    ProgramState::busyOff();
 }
 
 void AreaWindow::closeEvent(QCloseEvent *event)
@@ -180,7 +180,7 @@ void AreaWindow::closeEvent(QCloseEvent *event)
 void AreaWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton)
-        mO->popup(event->globalPosition().toPoint());
+        optionsMenu->popup(event->globalPosition().toPoint());
     QDialog::mouseReleaseEvent(event);
 }
 

@@ -20,16 +20,16 @@ class AreaWindow : public QDialog
 public:
     AreaWindow(int ownArea, const QString &caption, QWidget *startScreen);
 
-    QTabWidget *SSTab1 = nullptr;
-    QMenu *mO = nullptr;
-    QAction *mH = nullptr;
+    QTabWidget *areaTabs = nullptr;
+    QMenu *optionsMenu = nullptr;
+    QAction *helpMenu = nullptr;
 
     int ownArea() const { return m_ownArea; }
     // The page of the window's own tab, which holds its contents.
     QWidget *ownPage() const;
 
     // Tab change on the area tab strip.
-    void SSTab1_Click();
+    void areaTabClicked();
     // Leaves the window with PendingArea left as it is.
     void closeArea();
     // Keeps the window's size and place before it closes.
@@ -59,9 +59,9 @@ protected:
     // Help topic of the window's current place.
     virtual int helpTopic() const = 0;
     virtual QString helpFile() const = 0;
-    void mH_Click();
+    void helpClicked();
     // The window's first activation; message boxes and dialogs handing the activation back don't count.
-    virtual void Form_Activate() {}
+    virtual void windowActivated() {}
 
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -73,7 +73,7 @@ protected:
 
 private:
     bool keyPressed(QKeyEvent *event);
-    void Form_Load(QWidget *startScreen);
+    void load(QWidget *startScreen);
     QString placeKey() const;
 
     int m_ownArea;

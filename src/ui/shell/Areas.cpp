@@ -2,28 +2,28 @@
 
 #include <memory>
 
-#include "core/workbook/HINFO1.h"
-#include "ui/misc/Misc1.h"
-#include "ui/reader/PrivRule1.h"
+#include "core/workbook/ProgramState.h"
+#include "ui/misc/MiscAreaWindow.h"
+#include "ui/reader/RuleReaderWindow.h"
 #include "ui/workarea/WritingTools.h"
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 void runAreaWindow(int area, QWidget *startScreen)
 {
     std::unique_ptr<AreaWindow> window;
     switch (area) {
-    case HINFO1::SecurityRule:
-        window = std::make_unique<PrivRule1>(startScreen);
+    case ProgramState::SecurityRule:
+        window = std::make_unique<RuleReaderWindow>(startScreen);
         break;
-    case HINFO1::OfficeActionArea: {
+    case ProgramState::OfficeActionArea: {
         auto tools = std::make_shared<WritingTools>();
-        auto workArea = std::make_unique<WorkArea1>(startScreen, WritingTools::addHooks({}, tools));
-        tools->setEditor(workArea->Rtext3);
+        auto workArea = std::make_unique<WorkAreaWindow>(startScreen, WritingTools::addHooks({}, tools));
+        tools->setEditor(workArea->entryEditor);
         window = std::move(workArea);
         break;
     }
-    case HINFO1::Miscellaneous:
-        window = std::make_unique<Misc1>(startScreen);
+    case ProgramState::Miscellaneous:
+        window = std::make_unique<MiscAreaWindow>(startScreen);
         break;
     default:
         return;

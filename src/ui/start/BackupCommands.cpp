@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 
 #include "core/workbook/Clock.h"
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "core/backup/BackupFolderFile.h"
 #include "core/backup/RestoreRecovery.h"
 #include "core/backup/WorkbookBackup.h"
@@ -60,7 +60,7 @@ QString startFolder(const QString &dataFolder)
 
 void tell(const QString &text, int icon, const QString &caption)
 {
-    HINFO1::busyOff();
+    ProgramState::busyOff();
     Dialogs::current().messageBox(text, Dialogs::OkOnly | icon, caption);
 }
 
@@ -89,7 +89,7 @@ void backUp(QWidget *parent)
     const QString zipPath = Dialogs::current().saveFileName(backUpCaption, suggested, zipFilter);
     if (zipPath.isEmpty())
         return;
-    HINFO1::busyOn();
+    ProgramState::busyOn();
     std::optional<Result<QString>> done;
     {
         ProgressBox progress(parent, QStringLiteral("Backing up and checking the workbook…"));
@@ -108,7 +108,7 @@ void restore(QWidget *parent)
                                                             zipFilter + QStringLiteral(";;All files (*)"));
     if (zipPath.isEmpty())
         return;
-    HINFO1::busyOn();
+    ProgramState::busyOn();
     BackupReader backup(zipPath);
     std::optional<Result<BackupSummary>> summary;
     {
@@ -119,13 +119,13 @@ void restore(QWidget *parent)
         tell(summary->error(), Dialogs::Critical, restoreCaption);
         return;
     }
-    HINFO1::busyOff();
+    ProgramState::busyOff();
     const int answer = Dialogs::current().messageBox(
         WorkbookBackup::confirmation(zipPath, summary->value()),
         Dialogs::YesNo | Dialogs::Question | Dialogs::DefaultButton2, restoreCaption);
     if (answer != Dialogs::Yes)
         return;
-    HINFO1::busyOn();
+    ProgramState::busyOn();
     // The record's file is replaced with the others: let go of it meanwhile.
     RecordDatabase *record = RecordDatabase::current();
     if (record)

@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <cstdio>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "core/workbook/Product.h"
 #include "core/workbook/WorkbookLocation.h"
 #include "ui/widgets/Dialogs.h"
@@ -96,8 +96,8 @@ Outcome openFolders(const QStringList &arguments)
         tell(QStringLiteral("The workbook folder \"%1\" cannot be used: %2\n\n%3")
                  .arg(native(choice.folder), started.error, chooseAgain),
              Dialogs::Critical);
-    HINFO1::WorkbookFolder = choice.folder;
-    HINFO1::goToWorkbookFolder();
+    ProgramState::WorkbookFolder = choice.folder;
+    ProgramState::goToWorkbookFolder();
     return {};
 }
 

@@ -7,7 +7,7 @@
 #include <QSettings>
 
 #include "core/files/DataFiles.h"
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "core/workbook/WorkbookLocation.h"
 #include "ui/start/WorkbookSession.h"
 #include "ui/start/BackupCommands.h"
@@ -107,9 +107,9 @@ bool choose(QWidget *parent, WorkbookSession *session)
 
 void switchTo(const QString &folder)
 {
-    HINFO1::WorkbookFolder = folder;
+    ProgramState::WorkbookFolder = folder;
     QSettings().setValue(QLatin1String(WorkbookLocation::ChosenLastKey), folder);
-    HINFO1::goToWorkbookFolder();
+    ProgramState::goToWorkbookFolder();
     removeSaveLeftovers(folder, DataFiles::names());
 }
 

@@ -13,7 +13,7 @@ public:
     virtual void load() {}
     // Window activation: column widths, current cell (1, 1), command states, focus.
     virtual void activate() {}
-    // The grid holds changes not yet written (GridChanged is 1).
+    // The grid holds changes not yet written (gridChanged is set).
     virtual bool changed() const { return false; }
     // Writes the grid. False when it could not be written; the failure has been reported to the user.
     virtual bool save() { return true; }

@@ -17,10 +17,10 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
-class SSPanel80;
+class PreviewPanel;
 class TodoGridModel;
 
-// The to-do list of the misc area: the grid VSGd1 with its entry box, name picker, pop-up calendar and
+// The to-do list of the misc area: the grid gridView with its entry box, name picker, pop-up calendar and
 // command buttons. The window hosting it supplies the Exit button, the Options-menu twins of the
 // commands and the print preview panel.
 class TodoPanel : public QWidget
@@ -31,31 +31,31 @@ public:
     explicit TodoPanel(QWidget *parent = nullptr);
     ~TodoPanel() override;
 
-    // Controls, named as the window's controls. Command1[0] "E&xit" is the host's.
-    QTableView *VSGd1 = nullptr;
+    // Controls, named as the window's controls. listButtons[0] "E&xit" is the host's.
+    QTableView *gridView = nullptr;
     TodoGridModel *grid = nullptr;
-    QLineEdit *Text1_0 = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QCalendarWidget *MonthView1 = nullptr;
+    QLineEdit *entryBox = nullptr;
+    QComboBox *namePicker = nullptr;
+    QCalendarWidget *calendar = nullptr;
     QLabel *itemLabel = nullptr;
-    QPushButton *Command1[7] = {};
-    // "Spelling Chec&k", the twin of the host's mOSpell; the host wires it to the spelling check.
-    QPushButton *Command6 = nullptr;
+    QPushButton *listButtons[7] = {};
+    // "Spelling Chec&k", the twin of the host's spellAction; the host wires it to the spelling check.
+    QPushButton *spellingButton = nullptr;
     // The host's menu items; guarded, as the host may destroy them before the panel.
-    QPointer<QAction> mODel;
-    QPointer<QAction> mOCl;
-    QPointer<QAction> mOIN;
-    QPointer<QAction> mOPrt;
-    QPointer<QAction> mOS;
+    QPointer<QAction> deleteItemAction;
+    QPointer<QAction> clearGridAction;
+    QPointer<QAction> insertRowAction;
+    QPointer<QAction> printAction;
+    QPointer<QAction> saveAction;
 
-    // Unsaved changes in the grid (1) or none (0).
-    qint16 GridChanged = 0;
-    qint16 ClickedCol = 0;
-    qint16 ClickedRow = 0;
+    // Unsaved changes in the grid.
+    bool gridChanged = false;
+    qint16 clickedColumn = 0;
+    qint16 clickedRow = 0;
     // Row acted on by Delete Item from Grid and Insert Row; 999 right after one of them.
-    qint16 ActionRow = 0;
-    qint16 QuoteTyped = 0;
-    static constexpr qint16 NoActionRow = 999;
+    qint16 actionRow = 0;
+    qint16 quoteTyped = 0;
+    static constexpr qint16 RowActionDone = 999;
 
     // Editing mode of the grid: 0 none, 1 keyboard, 2 keyboard and mouse.
     int editMode() const { return m_editMode; }
@@ -64,7 +64,7 @@ public:
     // Host wiring: the Exit button, the Options menu with the twins of the commands, the preview panel.
     void setExitButton(QPushButton *exit);
     void attachMenu(QMenu *options, QAction *del, QAction *clear, QAction *insert, QAction *print, QAction *save);
-    void attachPreview(SSPanel80 *panel);
+    void attachPreview(PreviewPanel *panel);
     // Controls over which a right-button release pops up the Options menu, through `popup`.
     QList<QWidget *> popupWidgets() const;
     void setPopup(std::function<void(const QPoint &)> popup) { m_popup = std::move(popup); }
@@ -96,12 +96,12 @@ public:
     void deleteName();
 
     // Grid and calendar notifications.
-    void VSGd1_Click(int row, int column);
-    void MonthView1_DateClick(QDate date);
-    void VSGd1_AfterEdit(int row, int column);
-    void VSGd1_KeyPressEdit();
-    void VSGd1_GotFocus();
-    void VSGd1_AfterSort(int column, Qt::SortOrder order);
+    void gridClicked(int row, int column);
+    void calendarDateClicked(QDate date);
+    void gridEdited(int row, int column);
+    void gridEditKeyPressed();
+    void gridFocused();
+    void gridSorted(int column, Qt::SortOrder order);
     void sortByHeading(int column);
 
 protected:
@@ -141,7 +141,7 @@ private:
     void pickerDroppedDown();
     void nameChosen(int index);
     void commandFocused();
-    // The command buttons of the panel, Command1(1) to (6) and Command6.
+    // The command buttons of the panel, listButtons(1) to (6) and spellingButton.
     QList<QPushButton *> commandButtons() const;
     // Delete clears the current cell; F2 or a typed character on the current cell starts its editor.
     bool gridKey(QKeyEvent *event);
@@ -158,7 +158,7 @@ private:
     TodoGridFile m_gridFile;
     QPointer<QPushButton> m_exit;
     QPointer<QMenu> m_options;
-    QPointer<SSPanel80> m_preview;
+    QPointer<PreviewPanel> m_preview;
     std::function<void(const QPoint &)> m_popup;
     int m_editMode = 0;
     int m_calendarColumn = 0;

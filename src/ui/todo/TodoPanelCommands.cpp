@@ -11,7 +11,7 @@
 #include <QTableView>
 
 #include "core/workbook/Clock.h"
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/preview/PrintPreview.h"
 #include "core/todo/TodoGridModel.h"
@@ -51,14 +51,14 @@ bool hasFontFamily(const QString &family)
 
 void TodoPanel::loadList()
 {
-    Text1_0->clear();
+    entryBox->clear();
     QStringList notes{m_names.load()};
     showNames();
     const LoadedFile<TodoGrid> loaded = m_gridFile.load();
     grid->setGrid(loaded.contents);
     if (loaded.partial)
         notes.append(loaded.note);
-    GridChanged = 0;
+    gridChanged = false;
     notes.removeAll(QString());
     if (!notes.isEmpty())
         Dialogs::current().messageBox(notes.join(QStringLiteral("\n\n")), Dialogs::OkOnly + Dialogs::Exclamation,
@@ -67,9 +67,9 @@ void TodoPanel::loadList()
 
 void TodoPanel::showNames()
 {
-    Combo1->clear();
-    Combo1->addItems(m_names.names());
-    Combo1->setEditText(QString());
+    namePicker->clear();
+    namePicker->addItems(m_names.names());
+    namePicker->setEditText(QString());
 }
 
 WriteResult TodoPanel::replaceNames(const QStringList &names)
@@ -81,30 +81,30 @@ WriteResult TodoPanel::replaceNames(const QStringList &names)
 
 bool TodoPanel::saveGrid()
 {
-    HINFO1::busyOn();
+    ProgramState::busyOn();
     const WriteResult result = m_gridFile.save(grid->grid());
-    HINFO1::busyOff();
+    ProgramState::busyOff();
     if (!result) {
         reportFailure(QStringLiteral("The to-do list could not be saved to %1.")
                           .arg(QString::fromLatin1(TodoGridFile::DefaultFileName)),
                       result.error);
-        GridChanged = 1;
+        gridChanged = true;
         return false;
     }
-    GridChanged = 0;
+    gridChanged = false;
     return true;
 }
 
 void TodoPanel::addName(const QString &text)
 {
-    Command1[1]->setEnabled(false);
-    Command1[2]->setEnabled(false);
+    listButtons[1]->setEnabled(false);
+    listButtons[2]->setEnabled(false);
     const auto result = m_names.addIfNew(text);
     if (!result)
         return;
     showNames();
     reportWrite(result, QStringLiteral("The item could not be added to %1."));
-    Text1_0->clear();
+    entryBox->clear();
 }
 
 void TodoPanel::deleteName()
@@ -112,11 +112,11 @@ void TodoPanel::deleteName()
     const auto result = m_names.remove(entryText());
     if (!result)
         return;
-    Text1_0->clear();
+    entryBox->clear();
     showNames();
     reportWrite(result, QStringLiteral("The item could not be deleted from %1."));
-    Command1[1]->setEnabled(false);
-    Command1[2]->setEnabled(false);
+    listButtons[1]->setEnabled(false);
+    listButtons[2]->setEnabled(false);
 }
 
 void TodoPanel::reportWrite(const std::optional<WriteResult> &result, const QString &what)
@@ -134,7 +134,7 @@ void TodoPanel::addToGrid()
     if (row > 0) {
         grid->setCell(row, TodoGrid::ItemColumn, text);
         addName(text);
-        Text1_0->clear();
+        entryBox->clear();
         markChanged();
         makeCurrent(row, TodoGrid::ItemColumn);
     }
@@ -144,7 +144,7 @@ void TodoPanel::addToGrid()
 
 void TodoPanel::deleteRow()
 {
-    const int row = ActionRow;
+    const int row = actionRow;
     if (row < 1 || row > TodoGrid::Rows)
         return;
     setEditMode(0);
@@ -154,27 +154,27 @@ void TodoPanel::deleteRow()
                                             : QStringLiteral("Delete Activity and Dates for - \n") + item +
                                                   QStringLiteral(", ") + grid->cell(row, 2) + QStringLiteral("?");
     // The current cell's selection would hide the red of its cell.
-    VSGd1->clearSelection();
+    gridView->clearSelection();
     const int answer = ask(question, QStringLiteral("Delete Row"));
     grid->setHighlight(0);
     if (answer != Dialogs::Yes) {
-        VSGd1->setCurrentIndex(VSGd1->currentIndex());
+        gridView->setCurrentIndex(gridView->currentIndex());
         return;
     }
     grid->removeListRow(row);
     makeCurrent(row, qMax(1, currentColumn()));
     setEditMode(0);
-    ActionRow = NoActionRow;
+    actionRow = RowActionDone;
 }
 
 void TodoPanel::insertRow()
 {
-    const int row = ActionRow;
+    const int row = actionRow;
     if (row < 1 || row > TodoGrid::Rows)
         return;
     grid->insertListRow(row);
     makeCurrent(row, qMax(1, currentColumn()));
-    ActionRow = NoActionRow;
+    actionRow = RowActionDone;
     setEditMode(0);
     focusExit();
 }
@@ -199,13 +199,13 @@ void TodoPanel::printList()
     setEditMode(0);
     if (m_options)
         m_options->setEnabled(false);
-    PrinterSettings::Font = TodoPrint::printerFont(PrinterSettings::Font, Text1_0->font(), hasFontFamily);
-    for (QPushButton *command : m_preview->SSCommand80)
+    PrinterSettings::Font = TodoPrint::printerFont(PrinterSettings::Font, entryBox->font(), hasFontFamily);
+    for (QPushButton *command : m_preview->pageCommands)
         command->setEnabled(true);
     m_preview->showPrinterFont();
     m_preview->open();
-    m_preview->SSCommand1->raise();
-    m_preview->SSCommand80.first()->setFocus();
+    m_preview->enlargeButton->raise();
+    m_preview->pageCommands.first()->setFocus();
     QCoreApplication::processEvents();
     renderPrint();
 }
@@ -214,10 +214,11 @@ void TodoPanel::renderPrint()
 {
     if (!m_preview)
         return;
-    HINFO1::busyOn();
-    const TodoPrint::Options options{m_preview->SSCheck80.value(0) && m_preview->SSCheck80.first()->isChecked(),
-                                     m_preview->SSCheck81 && m_preview->SSCheck81->isChecked()};
-    TodoPrint::layout(m_preview->VSP1->document(), grid->grid(), PrinterSettings::Font, options,
+    ProgramState::busyOn();
+    const TodoPrint::Options options{m_preview->printOptions.value(0) &&
+                                         m_preview->printOptions.first()->isChecked(),
+                                     m_preview->asOfDateOption && m_preview->asOfDateOption->isChecked()};
+    TodoPrint::layout(m_preview->printPreview->document(), grid->grid(), PrinterSettings::Font, options,
                       Clock::current().now().date());
-    HINFO1::busyOff();
+    ProgramState::busyOff();
 }

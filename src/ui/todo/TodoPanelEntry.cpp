@@ -26,21 +26,22 @@ bool isEnter(const QKeyEvent *event)
 
 bool TodoPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Combo1->view()->window() && event->type() == QEvent::Show)
+    if (watched == namePicker->view()->window() && event->type() == QEvent::Show)
         pickerDroppedDown();
-    if (watched == VSGd1->viewport() && event->type() == QEvent::Resize)
+    if (watched == gridView->viewport() && event->type() == QEvent::Resize)
         setColumnWidths();
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget || !isVisible() || widget->window() != window())
         return QWidget::eventFilter(watched, event);
     const QEvent::Type type = event->type();
-    if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton &&
-        m_popup && (popupWidgets().contains(widget) || MonthView1->isAncestorOf(widget))) {
+    if (type == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::RightButton && m_popup &&
+        (popupWidgets().contains(widget) || calendar->isAncestorOf(widget))) {
         optionsMenuRequested();
         m_popup(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
         return true;
     }
-    if (watched == Text1_0) {
+    if (watched == entryBox) {
         if (type == QEvent::FocusIn)
             entryFocused();
         else if (type == QEvent::KeyPress)
@@ -54,14 +55,14 @@ bool TodoPanel::eventFilter(QObject *watched, QEvent *event)
             addToGrid();
             return true;
         }
-    } else if (watched == Combo1 || watched == Combo1->lineEdit()) {
+    } else if (watched == namePicker || watched == namePicker->lineEdit()) {
         if (type == QEvent::FocusIn)
             pickerFocused();
         else if (type == QEvent::KeyPress)
             return pickerKey(static_cast<QKeyEvent *>(event));
-    } else if (watched == VSGd1 && type == QEvent::FocusIn) {
-        VSGd1_GotFocus();
-    } else if (watched == VSGd1 && type == QEvent::KeyPress) {
+    } else if (watched == gridView && type == QEvent::FocusIn) {
+        gridFocused();
+    } else if (watched == gridView && type == QEvent::KeyPress) {
         return gridKey(static_cast<QKeyEvent *>(event));
     } else if (type == QEvent::FocusIn && (watched == m_exit || commandButtons().contains(widget))) {
         commandFocused();
@@ -71,15 +72,15 @@ bool TodoPanel::eventFilter(QObject *watched, QEvent *event)
 
 QString TodoPanel::entryText() const
 {
-    return Text1_0->text();
+    return entryBox->text();
 }
 
 void TodoPanel::setHighlight(bool on)
 {
-    QPalette palette = Text1_0->palette();
-    palette.setColor(QPalette::Base, on ? Highlight : QApplication::palette(Text1_0).color(QPalette::Base));
-    Text1_0->setPalette(palette);
-    Combo1->setPalette(palette);
+    QPalette palette = entryBox->palette();
+    palette.setColor(QPalette::Base, on ? Highlight : QApplication::palette(entryBox).color(QPalette::Base));
+    entryBox->setPalette(palette);
+    namePicker->setPalette(palette);
 }
 
 void TodoPanel::focusExit()
@@ -90,8 +91,8 @@ void TodoPanel::focusExit()
 
 void TodoPanel::focusPrint()
 {
-    if (Command1[4]->isEnabled())
-        Command1[4]->setFocus();
+    if (listButtons[4]->isEnabled())
+        listButtons[4]->setFocus();
 }
 
 void TodoPanel::entryFocused()
@@ -102,15 +103,15 @@ void TodoPanel::entryFocused()
 
 void TodoPanel::entryTextChanged()
 {
-    Command1[2]->setEnabled(!entryText().trimmed().isEmpty());
+    listButtons[2]->setEnabled(!entryText().trimmed().isEmpty());
 }
 
 bool TodoPanel::entryKey(QKeyEvent *event)
 {
     if (event->text() == QStringLiteral("\""))
-        QuoteTyped = 1;
+        quoteTyped = 1;
     // Delete and Insert act on the grid's row only while the box holds no text of its own to edit.
-    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Insert) && Command1[3]->isEnabled() &&
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Insert) && listButtons[3]->isEnabled() &&
         entryText().isEmpty()) {
         event->key() == Qt::Key_Delete ? deleteRow() : insertRow();
         return true;
@@ -123,20 +124,20 @@ bool TodoPanel::entryKey(QKeyEvent *event)
         }
         return true;
     }
-    Combo1->setEditText(entryText());
+    namePicker->setEditText(entryText());
     return false;
 }
 
 bool TodoPanel::entryKeyRelease()
 {
-    if (QuoteTyped) {
-        QuoteTyped = 0;
-        Text1_0->setText(entryText().remove(QLatin1Char('"')));
-        Text1_0->end(false);
+    if (quoteTyped) {
+        quoteTyped = 0;
+        entryBox->setText(entryText().remove(QLatin1Char('"')));
+        entryBox->end(false);
     }
     const QString name = m_names.completion(entryText());
     if (!name.isEmpty())
-        Combo1->setEditText(name);
+        namePicker->setEditText(name);
     return false;
 }
 
@@ -146,27 +147,27 @@ void TodoPanel::pickerFocused()
         setEditMode(0);
         makeCurrent(currentRow(), 1);
     }
-    Command1[1]->setEnabled(false);
+    listButtons[1]->setEnabled(false);
 }
 
 void TodoPanel::pickerDroppedDown()
 {
     hideCalendar();
-    Command1[1]->setEnabled(false);
+    listButtons[1]->setEnabled(false);
 }
 
 bool TodoPanel::pickerKey(QKeyEvent *event)
 {
     if (!isEnter(event))
         return false;
-    Text1_0->setText(Combo1->currentText());
-    addName(Combo1->currentText());
+    entryBox->setText(namePicker->currentText());
+    addName(namePicker->currentText());
     return true;
 }
 
 void TodoPanel::nameChosen(int index)
 {
-    const QString name = Combo1->itemText(index);
+    const QString name = namePicker->itemText(index);
     if (name.isEmpty())
         return;
     if (m_editMode == 1 && currentRow() > 0) {
@@ -176,20 +177,20 @@ void TodoPanel::nameChosen(int index)
         markChanged();
         return;
     }
-    Text1_0->setText(name);
+    entryBox->setText(name);
     setHighlight(true);
-    Combo1->setEditText(QString());
-    Command1[1]->setEnabled(true);
-    Command1[2]->setEnabled(true);
+    namePicker->setEditText(QString());
+    listButtons[1]->setEnabled(true);
+    listButtons[2]->setEnabled(true);
 }
 
 void TodoPanel::commandFocused()
 {
     setHighlight(false);
-    if (GridChanged == 1 && !Command1[6]->isEnabled())
+    if (gridChanged && !listButtons[6]->isEnabled())
         setSaveClearEnabled(true);
-    if (ActionRow == NoActionRow) {
-        ActionRow = 0;
+    if (actionRow == RowActionDone) {
+        actionRow = 0;
         setEditMode(0);
     }
 }

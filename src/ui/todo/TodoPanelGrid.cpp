@@ -19,17 +19,17 @@
 
 void TodoPanel::connectSignals()
 {
-    connect(VSGd1, &QTableView::clicked, this,
-            [this](const QModelIndex &index) { VSGd1_Click(index.row() + 1, index.column()); });
-    connect(grid, &TodoGridModel::edited, this, &TodoPanel::VSGd1_AfterEdit);
+    connect(gridView, &QTableView::clicked, this,
+            [this](const QModelIndex &index) { gridClicked(index.row() + 1, index.column()); });
+    connect(grid, &TodoGridModel::edited, this, &TodoPanel::gridEdited);
     connect(grid, &TodoGridModel::contentsChanged, this, &TodoPanel::markChanged);
-    connect(grid, &TodoGridModel::sorted, this, &TodoPanel::VSGd1_AfterSort);
-    connect(VSGd1->horizontalHeader(), &QHeaderView::sectionClicked, this, &TodoPanel::sortByHeading);
-    connect(VSGd1->verticalScrollBar(), &QScrollBar::sliderMoved, this, &TodoPanel::showScrollTip);
-    connect(MonthView1, &QCalendarWidget::clicked, this, &TodoPanel::MonthView1_DateClick);
-    connect(MonthView1, &QCalendarWidget::activated, this, &TodoPanel::MonthView1_DateClick);
-    connect(Text1_0, &QLineEdit::textChanged, this, &TodoPanel::entryTextChanged);
-    connect(Combo1, qOverload<int>(&QComboBox::activated), this, &TodoPanel::nameChosen);
+    connect(grid, &TodoGridModel::sorted, this, &TodoPanel::gridSorted);
+    connect(gridView->horizontalHeader(), &QHeaderView::sectionClicked, this, &TodoPanel::sortByHeading);
+    connect(gridView->verticalScrollBar(), &QScrollBar::sliderMoved, this, &TodoPanel::showScrollTip);
+    connect(calendar, &QCalendarWidget::clicked, this, &TodoPanel::calendarDateClicked);
+    connect(calendar, &QCalendarWidget::activated, this, &TodoPanel::calendarDateClicked);
+    connect(entryBox, &QLineEdit::textChanged, this, &TodoPanel::entryTextChanged);
+    connect(namePicker, qOverload<int>(&QComboBox::activated), this, &TodoPanel::nameChosen);
 }
 
 void TodoPanel::setEditMode(int mode)
@@ -40,37 +40,37 @@ void TodoPanel::setEditMode(int mode)
         triggers |= QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed;
     if (mode == 2)
         triggers |= QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked;
-    VSGd1->setEditTriggers(triggers);
+    gridView->setEditTriggers(triggers);
 }
 
 int TodoPanel::currentRow() const
 {
-    return VSGd1->currentIndex().isValid() ? VSGd1->currentIndex().row() + 1 : 0;
+    return gridView->currentIndex().isValid() ? gridView->currentIndex().row() + 1 : 0;
 }
 
 int TodoPanel::currentColumn() const
 {
-    return VSGd1->currentIndex().isValid() ? VSGd1->currentIndex().column() : 0;
+    return gridView->currentIndex().isValid() ? gridView->currentIndex().column() : 0;
 }
 
 void TodoPanel::makeCurrent(int row, int column)
 {
-    VSGd1->setCurrentIndex(grid->index(row - 1, column));
+    gridView->setCurrentIndex(grid->index(row - 1, column));
 }
 
 void TodoPanel::markChanged()
 {
-    GridChanged = 1;
+    gridChanged = true;
     setSaveClearEnabled(true);
 }
 
-void TodoPanel::VSGd1_Click(int row, int column)
+void TodoPanel::gridClicked(int row, int column)
 {
     noteClick(row, column);
     const bool typed = !entryText().trimmed().isEmpty();
     if (typed && column == TodoGrid::ItemColumn) {
-        const QString text = Text1_0->text();
-        Text1_0->clear();
+        const QString text = entryBox->text();
+        entryBox->clear();
         setHighlight(false);
         grid->setCell(row, column, text);
         markChanged();
@@ -81,7 +81,7 @@ void TodoPanel::VSGd1_Click(int row, int column)
     if (itemNeededFirst(row, column))
         return;
     if (typed && TodoGridModel::isDateColumn(column)) {
-        Text1_0->clear();
+        entryBox->clear();
         setHighlight(false);
         openCalendar(row, column);
         if (column == 5)
@@ -93,7 +93,7 @@ void TodoPanel::VSGd1_Click(int row, int column)
         setHighlight(false);
     if (currentColumn() != 0)
         setEditMode(1);
-    MonthView1->setSelectedDate(Clock::current().now().date());
+    calendar->setSelectedDate(Clock::current().now().date());
     if (TodoGridModel::isDateColumn(column)) {
         const bool wasEmpty = grid->cell(row, column).isEmpty();
         openCalendar(row, column);
@@ -107,9 +107,9 @@ void TodoPanel::VSGd1_Click(int row, int column)
 
 void TodoPanel::noteClick(int row, int column)
 {
-    ClickedCol = qint16(column);
-    ClickedRow = qint16(row);
-    ActionRow = qint16(row);
+    clickedColumn = qint16(column);
+    clickedRow = qint16(row);
+    actionRow = qint16(row);
 }
 
 bool TodoPanel::itemNeededFirst(int row, int column)
@@ -122,10 +122,10 @@ bool TodoPanel::itemNeededFirst(int row, int column)
     const int free = grid->grid().firstRowWithoutItem();
     if (free > 0) {
         makeCurrent(free, 1);
-        VSGd1->scrollTo(grid->index(free - 1, 1), QAbstractItemView::PositionAtTop);
+        gridView->scrollTo(grid->index(free - 1, 1), QAbstractItemView::PositionAtTop);
         // A click there would write the typed text into it unasked.
         if (entryText().trimmed().isEmpty())
-            VSGd1_Click(free, 1);
+            gridClicked(free, 1);
         else
             noteClick(free, 1);
     }
@@ -143,7 +143,7 @@ bool TodoPanel::gridKey(QKeyEvent *event)
         return false;
     const bool typed = !event->text().isEmpty() && event->text().at(0).isPrint() &&
                        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    const QModelIndex index = VSGd1->currentIndex();
+    const QModelIndex index = gridView->currentIndex();
     if ((event->key() != Qt::Key_F2 && !typed) || !(grid->flags(index) & Qt::ItemIsEditable))
         return false;
     const int row = index.row() + 1;
@@ -161,13 +161,13 @@ bool TodoPanel::gridKey(QKeyEvent *event)
 
 bool TodoPanel::clearCurrentCell()
 {
-    const QModelIndex index = VSGd1->currentIndex();
+    const QModelIndex index = gridView->currentIndex();
     if (!(grid->flags(index) & Qt::ItemIsEditable))
         return false;
     const int row = index.row() + 1;
     grid->setCell(row, index.column(), QString());
     makeCurrent(row, TodoGrid::ItemColumn);
-    ClickedCol = 0;
+    clickedColumn = 0;
     hideCalendar();
     setEditMode(0);
     focusExit();
@@ -177,7 +177,7 @@ bool TodoPanel::clearCurrentCell()
 void TodoPanel::openCalendar(int row, int column)
 {
     placeCalendar(column);
-    MonthView1->show();
+    calendar->show();
     makeCurrent(row, column);
     const QString text = grid->cell(row, column);
     if (text.isEmpty()) {
@@ -187,40 +187,40 @@ void TodoPanel::openCalendar(int row, int column)
     }
     const QDate date = TodoDate::fromCellText(text);
     if (date.isValid())
-        MonthView1->setSelectedDate(date);
+        calendar->setSelectedDate(date);
 }
 
-void TodoPanel::MonthView1_DateClick(QDate date)
+void TodoPanel::calendarDateClicked(QDate date)
 {
     // The item may have been emptied while the calendar was open.
-    if (!TodoGridModel::isDateColumn(ClickedCol) || itemNeededFirst(ClickedRow, ClickedCol))
+    if (!TodoGridModel::isDateColumn(clickedColumn) || itemNeededFirst(clickedRow, clickedColumn))
         return;
-    grid->setCell(ClickedRow, ClickedCol, TodoDate::cellText(date));
+    grid->setCell(clickedRow, clickedColumn, TodoDate::cellText(date));
     markChanged();
     focusPrint();
 }
 
-void TodoPanel::VSGd1_AfterEdit(int row, int column)
+void TodoPanel::gridEdited(int row, int column)
 {
-    Command1[1]->setEnabled(false);
-    Command1[2]->setEnabled(false);
+    listButtons[1]->setEnabled(false);
+    listButtons[2]->setEnabled(false);
     if (column != TodoGrid::ItemColumn || grid->cell(row, column).trimmed().isEmpty())
         return;
     addName(grid->cell(row, column));
     markChanged();
     setEditMode(0);
-    Text1_0->clear();
+    entryBox->clear();
 }
 
-void TodoPanel::VSGd1_KeyPressEdit()
+void TodoPanel::gridEditKeyPressed()
 {
     markChanged();
 }
 
-void TodoPanel::VSGd1_GotFocus()
+void TodoPanel::gridFocused()
 {
     if (m_editMode == 1)
-        ActionRow = qint16(currentRow());
+        actionRow = qint16(currentRow());
     setDeleteEnabled(m_editMode == 1 && currentColumn() == 1 &&
                      !grid->cell(currentRow(), 1).trimmed().isEmpty());
 }
@@ -232,12 +232,12 @@ void TodoPanel::sortByHeading(int column)
     m_sortOrder = column == m_sortColumn && m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder
                                                                               : Qt::AscendingOrder;
     m_sortColumn = column;
-    VSGd1->horizontalHeader()->setSortIndicatorShown(true);
-    VSGd1->horizontalHeader()->setSortIndicator(column, m_sortOrder);
+    gridView->horizontalHeader()->setSortIndicatorShown(true);
+    gridView->horizontalHeader()->setSortIndicator(column, m_sortOrder);
     grid->sort(column, m_sortOrder);
 }
 
-void TodoPanel::VSGd1_AfterSort(int column, Qt::SortOrder order)
+void TodoPanel::gridSorted(int column, Qt::SortOrder order)
 {
     hideCalendar();
     if (order != Qt::AscendingOrder)
@@ -249,6 +249,6 @@ void TodoPanel::VSGd1_AfterSort(int column, Qt::SortOrder order)
 void TodoPanel::showScrollTip(int value)
 {
     const QString tip = grid->scrollTip(value + 1);
-    VSGd1->verticalScrollBar()->setToolTip(tip);
-    QToolTip::showText(QCursor::pos(), tip, VSGd1->verticalScrollBar());
+    gridView->verticalScrollBar()->setToolTip(tip);
+    QToolTip::showText(QCursor::pos(), tip, gridView->verticalScrollBar());
 }

@@ -8,26 +8,28 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "ui/misc/Misc1.h"
+#include "ui/misc/MiscAreaWindow.h"
 #include "core/todo/TodoGridModel.h"
 #include "ui/todo/TodoPanel.h"
 #include "ui/todo/TodoSpellingTool.h"
 #include "ui/preview/PreviewPanel.h"
 
-TodoPanelHooks::TodoPanelHooks(Misc1 &window, SpellAsker *spellAsker)
-    : m_panel(new TodoPanel(window.Panel3D1)), m_spelling(std::make_unique<TodoSpellingTool>(&window, spellAsker))
+TodoPanelHooks::TodoPanelHooks(MiscAreaWindow &window, SpellAsker *spellAsker)
+    : m_panel(new TodoPanel(window.todoArea)),
+      m_spelling(std::make_unique<TodoSpellingTool>(&window, spellAsker))
 {
-    window.Panel3D1->layout()->setContentsMargins(0, 0, 0, 0);
-    window.Panel3D1->layout()->addWidget(m_panel);
-    m_panel->setExitButton(window.Command1[0]);
-    m_panel->attachMenu(window.mO, window.mODel, window.mOCl, window.mOIN, window.mOPrt, window.mOS);
+    window.todoArea->layout()->setContentsMargins(0, 0, 0, 0);
+    window.todoArea->layout()->addWidget(m_panel);
+    m_panel->setExitButton(window.exitButton);
+    m_panel->attachMenu(window.optionsMenu, window.deleteItemAction, window.clearGridAction,
+                        window.insertRowAction, window.printAction, window.saveAction);
     m_panel->attachPreview(window.previewPanel);
     m_panel->setPopup([&window](const QPoint &at) {
         if (!window.previewPanel->isVisible())
-            window.mO->popup(at);
+            window.optionsMenu->popup(at);
     });
-    QObject::connect(window.mOSpell, &QAction::triggered, m_panel, [this] { spellCheck(); });
-    QObject::connect(m_panel->Command6, &QPushButton::clicked, m_panel, [this] { spellCheck(); });
+    QObject::connect(window.spellAction, &QAction::triggered, m_panel, [this] { spellCheck(); });
+    QObject::connect(m_panel->spellingButton, &QPushButton::clicked, m_panel, [this] { spellCheck(); });
 }
 
 TodoPanelHooks::~TodoPanelHooks() = default;
@@ -37,13 +39,13 @@ void TodoPanelHooks::spellCheck()
     TodoPanel &panel = *m_panel;
     TodoGrid cells = panel.grid->grid();
     QStringList names;
-    for (int i = 0; i < panel.Combo1->count(); ++i)
-        names.append(panel.Combo1->itemText(i));
+    for (int i = 0; i < panel.namePicker->count(); ++i)
+        names.append(panel.namePicker->itemText(i));
     const auto saveNames = [&panel](const QStringList &list) { return panel.replaceNames(list); };
-    const bool changed = m_spelling->run(cells, names, saveNames, [&panel] { panel.Text1_0->clear(); });
+    const bool changed = m_spelling->run(cells, names, saveNames, [&panel] { panel.entryBox->clear(); });
     if (changed) {
         panel.grid->setGrid(cells);
-        panel.GridChanged = 1;
+        panel.gridChanged = true;
     }
     panel.setEditMode(2);
 }
@@ -60,7 +62,7 @@ void TodoPanelHooks::activate()
 
 bool TodoPanelHooks::changed() const
 {
-    return m_panel->GridChanged == 1;
+    return m_panel->gridChanged;
 }
 
 bool TodoPanelHooks::save()
@@ -70,7 +72,7 @@ bool TodoPanelHooks::save()
 
 void TodoPanelHooks::forgetChanges()
 {
-    m_panel->GridChanged = 0;
+    m_panel->gridChanged = false;
 }
 
 void TodoPanelHooks::hideCalendar()

@@ -51,56 +51,57 @@ TodoPanel::~TodoPanel()
 void TodoPanel::createControls()
 {
     grid = new TodoGridModel(this);
-    VSGd1 = new QTableView(this);
-    VSGd1->setObjectName(QStringLiteral("VSGd1"));
-    VSGd1->setAccessibleName(QStringLiteral("To Do Grid"));
-    VSGd1->setModel(grid);
-    auto *delegate = new TodoCellDelegate(VSGd1);
-    VSGd1->setItemDelegate(delegate);
-    connect(delegate, &TodoCellDelegate::typing, this, &TodoPanel::VSGd1_KeyPressEdit);
-    VSGd1->verticalHeader()->hide();
-    VSGd1->verticalHeader()->setDefaultSectionSize(VSGd1->fontMetrics().height() + 8);
-    VSGd1->horizontalHeader()->setSectionsClickable(true);
-    VSGd1->horizontalHeader()->setHighlightSections(false);
-    VSGd1->horizontalHeader()->setMinimumSectionSize(1);
-    VSGd1->setSelectionMode(QAbstractItemView::SingleSelection);
-    VSGd1->setSelectionBehavior(QAbstractItemView::SelectItems);
-    VSGd1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    VSGd1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    VSGd1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gridView = new QTableView(this);
+    gridView->setObjectName(QStringLiteral("VSGd1"));
+    gridView->setAccessibleName(QStringLiteral("To Do Grid"));
+    gridView->setModel(grid);
+    auto *delegate = new TodoCellDelegate(gridView);
+    gridView->setItemDelegate(delegate);
+    connect(delegate, &TodoCellDelegate::typing, this, &TodoPanel::gridEditKeyPressed);
+    gridView->verticalHeader()->hide();
+    gridView->verticalHeader()->setDefaultSectionSize(gridView->fontMetrics().height() + 8);
+    gridView->horizontalHeader()->setSectionsClickable(true);
+    gridView->horizontalHeader()->setHighlightSections(false);
+    gridView->horizontalHeader()->setMinimumSectionSize(1);
+    gridView->setSelectionMode(QAbstractItemView::SingleSelection);
+    gridView->setSelectionBehavior(QAbstractItemView::SelectItems);
+    gridView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    gridView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    gridView->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    Text1_0 = new QLineEdit(this);
-    Text1_0->setObjectName(QStringLiteral("Text1(0)"));
-    Text1_0->setAccessibleName(QStringLiteral("To Do Item"));
-    Text1_0->setMaxLength(TodoGridModel::MaxItemLength);
+    entryBox = new QLineEdit(this);
+    entryBox->setObjectName(QStringLiteral("Text1(0)"));
+    entryBox->setAccessibleName(QStringLiteral("To Do Item"));
+    entryBox->setMaxLength(TodoGridModel::MaxItemLength);
     itemLabel = new QLabel(QStringLiteral("To Do &Item:"), this);
-    itemLabel->setBuddy(Text1_0);
+    itemLabel->setBuddy(entryBox);
 
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setAccessibleName(QStringLiteral("Stored Items"));
-    Combo1->setEditable(true);
-    Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setMaxVisibleItems(15);
+    namePicker = new QComboBox(this);
+    namePicker->setObjectName(QStringLiteral("Combo1"));
+    namePicker->setAccessibleName(QStringLiteral("Stored Items"));
+    namePicker->setEditable(true);
+    namePicker->lineEdit()->setAccessibleName(namePicker->accessibleName());
+    namePicker->setInsertPolicy(QComboBox::NoInsert);
+    namePicker->setMaxVisibleItems(15);
     // Its width follows the layout, never the longest name.
-    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    Combo1->setMinimumContentsLength(12);
+    namePicker->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    namePicker->setMinimumContentsLength(12);
     auto *pickerLabel = new QLabel(QStringLiteral("Stored Ite&ms:"), this);
     pickerLabel->setObjectName(QStringLiteral("pickerLabel"));
-    pickerLabel->setBuddy(Combo1);
+    pickerLabel->setBuddy(namePicker);
 
-    MonthView1 = new QCalendarWidget(this);
-    MonthView1->setObjectName(QStringLiteral("MonthView1"));
-    MonthView1->setAccessibleName(QStringLiteral("Calendar"));
-    MonthView1->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    MonthView1->setGridVisible(true);
-    MonthView1->setAutoFillBackground(true);
+    calendar = new QCalendarWidget(this);
+    calendar->setObjectName(QStringLiteral("MonthView1"));
+    calendar->setAccessibleName(QStringLiteral("Calendar"));
+    calendar->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar->setGridVisible(true);
+    calendar->setAutoFillBackground(true);
     // The list file keeps the year in two digits, read back as 20yy.
-    MonthView1->setDateRange(TodoDate::FirstDate, TodoDate::LastDate);
-    MonthView1->setToolTip(QStringLiteral("Dates from 2000 to 2099 only: the to-do list keeps the year in two digits."));
-    MonthView1->hide();
+    calendar->setDateRange(TodoDate::FirstDate, TodoDate::LastDate);
+    calendar->setToolTip(
+        QStringLiteral("Dates from 2000 to 2099 only: the to-do list keeps the year in two digits."));
+    calendar->hide();
 }
 
 void TodoPanel::createButtons()
@@ -113,26 +114,27 @@ void TodoPanel::createButtons()
                                 QStringLiteral("&Save"),
                                 QStringLiteral("&Clear Grid")};
     for (int i = 1; i < 7; ++i) {
-        Command1[i] = new QPushButton(captions[i], this);
-        Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
-        connect(Command1[i], &QPushButton::clicked, this, &TodoPanel::hideCalendar);
+        listButtons[i] = new QPushButton(captions[i], this);
+        listButtons[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
+        connect(listButtons[i], &QPushButton::clicked, this, &TodoPanel::hideCalendar);
     }
-    connect(Command1[1], &QPushButton::clicked, this, &TodoPanel::deleteName);
-    connect(Command1[2], &QPushButton::clicked, this, &TodoPanel::addToGrid);
-    connect(Command1[3], &QPushButton::clicked, this, &TodoPanel::deleteRow);
-    connect(Command1[4], &QPushButton::clicked, this, &TodoPanel::printList);
-    connect(Command1[5], &QPushButton::clicked, this, &TodoPanel::saveGrid);
-    connect(Command1[6], &QPushButton::clicked, this, &TodoPanel::clearGrid);
+    connect(listButtons[1], &QPushButton::clicked, this, &TodoPanel::deleteName);
+    connect(listButtons[2], &QPushButton::clicked, this, &TodoPanel::addToGrid);
+    connect(listButtons[3], &QPushButton::clicked, this, &TodoPanel::deleteRow);
+    connect(listButtons[4], &QPushButton::clicked, this, &TodoPanel::printList);
+    connect(listButtons[5], &QPushButton::clicked, this, &TodoPanel::saveGrid);
+    connect(listButtons[6], &QPushButton::clicked, this, &TodoPanel::clearGrid);
     for (int i : {1, 2, 3})
-        Command1[i]->setEnabled(false);
-    Command6 = new QPushButton(QStringLiteral("Spelling Chec&k"), this);
-    Command6->setObjectName(QStringLiteral("Command6"));
-    connect(Command6, &QPushButton::clicked, this, &TodoPanel::hideCalendar);
+        listButtons[i]->setEnabled(false);
+    spellingButton = new QPushButton(QStringLiteral("Spelling Chec&k"), this);
+    spellingButton->setObjectName(QStringLiteral("Command6"));
+    connect(spellingButton, &QPushButton::clicked, this, &TodoPanel::hideCalendar);
 }
 
 QList<QPushButton *> TodoPanel::commandButtons() const
 {
-    return {Command1[1], Command1[2], Command1[3], Command1[4], Command1[5], Command1[6], Command6};
+    return {listButtons[1], listButtons[2], listButtons[3], listButtons[4],
+            listButtons[5], listButtons[6], spellingButton};
 }
 
 void TodoPanel::layoutControls()
@@ -141,18 +143,18 @@ void TodoPanel::layoutControls()
     layout->setContentsMargins(6, 6, 6, 6);
     auto *entryRow = new QHBoxLayout;
     entryRow->addWidget(itemLabel);
-    entryRow->addWidget(Text1_0, 3);
+    entryRow->addWidget(entryBox, 3);
     entryRow->addWidget(findChild<QLabel *>(QStringLiteral("pickerLabel")));
-    entryRow->addWidget(Combo1, 3);
-    entryRow->addWidget(Command1[2]);
-    entryRow->addWidget(Command1[1]);
+    entryRow->addWidget(namePicker, 3);
+    entryRow->addWidget(listButtons[2]);
+    entryRow->addWidget(listButtons[1]);
     layout->addLayout(entryRow, 0, 0);
-    layout->addWidget(VSGd1, 1, 0);
+    layout->addWidget(gridView, 1, 0);
     auto *buttonRow = new QHBoxLayout;
     buttonRow->setObjectName(QStringLiteral("buttonRow"));
     for (int i : {3, 6, 4, 5})
-        buttonRow->addWidget(Command1[i]);
-    buttonRow->addWidget(Command6);
+        buttonRow->addWidget(listButtons[i]);
+    buttonRow->addWidget(spellingButton);
     buttonRow->addStretch();
     layout->addLayout(buttonRow, 2, 0);
 }
@@ -160,7 +162,7 @@ void TodoPanel::layoutControls()
 void TodoPanel::setExitButton(QPushButton *exit)
 {
     m_exit = exit;
-    Command1[0] = exit;
+    listButtons[0] = exit;
     if (!exit)
         return;
     connect(exit, &QPushButton::clicked, this, &TodoPanel::hideCalendar);
@@ -170,11 +172,11 @@ void TodoPanel::attachMenu(QMenu *options, QAction *del, QAction *clear, QAction
                            QAction *save)
 {
     m_options = options;
-    mODel = del;
-    mOCl = clear;
-    mOIN = insert;
-    mOPrt = print;
-    mOS = save;
+    deleteItemAction = del;
+    clearGridAction = clear;
+    insertRowAction = insert;
+    printAction = print;
+    saveAction = save;
     if (options)
         connect(options, &QMenu::aboutToShow, this, &TodoPanel::hideCalendar);
     connect(del, &QAction::triggered, this, &TodoPanel::deleteRow);
@@ -182,21 +184,21 @@ void TodoPanel::attachMenu(QMenu *options, QAction *del, QAction *clear, QAction
     connect(insert, &QAction::triggered, this, &TodoPanel::insertRow);
     connect(print, &QAction::triggered, this, &TodoPanel::printList);
     connect(save, &QAction::triggered, this, &TodoPanel::saveGrid);
-    del->setEnabled(Command1[3]->isEnabled());
-    insert->setEnabled(Command1[3]->isEnabled());
-    clear->setEnabled(Command1[6]->isEnabled());
-    save->setEnabled(Command1[5]->isEnabled());
+    del->setEnabled(listButtons[3]->isEnabled());
+    insert->setEnabled(listButtons[3]->isEnabled());
+    clear->setEnabled(listButtons[6]->isEnabled());
+    save->setEnabled(listButtons[5]->isEnabled());
 }
 
-void TodoPanel::attachPreview(SSPanel80 *panel)
+void TodoPanel::attachPreview(PreviewPanel *panel)
 {
     m_preview = panel;
-    connect(panel, &SSPanel80::renderRequested, this, &TodoPanel::renderPrint);
-    connect(panel, &SSPanel80::closed, this, [this] {
+    connect(panel, &PreviewPanel::renderRequested, this, &TodoPanel::renderPrint);
+    connect(panel, &PreviewPanel::closed, this, [this] {
         if (m_options)
             m_options->setEnabled(true);
     });
-    for (QCheckBox *option : {panel->SSCheck80.value(0), panel->SSCheck81})
+    for (QCheckBox *option : {panel->printOptions.value(0), panel->asOfDateOption})
         if (option)
             connect(option, &QCheckBox::toggled, this, [this] {
                 if (m_preview->isVisible())
@@ -206,7 +208,7 @@ void TodoPanel::attachPreview(SSPanel80 *panel)
 
 QList<QWidget *> TodoPanel::popupWidgets() const
 {
-    QList<QWidget *> widgets{const_cast<TodoPanel *>(this), VSGd1->viewport(), MonthView1, itemLabel};
+    QList<QWidget *> widgets{const_cast<TodoPanel *>(this), gridView->viewport(), calendar, itemLabel};
     for (QPushButton *button : commandButtons())
         widgets.append(button);
     return widgets;
@@ -220,9 +222,10 @@ void TodoPanel::optionsMenuRequested()
 
 void TodoPanel::setGridPicture(const QImage &picture)
 {
-    QPalette palette = VSGd1->palette();
-    palette.setBrush(QPalette::Base, picture.isNull() ? QApplication::palette(VSGd1).base() : QBrush(picture));
-    VSGd1->setPalette(palette);
+    QPalette palette = gridView->palette();
+    palette.setBrush(QPalette::Base,
+                     picture.isNull() ? QApplication::palette(gridView).base() : QBrush(picture));
+    gridView->setPalette(palette);
 }
 
 void TodoPanel::activate()
@@ -238,55 +241,55 @@ void TodoPanel::activate()
 
 void TodoPanel::setColumnWidths()
 {
-    const int width = VSGd1->viewport()->width();
+    const int width = gridView->viewport()->width();
     int used = 0;
     for (int c = 0; c < 5; ++c) {
         const int w = qMax(1, qRound(width * ColumnWidths[c]));
-        VSGd1->setColumnWidth(c, w);
+        gridView->setColumnWidth(c, w);
         used += w;
     }
-    VSGd1->setColumnWidth(5, qMax(1, width - used));
+    gridView->setColumnWidth(5, qMax(1, width - used));
 }
 
 void TodoPanel::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (MonthView1->isVisible())
+    if (calendar->isVisible())
         placeCalendar(m_calendarColumn);
 }
 
 void TodoPanel::placeCalendar(int column)
 {
     m_calendarColumn = column;
-    const QSize hint = MonthView1->sizeHint();
+    const QSize hint = calendar->sizeHint();
     const int w = qMin(qMax(hint.width(), int(width() * 0.27)), width());
-    const int top = VSGd1->y() + VSGd1->horizontalHeader()->height() + 4;
+    const int top = gridView->y() + gridView->horizontalHeader()->height() + 4;
     const int h = qMin(hint.height(), qMax(0, height() - top));
-    MonthView1->setGeometry(int(width() * calendarLeft(column)), top, w, h);
-    MonthView1->raise();
+    calendar->setGeometry(int(width() * calendarLeft(column)), top, w, h);
+    calendar->raise();
 }
 
 void TodoPanel::hideCalendar()
 {
-    MonthView1->hide();
+    calendar->hide();
 }
 
 void TodoPanel::setSaveClearEnabled(bool on)
 {
-    Command1[5]->setEnabled(on);
-    Command1[6]->setEnabled(on);
-    if (mOS)
-        mOS->setEnabled(on);
-    if (mOCl)
-        mOCl->setEnabled(on);
+    listButtons[5]->setEnabled(on);
+    listButtons[6]->setEnabled(on);
+    if (saveAction)
+        saveAction->setEnabled(on);
+    if (clearGridAction)
+        clearGridAction->setEnabled(on);
 }
 
 void TodoPanel::setDeleteEnabled(bool on)
 {
     // Insert Row acts on the same row as Delete Item from Grid.
-    Command1[3]->setEnabled(on);
-    if (mODel)
-        mODel->setEnabled(on);
-    if (mOIN)
-        mOIN->setEnabled(on);
+    listButtons[3]->setEnabled(on);
+    if (deleteItemAction)
+        deleteItemAction->setEnabled(on);
+    if (insertRowAction)
+        insertRowAction->setEnabled(on);
 }

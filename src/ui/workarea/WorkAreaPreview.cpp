@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QTextDocument>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "ui/preview/PrintPreview.h"
 #include "ui/widgets/richtext/RichTextBox.h"
 #include "core/rtf/RtfPaper.h"
@@ -19,7 +19,7 @@
 #include "ui/workarea/ReferenceViews.h"
 #include "core/reports/StatusReport.h"
 #include "core/catalogue/Catalogue.h"
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 namespace {
 
@@ -39,18 +39,18 @@ QPageSize entryPaper(const QTextDocument &entry)
 
 } // namespace
 
-WorkAreaPreview::WorkAreaPreview(WorkArea1 &window)
+WorkAreaPreview::WorkAreaPreview(WorkAreaWindow &window)
     : QObject(&window), m_window(window), m_panel(*window.previewPanel),
-      m_views(std::make_unique<ReferenceViews>(*window.RText1[0], *window.RText1[1], *window.RText1[2],
-                                               *window.Rtext3)),
+      m_views(std::make_unique<ReferenceViews>(*window.referenceBuffers[0], *window.referenceBuffers[1],
+                                               *window.referenceBuffers[2], *window.entryEditor)),
       m_report(std::make_unique<ReferenceReport>(m_views->producer(), m_views->buffers()))
 {
-    for (int i = 0; i < m_panel.SSCheck80.size(); ++i)
-        connect(m_panel.SSCheck80[i], &QCheckBox::toggled, this, [this, i] { SSCheck80_Click(i); });
-    connect(&m_panel, &SSPanel80::renderRequested, this, &WorkAreaPreview::rerender);
-    connect(&m_panel, &SSPanel80::closed, this, [this] {
-        if (m_window.SSTab2->currentIndex() != 0)
-            m_window.SSPanel1->show();
+    for (int i = 0; i < m_panel.printOptions.size(); ++i)
+        connect(m_panel.printOptions[i], &QCheckBox::toggled, this, [this, i] { printOptionClicked(i); });
+    connect(&m_panel, &PreviewPanel::renderRequested, this, &WorkAreaPreview::rerender);
+    connect(&m_panel, &PreviewPanel::closed, this, [this] {
+        if (m_window.sectionTabs->currentIndex() != 0)
+            m_window.itemPanel->show();
     });
 }
 
@@ -58,50 +58,51 @@ WorkAreaPreview::~WorkAreaPreview() = default;
 
 bool WorkAreaPreview::statusMode() const
 {
-    return m_panel.SSCheck80[0]->text() == allSafeguards;
+    return m_panel.printOptions[0]->text() == allSafeguards;
 }
 
-void WorkAreaPreview::SSCommand3_Click()
+void WorkAreaPreview::printOverviewClicked()
 {
-    m_panel.VSP1->document().discard();
+    m_panel.printPreview->document().discard();
     suppressNextClick = 0;
-    m_panel.SSCommand80[0]->setEnabled(false);
-    m_panel.SSCommand80[1]->setEnabled(false);
+    m_panel.pageCommands[0]->setEnabled(false);
+    m_panel.pageCommands[1]->setEnabled(false);
     setCaptions({allSafeguards, QStringLiteral("Administrative Safeguards"),
                  QStringLiteral("Physical Safeguards"), QStringLiteral("Technical Safeguards")});
     for (int i = 0; i < 4; ++i) {
-        m_panel.SSCheck80[i]->setEnabled(true);
+        m_panel.printOptions[i]->setEnabled(true);
         setChecked(i, false);
     }
     showStatusFont();
-    m_panel.VSP1->document().setOrientation(0);
-    m_panel.Panel3D80[2]->setText(QStringLiteral("Portrait"));
-    m_panel.SSCheck80[3]->setVisible(true);
-    m_panel.VSP1->document().setTitle(QStringLiteral("Status Report"));
+    m_panel.printPreview->document().setOrientation(0);
+    m_panel.fontDisplays[2]->setText(QStringLiteral("Portrait"));
+    m_panel.printOptions[3]->setVisible(true);
+    m_panel.printPreview->document().setTitle(QStringLiteral("Status Report"));
     QCoreApplication::processEvents();
     m_panel.open();
     for (int i = 0; i < 3; ++i)
-        if (m_window.SSOption1[i]->isChecked())
+        if (m_window.categoryOptions[i]->isChecked())
             setChecked(i + 1, true);
 }
 
-void WorkAreaPreview::SSCommand5_Click()
+void WorkAreaPreview::printClicked()
 {
-    m_panel.VSP1->document().discard();
+    m_panel.printPreview->document().discard();
     for (int i = 0; i < 4; ++i)
-        m_panel.SSCheck80[i]->setEnabled(true);
-    m_panel.SSCheck80[3]->setVisible(false);
+        m_panel.printOptions[i]->setEnabled(true);
+    m_panel.printOptions[3]->setVisible(false);
     m_clearing = true;
     for (int i = 0; i < 4; ++i)
         setChecked(i, false);
     m_clearing = false;
     m_panel.printOptionsFrame->setVisible(true);
-    PrinterSettings::Font.assign(m_window.Rtext3->baseFont(), Qt::black);
+    PrinterSettings::Font.assign(m_window.entryEditor->baseFont(), Qt::black);
     if (PrinterSettings::Font.size <= 0)
         PrinterSettings::Font.size = 10;
     PrinterSettings::setMargins(350, 300, 350, 100);
 
-    const QList<QRadioButton *> entries{m_window.SSOption3, m_window.SSOption4, m_window.SSOption5};
+    const QList<QRadioButton *> entries{m_window.actionTakenOption, m_window.commentsOption,
+                                        m_window.policiesOption};
     const int entry =
         int(std::find_if(entries.begin(), entries.end(), [](auto *o) { return o->isChecked(); }) -
             entries.begin());
@@ -109,31 +110,32 @@ void WorkAreaPreview::SSCommand5_Click()
         setCaptions({QStringLiteral("Action Taken"), QStringLiteral("Comments/Notes"),
                      QStringLiteral("Policies && Procedures")});
         for (int i = 0; i < 3; ++i)
-            m_panel.SSCheck80[i]->setEnabled(false);
-        m_panel.SSCommand80[0]->setEnabled(false);
-        m_panel.SSCommand80[1]->setEnabled(true);
+            m_panel.printOptions[i]->setEnabled(false);
+        m_panel.pageCommands[0]->setEnabled(false);
+        m_panel.pageCommands[1]->setEnabled(true);
         suppressNextClick = SuppressClick;
-        m_panel.SSCheck80[entry]->setEnabled(true);
+        m_panel.printOptions[entry]->setEnabled(true);
         setChecked(entry, true);
         static const char *const kinds[] = {"Action Taken", "Comments/Notes", "Policies & Procedures"};
-        m_panel.VSP1->document().setTitle(QString::fromLatin1(kinds[entry]) + QStringLiteral(" - ") +
-                                          itemName());
-        m_panel.VSP1->document().setPageSize(entryPaper(*m_window.Rtext3->document()));
+        m_panel.printPreview->document().setTitle(QString::fromLatin1(kinds[entry]) + QStringLiteral(" - ") +
+                                                  itemName());
+        m_panel.printPreview->document().setPageSize(entryPaper(*m_window.entryEditor->document()));
         QCoreApplication::processEvents();
         m_panel.open();
         printEntry();
         return;
     }
     suppressNextClick = 0;
-    m_panel.SSCommand80[0]->setEnabled(true);
-    m_panel.SSCommand80[1]->setEnabled(true);
+    m_panel.pageCommands[0]->setEnabled(true);
+    m_panel.pageCommands[1]->setEnabled(true);
     setCaptions({QStringLiteral("Implementation specification"), QStringLiteral("References in Rule"),
                  QStringLiteral("Additional Comments")});
     m_panel.showPrinterFont();
-    m_panel.VSP1->document().setTitle(QStringLiteral("References - ") + itemName());
+    m_panel.printPreview->document().setTitle(QStringLiteral("References - ") + itemName());
     QCoreApplication::processEvents();
     m_panel.open();
-    const QList<QRadioButton *> views{m_window.SSOption6, m_window.SSOption2, m_window.SSOption7};
+    const QList<QRadioButton *> views{m_window.specificationOption, m_window.ruleReferencesOption,
+                                      m_window.additionalInfoOption};
     for (int i = 0; i < 3; ++i) {
         if (!views[i]->isChecked())
             continue;
@@ -141,12 +143,12 @@ void WorkAreaPreview::SSCommand5_Click()
         m_opening = true;
         setChecked(i, true);
         m_opening = false;
-        m_window.RText1[i]->setTextRTF(m_window.Rtext3->TextRTF());
+        m_window.referenceBuffers[i]->setTextRTF(m_window.entryEditor->TextRTF());
     }
     buildReferenceReport();
 }
 
-void WorkAreaPreview::SSCheck80_Click(int index)
+void WorkAreaPreview::printOptionClicked(int index)
 {
     if (m_clearing)
         return;
@@ -155,8 +157,8 @@ void WorkAreaPreview::SSCheck80_Click(int index)
         return;
     }
     if (statusMode()) {
-        if (m_panel.SSCheck80[index]->isChecked()) {
-            if (index > 0 && m_panel.SSCheck80[0]->isChecked())
+        if (m_panel.printOptions[index]->isChecked()) {
+            if (index > 0 && m_panel.printOptions[0]->isChecked())
                 setChecked(0, false);
             for (int i = 1; index == 0 && i < 4; ++i)
                 setChecked(i, false);
@@ -168,7 +170,7 @@ void WorkAreaPreview::SSCheck80_Click(int index)
     }
     if (entryShown() && m_panel.isVisible()) {
         // The entry stays the printed document; its option stays checked.
-        if (!m_panel.SSCheck80[index]->isChecked()) {
+        if (!m_panel.printOptions[index]->isChecked()) {
             suppressNextClick = SuppressClick;
             setChecked(index, true);
         }
@@ -182,41 +184,42 @@ void WorkAreaPreview::buildStatusReport()
 {
     StatusReport::Options options{};
     for (std::size_t i = 0; i < options.size(); ++i)
-        options[i] = m_panel.SSCheck80[int(i)]->isChecked();
-    StatusReport(m_panel.VSP1->document(), m_window.statusTable, PrinterSettings::Font.colour).build(options);
-    HINFO1::busyOff();
+        options[i] = m_panel.printOptions[int(i)]->isChecked();
+    StatusReport(m_panel.printPreview->document(), m_window.statusTable, PrinterSettings::Font.colour)
+        .build(options);
+    ProgramState::busyOff();
 }
 
 void WorkAreaPreview::printEntry()
 {
-    HINFO1::busyOn();
-    PreviewDocument &doc = m_panel.VSP1->document();
+    ProgramState::busyOn();
+    PreviewDocument &doc = m_panel.printPreview->document();
     doc.discard();
     PrinterSettings::applyMargins(doc);
     doc.startDoc();
-    doc.appendRichText(*m_window.Rtext3->document());
+    doc.appendRichText(*m_window.entryEditor->document());
     doc.endDoc();
     QCoreApplication::processEvents();
-    HINFO1::busyOff();
+    ProgramState::busyOff();
 }
 
 void WorkAreaPreview::buildReferenceReport()
 {
-    HINFO1::busyOn();
+    ProgramState::busyOn();
     ReferenceReport::Options options{};
     for (std::size_t i = 0; i < options.size(); ++i)
-        options[i] = m_panel.SSCheck80[int(i)]->isChecked();
+        options[i] = m_panel.printOptions[int(i)]->isChecked();
     m_report->build(m_window.CurrentCategory, m_window.CurrentItemTab, options, PrinterSettings::Font,
-                    m_panel.VSP1->document());
+                    m_panel.printPreview->document());
     QCoreApplication::processEvents();
-    HINFO1::busyOff();
+    ProgramState::busyOff();
 }
 
-void WorkAreaPreview::rerender(SSPanel80::RenderCause cause)
+void WorkAreaPreview::rerender(PreviewPanel::RenderCause cause)
 {
     if (statusMode())
         return;
-    if (cause == SSPanel80::PageSetupDone && entryShown())
+    if (cause == PreviewPanel::PageSetupDone && entryShown())
         printEntry();
     else
         buildReferenceReport();
@@ -224,8 +227,8 @@ void WorkAreaPreview::rerender(SSPanel80::RenderCause cause)
 
 void WorkAreaPreview::showStatusFont()
 {
-    m_panel.Panel3D80[0]->setText(QStringLiteral(" ") + statusFontName);
-    m_panel.Panel3D80[1]->setText(QStringLiteral(" %1").arg(statusFontSize));
+    m_panel.fontDisplays[0]->setText(QStringLiteral(" ") + statusFontName);
+    m_panel.fontDisplays[1]->setText(QStringLiteral(" %1").arg(statusFontSize));
     QFont sample(statusFontName, statusFontSize);
     m_panel.fontSample->setFont(sample);
     QPalette palette = m_panel.fontSample->palette();
@@ -243,17 +246,17 @@ QString WorkAreaPreview::itemName() const
 
 bool WorkAreaPreview::entryShown() const
 {
-    return m_window.SSOption3->isChecked() || m_window.SSOption4->isChecked() ||
-           m_window.SSOption5->isChecked();
+    return m_window.actionTakenOption->isChecked() || m_window.commentsOption->isChecked() ||
+           m_window.policiesOption->isChecked();
 }
 
 void WorkAreaPreview::setCaptions(const QStringList &captions)
 {
     for (int i = 0; i < captions.size(); ++i)
-        m_panel.SSCheck80[i]->setText(captions[i]);
+        m_panel.printOptions[i]->setText(captions[i]);
 }
 
 void WorkAreaPreview::setChecked(int index, bool on)
 {
-    m_panel.SSCheck80[index]->setChecked(on);
+    m_panel.printOptions[index]->setChecked(on);
 }

@@ -7,10 +7,10 @@
 
 class ReferenceReport;
 class ReferenceViews;
-class WorkArea1;
+class WorkAreaWindow;
 
 // The work area's print preview panel in its three modes: the status report of the overview, the entry
-// shown in Rtext3, and the reference report of the item shown. The panel is in status mode exactly when
+// shown in entryEditor, and the reference report of the item shown. The panel is in status mode exactly when
 // print option 0 reads "All Safeguards".
 class WorkAreaPreview : public QObject
 {
@@ -20,17 +20,17 @@ public:
     // The next print-option click only resets the flag when it holds this value.
     static constexpr qint16 SuppressClick = 88;
 
-    explicit WorkAreaPreview(WorkArea1 &window);
+    explicit WorkAreaPreview(WorkAreaWindow &window);
     ~WorkAreaPreview() override;
 
     qint16 suppressNextClick = 0;
 
-    // SSCommand3, and mOPrint on the overview: the status report.
-    void SSCommand3_Click();
-    // SSCommand5, and mOPrint elsewhere: the entry or the reference report.
-    void SSCommand5_Click();
+    // printOverviewButton, and printAction on the overview: the status report.
+    void printOverviewClicked();
+    // printButton, and printAction elsewhere: the entry or the reference report.
+    void printClicked();
     // A change of print option `index`, by the user or by the program.
-    void SSCheck80_Click(int index);
+    void printOptionClicked(int index);
 
     bool statusMode() const;
 
@@ -38,7 +38,7 @@ private:
     void buildStatusReport();
     void printEntry();
     void buildReferenceReport();
-    void rerender(SSPanel80::RenderCause cause);
+    void rerender(PreviewPanel::RenderCause cause);
     void showStatusFont();
     bool entryShown() const;
     // The tab caption of the item shown, for the document's title.
@@ -46,8 +46,8 @@ private:
     void setCaptions(const QStringList &captions);
     void setChecked(int index, bool on);
 
-    WorkArea1 &m_window;
-    SSPanel80 &m_panel;
+    WorkAreaWindow &m_window;
+    PreviewPanel &m_panel;
     std::unique_ptr<ReferenceViews> m_views;
     std::unique_ptr<ReferenceReport> m_report;
     bool m_opening = false;

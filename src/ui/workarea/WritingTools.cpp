@@ -4,7 +4,7 @@
 #include <QFontInfo>
 #include <QScreen>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "core/workbook/Product.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/richtext/RichTextBox.h"
@@ -81,7 +81,7 @@ void WritingTools::spellCheck()
     if (!m_editor)
         return;
     RichTextBox *box = m_editor;
-    HINFO1::busyOn();
+    ProgramState::busyOn();
     SpellDialog dialog(box->window());
     QObject::connect(&dialog, &SpellDialog::helpRequested, &dialog, [this] { showSpellingHelp(); });
     SpellCheck check(checker(), m_spellAsker ? *m_spellAsker : static_cast<SpellAsker &>(dialog));
@@ -92,23 +92,23 @@ void WritingTools::spellCheck()
         check.attach(box->document());
     check.setCheckRange(0, -1);
     QObject::connect(&check, &SpellCheck::wordReported, box, [box, &dialog](int start, int length) {
-        HINFO1::busyOff();
+        ProgramState::busyOff();
         box->setSelStart(start);
         box->setSelLength(length);
         box->setHideSelection(false);
         keepWordInSight(dialog, *box);
     });
     QObject::connect(&check, &SpellCheck::wordFinished, box, [box] {
-        HINFO1::busyOn();
+        ProgramState::busyOn();
         box->setHideSelection(true);
     });
     QObject::connect(&check, &SpellCheck::userDictionaryFailed, box, [](const QString &reason) {
-        HINFO1::busyOff();
+        ProgramState::busyOff();
         Dialogs::current().messageBox(QObject::tr("The word could not be added to your dictionary.\n\n%1").arg(reason),
                                       Dialogs::OkOnly | Dialogs::Exclamation, QObject::tr("Spelling Check"));
     });
     check.check();
-    HINFO1::busyOff();
+    ProgramState::busyOff();
     Dialogs::current().messageBox(QStringLiteral("Spelling Check has reached the end of your document"),
                                   Dialogs::OkOnly | Dialogs::Information, QStringLiteral("Spelling Check"));
     box->setSelStart(1);

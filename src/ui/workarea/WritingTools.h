@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 class RichTextBox;
 class SpellAsker;

@@ -98,12 +98,12 @@ TEST(FontDialog, TheSeamReturnsTheChosenColourAndCancelChangesNothing)
 TEST(FontDialog, PrinterFontTakesTheChosenColour)
 {
     PrinterSettings::reset();
-    SSPanel80 panel(SSPanel80::WorkArea);
+    PreviewPanel panel(PreviewPanel::WorkArea);
     whenFontDialogOpens([](FontDialog &d) {
         swatch(d, "Green")->click();
         d.accept();
     });
-    panel.SSCommand80[0]->click();
+    panel.pageCommands[0]->click();
     EXPECT_EQ(PrinterSettings::Font.colour, QColor(0, 0x80, 0));
     EXPECT_EQ(panel.fontSample->palette().color(QPalette::WindowText), QColor(0, 0x80, 0));
     PrinterSettings::reset();

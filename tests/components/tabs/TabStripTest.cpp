@@ -6,7 +6,7 @@
 #include "ui/widgets/tabs/TabStrip.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 namespace {
 
@@ -33,22 +33,22 @@ TEST(TabStrip, EveryCategoryAndItemTabIsShownAt800x600AndThePanelCoversNone)
 {
     TempFolder folder;
     ScriptedDialogs dialogs;
-    WorkArea1 w(nullptr);
+    WorkAreaWindow w(nullptr);
     w.resize(800, 600);
     w.show();
     QApplication::processEvents();
-    expectEveryTabShown(w.SSTab1, "area strip");
-    for (int c = 0; c < w.SSTab2->count(); ++c) {
-        w.SSTab2->setCurrentIndex(c);
+    expectEveryTabShown(w.areaTabs, "area strip");
+    for (int c = 0; c < w.sectionTabs->count(); ++c) {
+        w.sectionTabs->setCurrentIndex(c);
         QApplication::processEvents();
-        expectEveryTabShown(w.SSTab2, "category strip");
+        expectEveryTabShown(w.sectionTabs, "category strip");
         if (c < 1 || c > 5)
             continue;
         QTabWidget *strip = w.innerTabs[c - 1];
         expectEveryTabShown(strip, qPrintable(strip->objectName()));
         const int rowsBottom = strip->tabBar()->mapTo(&w, QPoint(0, strip->tabBar()->height())).y();
-        EXPECT_GE(w.SSPanel1->mapTo(&w, QPoint(0, 0)).y(), rowsBottom) << "category " << c;
-        EXPECT_GT(w.SSPanel1->height(), 250) << "category " << c;
+        EXPECT_GE(w.itemPanel->mapTo(&w, QPoint(0, 0)).y(), rowsBottom) << "category " << c;
+        EXPECT_GT(w.itemPanel->height(), 250) << "category " << c;
     }
 }
 

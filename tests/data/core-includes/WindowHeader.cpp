@@ -1,1 +1,1 @@
-#include "ui/start/Startfrm.h"
+#include "ui/start/StartScreen.h"

@@ -1,4 +1,4 @@
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,9 +22,9 @@ constexpr auto sampleSaveMessage = "Unable to save changes to sample.";
 
 } // namespace
 
-void WorkArea1::viewOption_Click(QRadioButton *option)
+void WorkAreaWindow::viewOptionClicked(QRadioButton *option)
 {
-    if (EntryChanged == 1 && !ConfirmSaveChanges()) {
+    if (EntryChanged == 1 && !confirmSaveChanges()) {
         // The edited text could not be saved: it stays, and so does its view.
         m_reverting = true;
         if (m_shownView)
@@ -37,12 +37,12 @@ void WorkArea1::viewOption_Click(QRadioButton *option)
     selectView(option);
 }
 
-void WorkArea1::selectView(QRadioButton *option)
+void WorkAreaWindow::selectView(QRadioButton *option)
 {
-    const EntryFiles::Kind kind = option == SSOption3   ? EntryFiles::Action
-                                  : option == SSOption4 ? EntryFiles::Comment
-                                  : option == SSOption5 ? EntryFiles::Policy
-                                                        : EntryFiles::NoEntry;
+    const EntryFiles::Kind kind = option == actionTakenOption ? EntryFiles::Action
+                                  : option == commentsOption  ? EntryFiles::Comment
+                                  : option == policiesOption  ? EntryFiles::Policy
+                                                              : EntryFiles::NoEntry;
     EntryKind = kind;
     EntryChanged = 0;
     m_shownView = option;
@@ -52,59 +52,61 @@ void WorkArea1::selectView(QRadioButton *option)
         loadEntry();
     } else {
         showReference(option);
-        if (SSCommand7->isVisible())
-            SSCommand7->setFocus();
+        if (exitButton->isVisible())
+            exitButton->setFocus();
     }
     EntryChanged = 0;
 }
 
-bool WorkArea1::isEntryView(const QRadioButton *option) const
+bool WorkAreaWindow::isEntryView(const QRadioButton *option) const
 {
-    return option && (option == SSOption3 || option == SSOption4 || option == SSOption5);
+    return option && (option == actionTakenOption || option == commentsOption || option == policiesOption);
 }
 
-void WorkArea1::applyViewState(QRadioButton *option)
+void WorkAreaWindow::applyViewState(QRadioButton *option)
 {
     const bool entry = isEntryView(option);
-    const bool sampleLocked = CurrentCategory == Catalogue::sampleCategory && option != SSOption5;
-    Rtext3->setLocked(!entry || sampleLocked || workbookReadOnly());
-    SSCommand5->setEnabled(bool(m_hooks.printEntry));
-    mOPrint->setEnabled(bool(m_hooks.printEntry));
+    const bool sampleLocked = CurrentCategory == Catalogue::sampleCategory && option != policiesOption;
+    entryEditor->setLocked(!entry || sampleLocked || workbookReadOnly());
+    printButton->setEnabled(bool(m_hooks.printEntry));
+    printAction->setEnabled(bool(m_hooks.printEntry));
     enableEntryCommands(entry);
 }
 
-void WorkArea1::enableEntryCommands(bool entry)
+void WorkAreaWindow::enableEntryCommands(bool entry)
 {
-    SSCommand6->setEnabled(entry);
-    mOSave->setEnabled(entry);
-    const QList<std::tuple<QPushButton *, QAction *, bool>> tools{{SSCommand8, mOFont, bool(m_hooks.selectFont)},
-                                                                 {SSCommand9, mOThes, bool(m_hooks.thesaurus)},
-                                                                 {SSCommand10, mOSpell, bool(m_hooks.spellCheck)}};
+    saveButton->setEnabled(entry);
+    saveAction->setEnabled(entry);
+    const QList<std::tuple<QPushButton *, QAction *, bool>> tools{
+        {fontButton, fontAction, bool(m_hooks.selectFont)},
+        {thesaurusButton, thesaurusAction, bool(m_hooks.thesaurus)},
+        {spellButton, spellAction, bool(m_hooks.spellCheck)}};
     for (const auto &[button, action, hooked] : tools) {
         button->setEnabled(entry && hooked);
         action->setEnabled(entry && hooked);
     }
-    SSFrame4->setEnabled(entry);
+    alignmentFrame->setEnabled(entry);
 }
 
-void WorkArea1::loadEntry()
+void WorkAreaWindow::loadEntry()
 {
     const auto kind = static_cast<EntryFiles::Kind>(EntryKind);
     const bool sample = CurrentCategory == Catalogue::sampleCategory;
     if (sample && kind == EntryFiles::Policy)
         Dialogs::current().messageBox(
-            QStringLiteral("This Policy was first written using a full function work processing program and then "
-                           "copied and pasted into the program.\r\rYou can use the program to enter in this "
-                           "information, but the program doesn't give you all of the capabilities of a commerical "
-                           "word processor!"),
+            QStringLiteral(
+                "This Policy was first written using a full function work processing program and then "
+                "copied and pasted into the program.\r\rYou can use the program to enter in this "
+                "information, but the program doesn't give you all of the capabilities of a commerical "
+                "word processor!"),
             Dialogs::OkOnly + Dialogs::Information, QStringLiteral("Policies and Procedures"));
     CurrentFileName = EntryFiles::fileName(kind, CurrentCategory, CurrentItemTab);
     // A missing file is a new entry; one that exists but cannot be read (or is larger than any entry this
     // program writes) is kept aside before a save replaces it. The samples are content installed with the
     // program; the user's entries lie in the workbook folder.
     const qint64 limit = FileLimits::of(CurrentFileName).bytes;
-    const bool loaded =
-        Rtext3->LoadFile(sample ? ContentFolder::file(CurrentFileName) : CurrentFileName, nullptr, sample ? 0 : limit);
+    const bool loaded = entryEditor->LoadFile(sample ? ContentFolder::file(CurrentFileName) : CurrentFileName,
+                                              nullptr, sample ? 0 : limit);
     if (!loaded && !sample && QFile::exists(CurrentFileName)) {
         const WriteResult kept = keepCopyAside(CurrentFileName);
         if (!kept)
@@ -116,26 +118,26 @@ void WorkArea1::loadEntry()
             tellTooLarge(CurrentFileName, limit);
     }
     if (!sample) {
-        for (RichTextBox *buffer : std::as_const(RText1))
+        for (RichTextBox *buffer : std::as_const(referenceBuffers))
             buffer->setText(QString());
     }
     EntryChanged = 0;
 }
 
-void WorkArea1::showReference(QRadioButton *option)
+void WorkAreaWindow::showReference(QRadioButton *option)
 {
-    PrinterSettings::Font.assign(Rtext3->baseFont(), PrinterSettings::Font.colour);
-    RText1[1]->setBaseFont(Rtext3->baseFont());
+    PrinterSettings::Font.assign(entryEditor->baseFont(), PrinterSettings::Font.colour);
+    referenceBuffers[1]->setBaseFont(entryEditor->baseFont());
     ReferenceProducer &producer = m_references->producer();
     producer.clearBuffers();
 
     ReferenceState state;
     state.CurrentCategory = CurrentCategory;
     state.CurrentItemTab = CurrentItemTab;
-    if (option == SSOption6) {
+    if (option == specificationOption) {
         state.selectedView = ReferenceView::RuleText;
         producer.produceRuleText(state);
-    } else if (option == SSOption2) {
+    } else if (option == ruleReferencesOption) {
         state.selectedView = ReferenceView::References;
         producer.produceReferences(state);
     } else {
@@ -144,46 +146,50 @@ void WorkArea1::showReference(QRadioButton *option)
     }
 }
 
-void WorkArea1::SSCommand6_Click()
+void WorkAreaWindow::saveClicked()
 {
     saveEntry();
 }
 
-bool WorkArea1::saveEntry()
+bool WorkAreaWindow::saveEntry()
 {
     if (CurrentCategory == Catalogue::sampleCategory) {
-        Dialogs::current().messageBox(QString::fromLatin1(sampleSaveMessage), Dialogs::OkOnly + Dialogs::Question,
-                                      QStringLiteral("Save Command"));
+        Dialogs::current().messageBox(QString::fromLatin1(sampleSaveMessage),
+                                      Dialogs::OkOnly + Dialogs::Question, QStringLiteral("Save Command"));
         return true;
     }
     EntryChanged = 0;
     // Only an entry loaded into the box and shown there is written.
-    if (EntryKind == EntryFiles::NoEntry || CurrentCategory == Catalogue::overviewCategory || !isEntryView(m_shownView))
+    if (EntryKind == EntryFiles::NoEntry || CurrentCategory == Catalogue::overviewCategory ||
+        !isEntryView(m_shownView))
         return true;
-    CurrentFileName = EntryFiles::fileName(static_cast<EntryFiles::Kind>(EntryKind), CurrentCategory, CurrentItemTab);
+    CurrentFileName =
+        EntryFiles::fileName(static_cast<EntryFiles::Kind>(EntryKind), CurrentCategory, CurrentItemTab);
     if (CurrentFileName.trimmed().isEmpty() || !EntryFiles::mayBeWritten(CurrentFileName))
         return true;
-    const WriteResult result = Rtext3->SaveFile(CurrentFileName, FileLimits::of(CurrentFileName).bytes);
+    const WriteResult result = entryEditor->SaveFile(CurrentFileName, FileLimits::of(CurrentFileName).bytes);
     if (result)
         return true;
     EntryChanged = 1;
-    reportSaveFailure(QStringLiteral("The entry could not be saved to %1.").arg(CurrentFileName), result.error);
+    reportSaveFailure(QStringLiteral("The entry could not be saved to %1.").arg(CurrentFileName),
+                      result.error);
     return false;
 }
 
-bool WorkArea1::ConfirmSaveChanges()
+bool WorkAreaWindow::confirmSaveChanges()
 {
     if (CurrentCategory == Catalogue::sampleCategory)
         return true;
-    const int answer = Dialogs::current().messageBox(QStringLiteral("Save changes/entries before next action?"),
-                                                     Dialogs::YesNo + Dialogs::Question, QStringLiteral("Save Changes?"));
+    const int answer =
+        Dialogs::current().messageBox(QStringLiteral("Save changes/entries before next action?"),
+                                      Dialogs::YesNo + Dialogs::Question, QStringLiteral("Save Changes?"));
     if (answer == Dialogs::Yes && !saveEntry())
         return false;
     EntryChanged = 0;
     return true;
 }
 
-void WorkArea1::Rtext3_Change()
+void WorkAreaWindow::entryEdited()
 {
     if (ChangeGuard == 9) {
         ChangeGuard = 0;
@@ -192,15 +198,15 @@ void WorkArea1::Rtext3_Change()
     EntryChanged = EntryKind > 0 ? 1 : 0;
 }
 
-void WorkArea1::emptyBox()
+void WorkAreaWindow::emptyBox()
 {
     ChangeGuard = 9;
-    Rtext3->setText(QString());
+    entryEditor->setText(QString());
     ChangeGuard = 0;
 }
 
 // Once a run for each file.
-void WorkArea1::tellTooLarge(const QString &path, qint64 limit)
+void WorkAreaWindow::tellTooLarge(const QString &path, qint64 limit)
 {
     static QSet<QString> told;
     const QString name = QFileInfo(path).fileName();
@@ -213,9 +219,10 @@ void WorkArea1::tellTooLarge(const QString &path, qint64 limit)
                                   Dialogs::OkOnly + Dialogs::Exclamation, QStringLiteral("Entry"));
 }
 
-void WorkArea1::reportSaveFailure(const QString &what, const QString &reason)
+void WorkAreaWindow::reportSaveFailure(const QString &what, const QString &reason)
 {
-    Dialogs::current().messageBox(what + QStringLiteral("\r\r") + reason +
-                                      QStringLiteral("\r\rYour changes are still shown; nothing has been lost."),
-                                  Dialogs::OkOnly + Dialogs::Critical, QStringLiteral("Save Failed"));
+    Dialogs::current().messageBox(
+        what + QStringLiteral("\r\r") + reason +
+            QStringLiteral("\r\rYour changes are still shown; nothing has been lost."),
+        Dialogs::OkOnly + Dialogs::Critical, QStringLiteral("Save Failed"));
 }

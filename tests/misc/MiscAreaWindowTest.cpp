@@ -11,10 +11,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "app/files/RecordBytes.h"
 #include "ui/widgets/richtext/RichTextBox.h"
-#include "ui/misc/Misc1.h"
+#include "ui/misc/MiscAreaWindow.h"
 #include "ui/misc/WebLinkLabel.h"
 #include "core/workbook/WebSites.h"
 #include "ui/preview/GridBackgroundSelector.h"
@@ -26,7 +26,8 @@
 namespace {
 
 // Records what the window asks of its to-do list.
-struct FakeTodoList : TodoListHooks {
+struct FakeTodoList : TodoListHooks
+{
     void load() override { ++loads; }
     void activate() override { ++activations; }
     bool changed() const override { return isChanged; }
@@ -59,12 +60,12 @@ QByteArray page(const char *text)
 // The misc area opened in a fresh program folder on a fixed date.
 class MiscArea : public ::testing::Test
 {
-protected:
-    MiscArea() { HINFO1::reset(); }
+  protected:
+    MiscArea() { ProgramState::reset(); }
 
-    Misc1 &open()
+    MiscAreaWindow &open()
     {
-        w = std::make_unique<Misc1>(nullptr, [this](Misc1 &) {
+        w = std::make_unique<MiscAreaWindow>(nullptr, [this](MiscAreaWindow &) {
             auto list = std::make_unique<FakeTodoList>();
             todo = list.get();
             return list;
@@ -76,7 +77,7 @@ protected:
     QStringList visibleOptions() const
     {
         QStringList names;
-        for (QAction *a : w->mO->actions())
+        for (QAction *a : w->optionsMenu->actions())
             if (a->isVisible())
                 names << a->objectName();
         return names;
@@ -84,19 +85,19 @@ protected:
     // Changes the list while its tab is shown, as the user would.
     void changeTheList()
     {
-        w->SSTab2->setCurrentIndex(Misc1::ToDoList);
+        w->sectionTabs->setCurrentIndex(MiscAreaWindow::ToDoList);
         todo->isChanged = true;
     }
     bool stayedOnTheList() const
     {
-        return w->isVisible() && w->SSTab1->currentIndex() == 3 && w->SSTab2->currentIndex() == Misc1::ToDoList &&
-               HINFO1::PendingArea == 0;
+        return w->isVisible() && w->areaTabs->currentIndex() == 3 &&
+               w->sectionTabs->currentIndex() == MiscAreaWindow::ToDoList && ProgramState::PendingArea == 0;
     }
 
     TempFolder folder;
     ScriptedDialogs dialogs;
     SteppedClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 30))};
-    std::unique_ptr<Misc1> w;
+    std::unique_ptr<MiscAreaWindow> w;
     FakeTodoList *todo = nullptr;
 };
 
@@ -109,31 +110,31 @@ TEST_F(MiscArea, OpensOnTheFirstPageWithTheListLoadedAndNoGridItems)
     folder.write(QStringLiteral("Misc1.Dat"), page("What the program is for."));
     folder.write(QStringLiteral("Misc4.Dat"), "not a page at all");
     open();
-    EXPECT_EQ(w->SSTab1->currentIndex(), 3);
-    EXPECT_EQ(w->SSTab2->currentIndex(), Misc1::ProgramInformation);
+    EXPECT_EQ(w->areaTabs->currentIndex(), 3);
+    EXPECT_EQ(w->sectionTabs->currentIndex(), MiscAreaWindow::ProgramInformation);
     EXPECT_EQ(w->windowTitle(), "Miscellaneous - Program Information");
-    EXPECT_EQ(w->RText1[0]->Text().trimmed(), "What the program is for.");
-    for (int i = 1; i < Misc1::PageCount; ++i)
-        EXPECT_TRUE(w->RText1[i]->Text().isEmpty()) << "page " << i + 1;
-    EXPECT_TRUE(w->RText1[0]->Locked());
+    EXPECT_EQ(w->pageBoxes[0]->Text().trimmed(), "What the program is for.");
+    for (int i = 1; i < MiscAreaWindow::PageCount; ++i)
+        EXPECT_TRUE(w->pageBoxes[i]->Text().isEmpty()) << "page " << i + 1;
+    EXPECT_TRUE(w->pageBoxes[0]->Locked());
     EXPECT_TRUE(dialogs.messages.isEmpty()) << "missing or broken pages are silent";
     EXPECT_EQ(visibleOptions(), (areaItems + QStringList{"mO2", "mOEx"}));
     EXPECT_EQ(todo->loads, 1);
     EXPECT_EQ(todo->activations, 1);
-    EXPECT_TRUE(w->previewPanel->SSCheck80[0]->isChecked());
-    EXPECT_TRUE(w->previewPanel->SSCheck81->isChecked());
-    EXPECT_TRUE(w->Command1[0]->hasFocus());
+    EXPECT_TRUE(w->previewPanel->printOptions[0]->isChecked());
+    EXPECT_TRUE(w->previewPanel->asOfDateOption->isChecked());
+    EXPECT_TRUE(w->exitButton->hasFocus());
 }
 
 TEST_F(MiscArea, OnlyTheToDoTabShowsTheGridItems)
 {
     open();
-    w->SSTab2->setCurrentIndex(Misc1::ToDoList);
+    w->sectionTabs->setCurrentIndex(MiscAreaWindow::ToDoList);
     EXPECT_EQ(w->windowTitle(), "Miscellaneous - To Do List");
-    EXPECT_EQ(visibleOptions(), (areaItems + QStringList{"mO1", "MOgrid", "mO7", "mODel", "mOCl", "mOIN", "mOPrt",
-                                                         "mOS", "mOSpell", "mO2", "mOEx"}));
+    EXPECT_EQ(visibleOptions(), (areaItems + QStringList{"mO1", "MOgrid", "mO7", "mODel", "mOCl", "mOIN",
+                                                         "mOPrt", "mOS", "mOSpell", "mO2", "mOEx"}));
     const int hidesBefore = todo->calendarHides;
-    w->SSTab2->setCurrentIndex(Misc1::WebLinks);
+    w->sectionTabs->setCurrentIndex(MiscAreaWindow::WebLinks);
     EXPECT_EQ(w->windowTitle(), "Miscellaneous - HIPAA Web Links");
     EXPECT_EQ(visibleOptions(), (areaItems + QStringList{"mO2", "mOEx"}));
     EXPECT_GT(todo->calendarHides, hidesBefore);
@@ -145,19 +146,19 @@ TEST_F(MiscArea, HelpTopicFollowsTheTabAndThePreview)
     open();
     const auto helpFor = [this](bool byMenu) {
         if (byMenu)
-            w->mH->trigger();
+            w->helpMenu->trigger();
         else
             QTest::keyClick(w.get(), Qt::Key_F1);
         return dialogs.helps.isEmpty() ? -1 : dialogs.helps.last().context;
     };
     for (bool byMenu : {false, true}) {
-        w->SSTab2->setCurrentIndex(Misc1::WebLinks);
+        w->sectionTabs->setCurrentIndex(MiscAreaWindow::WebLinks);
         EXPECT_EQ(helpFor(byMenu), 3014);
-        w->SSTab2->setCurrentIndex(Misc1::ToDoList);
+        w->sectionTabs->setCurrentIndex(MiscAreaWindow::ToDoList);
         EXPECT_EQ(helpFor(byMenu), 2009);
         w->previewPanel->open();
         EXPECT_EQ(helpFor(byMenu), 1014);
-        w->previewPanel->SSCommand80[2]->click();
+        w->previewPanel->pageCommands[2]->click();
     }
     EXPECT_EQ(dialogs.helps.last().file, "TESSAREL.hlp");
     EXPECT_EQ(dialogs.helps.last().command, 1);
@@ -166,17 +167,17 @@ TEST_F(MiscArea, HelpTopicFollowsTheTabAndThePreview)
 TEST_F(MiscArea, EveryWebLinkOpensItsOwnAddressByMouseAndByKeyboard)
 {
     open();
-    w->SSTab2->setCurrentIndex(Misc1::WebLinks);
-    ASSERT_EQ(w->Label4.size(), WebSites::Count);
+    w->sectionTabs->setCurrentIndex(MiscAreaWindow::WebLinks);
+    ASSERT_EQ(w->webLinks.size(), WebSites::Count);
     QStringList opened;
-    for (WebLinkLabel *link : std::as_const(w->Label4)) {
+    for (WebLinkLabel *link : std::as_const(w->webLinks)) {
         EXPECT_EQ(link->accessibleName(), link->text());
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(link, Qt::LeftButton);
         link->setFocus();
         EXPECT_TRUE(link->hasFocus());
         QTest::keyClick(link, Qt::Key_Return);
-        opened << WebSites::site(static_cast<int>(w->Label4.indexOf(link))).address;
+        opened << WebSites::site(static_cast<int>(w->webLinks.indexOf(link))).address;
     }
     ASSERT_EQ(dialogs.webAddresses.size(), 2 * WebSites::Count);
     for (int i = 0; i < WebSites::Count; ++i) {
@@ -190,47 +191,51 @@ TEST_F(MiscArea, EveryWebLinkOpensItsOwnAddressByMouseAndByKeyboard)
 
 TEST_F(MiscArea, AreaTabsAndMenuItemsHandOverAndExitLeavesNothingPending)
 {
-    struct Case {
+    struct Case
+    {
         const char *how;
         int expectedPending;
-        std::function<void(Misc1 &)> act;
+        std::function<void(MiscAreaWindow &)> act;
     };
     const QList<Case> cases{
-        {"tab Home", 0, [](Misc1 &m) { m.SSTab1->setCurrentIndex(0); }},
-        {"tab reader", 1, [](Misc1 &m) { m.SSTab1->setCurrentIndex(1); }},
-        {"tab work area", 2, [](Misc1 &m) { m.SSTab1->setCurrentIndex(2); }},
-        {"tab exit program", 4, [](Misc1 &m) { m.SSTab1->setCurrentIndex(4); }},
-        {"menu reader", 1, [](Misc1 &m) { m.findChild<QAction *>("mOTab(1)")->trigger(); }},
-        {"menu work area", 2, [](Misc1 &m) { m.findChild<QAction *>("mOTab(2)")->trigger(); }},
-        {"menu exit program", 4, [](Misc1 &m) { m.findChild<QAction *>("mOTab(4)")->trigger(); }},
-        {"exit button", 0, [](Misc1 &m) { m.Command1[0]->click(); }},
-        {"exit menu item", 0, [](Misc1 &m) { m.mOEx->trigger(); }},
-        {"close box", 0, [](Misc1 &m) { m.close(); }},
+        {"tab Home", 0, [](MiscAreaWindow &m) { m.areaTabs->setCurrentIndex(0); }},
+        {"tab reader", 1, [](MiscAreaWindow &m) { m.areaTabs->setCurrentIndex(1); }},
+        {"tab work area", 2, [](MiscAreaWindow &m) { m.areaTabs->setCurrentIndex(2); }},
+        {"tab exit program", 4, [](MiscAreaWindow &m) { m.areaTabs->setCurrentIndex(4); }},
+        {"menu reader", 1, [](MiscAreaWindow &m) { m.findChild<QAction *>("mOTab(1)")->trigger(); }},
+        {"menu work area", 2, [](MiscAreaWindow &m) { m.findChild<QAction *>("mOTab(2)")->trigger(); }},
+        {"menu exit program", 4, [](MiscAreaWindow &m) { m.findChild<QAction *>("mOTab(4)")->trigger(); }},
+        {"exit button", 0, [](MiscAreaWindow &m) { m.exitButton->click(); }},
+        {"exit menu item", 0, [](MiscAreaWindow &m) { m.exitAction->trigger(); }},
+        {"close box", 0, [](MiscAreaWindow &m) { m.close(); }},
     };
     for (const Case &c : cases) {
-        HINFO1::PendingArea = 0;
+        ProgramState::PendingArea = 0;
         open();
         c.act(*w);
         QApplication::processEvents();
         EXPECT_FALSE(w->isVisible()) << c.how;
-        EXPECT_EQ(HINFO1::PendingArea, c.expectedPending) << c.how;
+        EXPECT_EQ(ProgramState::PendingArea, c.expectedPending) << c.how;
     }
 }
 
 TEST_F(MiscArea, SavePromptAtEveryWayOutKeepsTheListUnlessToldOtherwise)
 {
     enum Outcome { Stays, Goes };
-    struct Case {
+    struct Case
+    {
         const char *how;
         int answer;
         bool saveFails;
         Outcome outcome;
-        std::function<void(Misc1 &)> act;
+        std::function<void(MiscAreaWindow &)> act;
     };
-    const auto innerTab = [](Misc1 &m) { m.SSTab2->setCurrentIndex(Misc1::Disclaimer); };
-    const auto areaTab = [](Misc1 &m) { m.SSTab1->setCurrentIndex(1); };
-    const auto exitButton = [](Misc1 &m) { m.Command1[0]->click(); };
-    const auto closeBox = [](Misc1 &m) { m.close(); };
+    const auto innerTab = [](MiscAreaWindow &m) {
+        m.sectionTabs->setCurrentIndex(MiscAreaWindow::Disclaimer);
+    };
+    const auto areaTab = [](MiscAreaWindow &m) { m.areaTabs->setCurrentIndex(1); };
+    const auto exitButton = [](MiscAreaWindow &m) { m.exitButton->click(); };
+    const auto closeBox = [](MiscAreaWindow &m) { m.close(); };
     const QList<Case> cases{
         {"inner tab, Yes", Dialogs::Yes, false, Goes, innerTab},
         {"inner tab, No", Dialogs::No, false, Goes, innerTab},
@@ -246,7 +251,7 @@ TEST_F(MiscArea, SavePromptAtEveryWayOutKeepsTheListUnlessToldOtherwise)
         {"close box, Cancel", Dialogs::Cancel, false, Stays, closeBox},
     };
     for (const Case &c : cases) {
-        HINFO1::PendingArea = 0;
+        ProgramState::PendingArea = 0;
         open();
         changeTheList();
         todo->saveSucceeds = !c.saveFails;
@@ -261,7 +266,8 @@ TEST_F(MiscArea, SavePromptAtEveryWayOutKeepsTheListUnlessToldOtherwise)
         EXPECT_EQ(todo->saves, c.answer == Dialogs::Yes ? 1 : 0) << c.how;
         EXPECT_EQ(todo->forgets, c.answer == Dialogs::No ? 1 : 0) << c.how;
         EXPECT_EQ(stayedOnTheList(), c.outcome == Stays) << c.how;
-        EXPECT_EQ(todo->isChanged, c.outcome == Stays) << c.how << ": unsaved changes are kept while it stays";
+        EXPECT_EQ(todo->isChanged, c.outcome == Stays)
+            << c.how << ": unsaved changes are kept while it stays";
     }
 }
 
@@ -270,16 +276,16 @@ TEST_F(MiscArea, AnAreaTabReturnsBeforeTheSavePromptAndAYesThenHandsOver)
     open();
     changeTheList();
     dialogs.answer(Dialogs::Yes);
-    w->SSTab1->setCurrentIndex(HINFO1::OfficeActionArea);
+    w->areaTabs->setCurrentIndex(ProgramState::OfficeActionArea);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << "no prompt inside the tab change";
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(HINFO1::PendingArea, 0);
+    EXPECT_EQ(ProgramState::PendingArea, 0);
 
     QApplication::processEvents();
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(todo->saves, 1);
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(HINFO1::PendingArea, HINFO1::OfficeActionArea);
+    EXPECT_EQ(ProgramState::PendingArea, ProgramState::OfficeActionArea);
 }
 
 TEST_F(MiscArea, DateLabelIsInEnglishWhateverTheLocale)
@@ -288,38 +294,39 @@ TEST_F(MiscArea, DateLabelIsInEnglishWhateverTheLocale)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     open();
     QLocale::setDefault(previous);
-    EXPECT_EQ(w->Label7->text(), "Date: December 7, 2026");
-    EXPECT_EQ(Misc1::dateCaption(QDate(2027, 3, 1)), "Date: March 1, 2027");
+    EXPECT_EQ(w->dateLabel->text(), "Date: December 7, 2026");
+    EXPECT_EQ(MiscAreaWindow::dateCaption(QDate(2027, 3, 1)), "Date: March 1, 2027");
 }
 
 TEST_F(MiscArea, GridBackgroundIsStoredInItsOwnRecordAndReachesTheList)
 {
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TESSAREL_CONTENT_DIR "/WP3.jpg"), folder.file(QStringLiteral("WP3.jpg"))));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(TESSAREL_CONTENT_DIR "/WP3.jpg"), folder.file(QStringLiteral("WP3.jpg"))));
     const QByteArray workAreaChoice = zeroRecords(1) + recordBytes("5");
     folder.write(QStringLiteral("GColor3.Fil"), workAreaChoice + zeroRecords(1) + recordBytes("3"));
     open();
     EXPECT_EQ(w->gridBackground->checkedIndex(), 3);
     EXPECT_FALSE(todo->picture.isNull());
-    EXPECT_FALSE(w->Panel3D1->picture().isNull());
+    EXPECT_FALSE(w->todoArea->picture().isNull());
 
-    w->SSTab2->setCurrentIndex(Misc1::ToDoList);
-    w->gridBackground->mOGrid1[0]->trigger();
+    w->sectionTabs->setCurrentIndex(MiscAreaWindow::ToDoList);
+    w->gridBackground->gridPictureItems[0]->trigger();
     EXPECT_TRUE(todo->picture.isNull());
-    EXPECT_TRUE(w->Panel3D1->picture().isNull());
+    EXPECT_TRUE(w->todoArea->picture().isNull());
     EXPECT_EQ(folder.read(QStringLiteral("GColor3.Fil")), workAreaChoice + zeroRecords(1) + recordBytes("0"));
 }
 
 TEST_F(MiscArea, RightClickPopsUpTheOptionsMenuOnlyWhileThePreviewIsClosed)
 {
     open();
-    w->SSTab2->setCurrentIndex(Misc1::WebLinks);
-    QTest::mouseClick(w->Label3, Qt::RightButton);
-    EXPECT_TRUE(w->mO->isVisible());
+    w->sectionTabs->setCurrentIndex(MiscAreaWindow::WebLinks);
+    QTest::mouseClick(w->webLinksNote, Qt::RightButton);
+    EXPECT_TRUE(w->optionsMenu->isVisible());
     EXPECT_EQ(todo->menuRequests, 1);
-    w->mO->hide();
+    w->optionsMenu->hide();
 
     w->previewPanel->open();
-    QTest::mouseClick(w->SSTab1, Qt::RightButton);
-    EXPECT_FALSE(w->mO->isVisible());
+    QTest::mouseClick(w->areaTabs, Qt::RightButton);
+    EXPECT_FALSE(w->optionsMenu->isVisible());
     EXPECT_EQ(todo->menuRequests, 1);
 }

@@ -1,4 +1,4 @@
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -16,34 +16,34 @@
 #include "ui/workarea/StatusBox.h"
 #include "core/workbook/HelpTopics.h"
 
-void WorkArea1::SSTab2_Click()
+void WorkAreaWindow::sectionTabClicked()
 {
-    const int tab = SSTab2->currentIndex();
+    const int tab = sectionTabs->currentIndex();
     if (m_reverting || tab == CurrentCategory)
         return;
-    if (EntryChanged == 1 && !ConfirmSaveChanges()) {
-        const QSignalBlocker block(SSTab2);
-        SSTab2->setCurrentIndex(CurrentCategory);
+    if (EntryChanged == 1 && !confirmSaveChanges()) {
+        const QSignalBlocker block(sectionTabs);
+        sectionTabs->setCurrentIndex(CurrentCategory);
         return;
     }
     selectCategory(tab);
 }
 
-void WorkArea1::selectCategory(int category)
+void WorkAreaWindow::selectCategory(int category)
 {
-    mO7->setVisible(category == Catalogue::overviewCategory);
-    mOGridMenu->setVisible(category == Catalogue::overviewCategory);
-    SSOption6->setEnabled(true);
+    areaSeparator->setVisible(category == Catalogue::overviewCategory);
+    gridMenuAction->setVisible(category == Catalogue::overviewCategory);
+    specificationOption->setEnabled(true);
     EntryChanged = 0;
     emptyBox();
     CurrentCategory = static_cast<qint16>(category);
     setWindowTitle(QString::fromUtf8(Catalogue::category(category).windowCaption));
     showCategoryMenu(category != Catalogue::overviewCategory);
     if (category == Catalogue::sampleCategory)
-        Combo1->showValue(QStringLiteral("Completed"));
+        statusBox->showValue(QStringLiteral("Completed"));
     // Nothing can be typed until a view is chosen, so no entry is written without being loaded first.
-    Rtext3->setLocked(true);
-    if (!SSPanel1->isHidden())
+    entryEditor->setLocked(true);
+    if (!itemPanel->isHidden())
         clearViews();
     statusTable = StatusStore().readTable();
     if (Catalogue::hasItems(category)) {
@@ -57,33 +57,35 @@ void WorkArea1::selectCategory(int category)
         CurrentItemTab = 0;
         setItemLabels(category, 0);
         Dialogs::current().messageBox(
-            QStringLiteral("This sample was created so you can see how program works and can be used.\r\r"
-                           "You can make changes etc. but cannot save changes so Sample will remain in program."),
+            QStringLiteral(
+                "This sample was created so you can see how program works and can be used.\r\r"
+                "You can make changes etc. but cannot save changes so Sample will remain in program."),
             Dialogs::OkOnly + Dialogs::Information, QStringLiteral("Sample Safeguard Entry"));
     } else {
-        SSOption1[0]->setChecked(true);
+        categoryOptions[0]->setChecked(true);
         fillOverview(0);
     }
 }
 
-void WorkArea1::showCategoryMenu(bool itemCategory)
+void WorkAreaWindow::showCategoryMenu(bool itemCategory)
 {
-    for (QAction *a : {mO1, mO2, mO3, mO4, mOFont, mOSpell, mOThes, mOSave})
+    for (QAction *a : {fontSeparator, spellSeparator, thesaurusSeparator, printSeparator, fontAction,
+                       spellAction, thesaurusAction, saveAction})
         a->setVisible(itemCategory);
-    mOPrint->setEnabled(!itemCategory && bool(m_hooks.printOverview));
-    SSPanel1->setVisible(itemCategory);
+    printAction->setEnabled(!itemCategory && bool(m_hooks.printOverview));
+    itemPanel->setVisible(itemCategory);
     if (itemCategory) {
         placeWorkPanel();
-        SSPanel1->setFocus();
+        itemPanel->setFocus();
     }
 }
 
-void WorkArea1::innerTab_Click(int category)
+void WorkAreaWindow::innerTabClicked(int category)
 {
     QTabWidget *strip = innerTabs[category - 1];
     if (m_reverting || category != CurrentCategory)
         return;
-    if (EntryChanged == 1 && !ConfirmSaveChanges()) {
+    if (EntryChanged == 1 && !confirmSaveChanges()) {
         const QSignalBlocker block(strip);
         strip->setCurrentIndex(m_shownItem[category - 1]);
         return;
@@ -91,7 +93,7 @@ void WorkArea1::innerTab_Click(int category)
     selectItem(category);
 }
 
-void WorkArea1::selectItem(int category)
+void WorkAreaWindow::selectItem(int category)
 {
     QTabWidget *strip = innerTabs[category - 1];
     EntryChanged = 0;
@@ -99,7 +101,7 @@ void WorkArea1::selectItem(int category)
     CurrentItemTab = static_cast<qint16>(strip->currentIndex());
     m_shownItem[category - 1] = CurrentItemTab;
     // The organisational and documentation overviews have no implementation specification.
-    SSOption6->setEnabled(category <= Catalogue::technicalCategory || CurrentItemTab != 0);
+    specificationOption->setEnabled(category <= Catalogue::technicalCategory || CurrentItemTab != 0);
     if (QRadioButton *view = selectedView())
         selectView(view);
     showStatus(Catalogue::specificationNumber(category, CurrentItemTab));
@@ -107,18 +109,18 @@ void WorkArea1::selectItem(int category)
     EntryChanged = 0;
 }
 
-void WorkArea1::setItemLabels(int category, int tab)
+void WorkAreaWindow::setItemLabels(int category, int tab)
 {
     const Catalogue::Item *item =
         category == Catalogue::sampleCategory ? &Catalogue::sample() : Catalogue::item(category, tab);
     if (!item)
         return;
-    Label5->setText(Catalogue::standardLabel(*item));
-    Label6->setText(Catalogue::sectionLabel(*item));
-    Label7->setText(Catalogue::specificationLabel(*item));
+    standardText->setText(Catalogue::standardLabel(*item));
+    sectionText->setText(Catalogue::sectionLabel(*item));
+    specificationText->setText(Catalogue::specificationLabel(*item));
 }
 
-void WorkArea1::clearViews()
+void WorkAreaWindow::clearViews()
 {
     m_views->setExclusive(false);
     for (QAbstractButton *b : m_views->buttons())
@@ -130,12 +132,12 @@ void WorkArea1::clearViews()
     enableEntryCommands(false);
 }
 
-QRadioButton *WorkArea1::selectedView() const
+QRadioButton *WorkAreaWindow::selectedView() const
 {
     return qobject_cast<QRadioButton *>(m_views->checkedButton());
 }
 
-void WorkArea1::setTabStops(bool on)
+void WorkAreaWindow::setTabStops(bool on)
 {
     if (on) {
         for (const auto &[widget, policy] : std::as_const(m_tabStopped))
@@ -146,58 +148,59 @@ void WorkArea1::setTabStops(bool on)
     if (!m_tabStopped.isEmpty())
         return;
     for (QWidget *w : findChildren<QWidget *>()) {
-        if (w == Rtext3 || !(w->focusPolicy() & Qt::TabFocus))
+        if (w == entryEditor || !(w->focusPolicy() & Qt::TabFocus))
             continue;
         m_tabStopped.append({w, w->focusPolicy()});
         w->setFocusPolicy(static_cast<Qt::FocusPolicy>(w->focusPolicy() & ~Qt::TabFocus));
     }
 }
 
-void WorkArea1::SSOption8_Click(int index)
+void WorkAreaWindow::alignmentClicked(int index)
 {
     static constexpr int alignment[] = {0, 2, 1}; // left, centre, right
-    Rtext3->setSelAlignment(alignment[index]);
-    Rtext3->setFocus();
+    entryEditor->setSelAlignment(alignment[index]);
+    entryEditor->setFocus();
 }
 
-void WorkArea1::Rtext3_Click()
+void WorkAreaWindow::entryClicked()
 {
-    const int code = Rtext3->SelAlignment();
-    SSOption8[code == 2 ? 1 : code == 1 ? 2 : 0]->setChecked(true);
+    const int code = entryEditor->SelAlignment();
+    alignmentOptions[code == 2 ? 1 : code == 1 ? 2 : 0]->setChecked(true);
 }
 
-bool WorkArea1::confirmLeave()
+bool WorkAreaWindow::confirmLeave()
 {
-    if (EntryChanged == 1 && !ConfirmSaveChanges())
+    if (EntryChanged == 1 && !confirmSaveChanges())
         return false;
     EntryChanged = 0;
     return true;
 }
 
-void WorkArea1::escapePressed()
+void WorkAreaWindow::escapePressed()
 {
     if (!previewPanel->handleEscape())
         closeArea();
 }
 
-int WorkArea1::helpTopic() const
+int WorkAreaWindow::helpTopic() const
 {
     return previewPanel->isHidden() ? HelpTopics::WorkArea : HelpTopics::PrintPreview;
 }
 
-void WorkArea1::Form_Activate()
+void WorkAreaWindow::windowActivated()
 {
     previewPanel->saveNormalLayout();
-    SSTab2->setCurrentIndex(0);
+    sectionTabs->setCurrentIndex(0);
     CurrentCategory = Catalogue::overviewCategory;
 }
 
-bool WorkArea1::eventFilter(QObject *watched, QEvent *event)
+bool WorkAreaWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool strip = watched == SSTab2 || innerTabs.contains(qobject_cast<QTabWidget *>(watched));
-    if (strip && (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Show))
+    const bool strip = watched == sectionTabs || innerTabs.contains(qobject_cast<QTabWidget *>(watched));
+    if (strip &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Show))
         placeWorkPanel();
-    if (watched == VSGd1 && event->type() == QEvent::Resize)
+    if (watched == overviewGrid && event->type() == QEvent::Resize)
         sizeOverview();
     return AreaWindow::eventFilter(watched, event);
 }

@@ -1,4 +1,4 @@
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -7,12 +7,12 @@
 
 #include "core/workbook/Clock.h"
 
-namespace HINFO1 {
+namespace ProgramState {
 
 namespace {
 int pointer = 0;
 constexpr int pauseSleepMs = 20;
-}
+} // namespace
 
 void goToWorkbookFolder()
 {
@@ -66,4 +66,4 @@ void reset()
     busyOff();
 }
 
-} // namespace HINFO1
+} // namespace ProgramState

@@ -1,4 +1,4 @@
-#include "ui/start/Splash1.h"
+#include "ui/start/SplashScreen.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/start/Emblem.h"
-#include "core/workbook/HINFO1.h"
+#include "core/workbook/ProgramState.h"
 #include "core/workbook/Product.h"
 
 namespace {
@@ -23,7 +23,7 @@ QLabel *picture(QWidget *parent, const QString &name, const QPixmap &pixmap)
 
 } // namespace
 
-Splash1::Splash1(QWidget *parent) : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+SplashScreen::SplashScreen(QWidget *parent) : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Splash1"));
     setModal(true);
@@ -36,7 +36,7 @@ Splash1::Splash1(QWidget *parent) : QDialog(parent, Qt::SplashScreen | Qt::Frame
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(3);
     panel->setAutoFillBackground(true);
-    SSPanel3 = panel;
+    titlePanel = panel;
     outer->addWidget(panel);
 
     auto *row = new QHBoxLayout(panel);
@@ -45,31 +45,32 @@ Splash1::Splash1(QWidget *parent) : QDialog(parent, Qt::SplashScreen | Qt::Frame
     row->addWidget(picture(panel, QStringLiteral("Image1"), emblem(96, navy)));
 
     auto *texts = new QVBoxLayout;
-    Label8[0] = new QLabel(QStringLiteral("HIPAA Security Standards"), panel);
-    Label8[1] = new QLabel(Product::name, panel);
-    Label8[0]->setObjectName(QStringLiteral("Label8(0)"));
-    Label8[1]->setObjectName(QStringLiteral("Label8(1)"));
+    titleLabels[0] = new QLabel(QStringLiteral("HIPAA Security Standards"), panel);
+    titleLabels[1] = new QLabel(Product::name, panel);
+    titleLabels[0]->setObjectName(QStringLiteral("Label8(0)"));
+    titleLabels[1]->setObjectName(QStringLiteral("Label8(1)"));
     QFont heading(QStringLiteral("Times New Roman"), 16, QFont::Bold);
     QFont product(QStringLiteral("Times New Roman"), 30, QFont::Bold);
-    Label8[0]->setFont(heading);
-    Label8[1]->setFont(product);
-    Label8[0]->setAutoFillBackground(true);
-    QPalette labelPalette = Label8[0]->palette();
+    titleLabels[0]->setFont(heading);
+    titleLabels[1]->setFont(product);
+    titleLabels[0]->setAutoFillBackground(true);
+    QPalette labelPalette = titleLabels[0]->palette();
     labelPalette.setColor(QPalette::Window, QColor(0xe8, 0xee, 0xf5));
     labelPalette.setColor(QPalette::WindowText, navy);
-    Label8[0]->setPalette(labelPalette);
-    Label8[1]->setPalette(labelPalette);
+    titleLabels[0]->setPalette(labelPalette);
+    titleLabels[1]->setPalette(labelPalette);
     versionLabel = new QLabel(QStringLiteral(" ") + Product::version, panel);
     versionLabel->setObjectName(QStringLiteral("Label3"));
-    texts->addWidget(Label8[0]);
-    texts->addWidget(Label8[1]);
+    texts->addWidget(titleLabels[0]);
+    texts->addWidget(titleLabels[1]);
     texts->addWidget(versionLabel);
     row->addLayout(texts);
-    row->addWidget(picture(panel, QStringLiteral("Image2"), emblem(48, navy.lighter(150))), 0, Qt::AlignBottom);
+    row->addWidget(picture(panel, QStringLiteral("Image2"), emblem(48, navy.lighter(150))), 0,
+                   Qt::AlignBottom);
 
     // The panel takes the back colour of the first title label.
     QPalette panelPalette = panel->palette();
-    panelPalette.setColor(QPalette::Window, Label8[0]->palette().color(QPalette::Window));
+    panelPalette.setColor(QPalette::Window, titleLabels[0]->palette().color(QPalette::Window));
     panel->setPalette(panelPalette);
 
     adjustSize();
@@ -77,19 +78,19 @@ Splash1::Splash1(QWidget *parent) : QDialog(parent, Qt::SplashScreen | Qt::Frame
     move(screen.left() + screen.width() / 2 - width() / 2, screen.top() + screen.height() / 2 - height() / 2);
 }
 
-int Splash1::run()
+int SplashScreen::run()
 {
     show();
     raise();
     QCoreApplication::processEvents();
-    Form_GotFocus();
+    focusReceived();
     return result();
 }
 
-void Splash1::Form_GotFocus()
+void SplashScreen::focusReceived()
 {
     repaint();
-    HINFO1::startupPause();
-    HINFO1::startupPause();
+    ProgramState::startupPause();
+    ProgramState::startupPause();
     accept();
 }

@@ -12,55 +12,55 @@ class RightClickMenu;
 class WorkbookSession;
 
 // The start screen: the hub between the three areas, loaded for the whole run.
-class Startfrm : public QMainWindow
+class StartScreen : public QMainWindow
 {
     Q_OBJECT
 
-public:
-    explicit Startfrm(QWidget *parent = nullptr);
-    ~Startfrm() override;
+  public:
+    explicit StartScreen(QWidget *parent = nullptr);
+    ~StartScreen() override;
 
     // Opens area 1, 2 or 3 modally over the start screen and returns when it has closed.
     // Tests replace it; the default builds the area window and runs it.
     std::function<void(int area)> showArea;
-    // Shows the splash modally; the default runs `Splash1`.
+    // Shows the splash modally; the default runs `SplashScreen`.
     std::function<void()> showSplash;
     // Shows the about box.
     std::function<void()> showAbout;
 
-    QTabWidget *SSTab1 = nullptr;
-    QLabel *SSPanel1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label9 = nullptr;
+    QTabWidget *areaTabs = nullptr;
+    QLabel *titlePanel = nullptr;
+    QLabel *ruleTitle = nullptr;
+    QLabel *hintLabel = nullptr;
     // Names the workbook folder that is open.
     QLabel *workbookFolderLabel = nullptr;
-    QMenu *mO = nullptr;
-    QMenu *mH = nullptr;
+    QMenu *optionsMenu = nullptr;
+    QMenu *helpMenu = nullptr;
 
-    void Form_Load();
-    void Form_Activate();
-    void SSTab1_Click();
-    void mOTab_Click(int index);
-    void mOE_Click();
-    void mHCont_Click();
-    void mHI_Click();
-    void mHA_Click();
-    void mHWeb_Click();
+    void load();
+    void windowActivated();
+    void areaTabClicked();
+    void areaItemClicked(int index);
+    void exitProgramClicked();
+    void helpContentsClicked();
+    void programOverviewClicked();
+    void aboutClicked();
+    void webSiteClicked();
 
     bool isUnloaded() const { return m_unloaded; }
     const WorkbookSession &workbook() const { return *m_workbook; }
 
-signals:
+  signals:
     // The start screen has unloaded: the program ends.
     void unloaded();
 
-protected:
+  protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
-private:
+  private:
     void buildMenus();
     void buildHomePage();
     void placeTitlePanel();

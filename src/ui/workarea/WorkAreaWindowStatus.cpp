@@ -1,4 +1,4 @@
-#include "ui/workarea/WorkArea1.h"
+#include "ui/workarea/WorkAreaWindow.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -13,39 +13,40 @@
 #include "core/catalogue/OverviewRows.h"
 #include "ui/workarea/StatusBox.h"
 
-void WorkArea1::showStatus(int specNumber)
+void WorkAreaWindow::showStatus(int specNumber)
 {
     if (specNumber >= 1 && specNumber <= StatusStore::ItemCount)
-        Combo1->showValue(statusTable[static_cast<std::size_t>(specNumber)]);
+        statusBox->showValue(statusTable[static_cast<std::size_t>(specNumber)]);
 }
 
-void WorkArea1::Combo1_Click()
+void WorkAreaWindow::statusChosen()
 {
     if (CurrentCategory == Catalogue::sampleCategory)
         return;
     const int n = Catalogue::specificationNumber(CurrentCategory, CurrentItemTab);
     if (n < 1)
         return;
-    const QString status = Combo1->currentText();
+    const QString status = statusBox->currentText();
     const WriteResult result = StatusStore().write(n, status);
     if (result)
         statusTable[static_cast<std::size_t>(n)] = status;
     else
-        reportSaveFailure(QStringLiteral("The status could not be saved to %1.").arg(QString::fromLatin1(StatusStore::DefaultFileName)),
+        reportSaveFailure(QStringLiteral("The status could not be saved to %1.")
+                              .arg(QString::fromLatin1(StatusStore::DefaultFileName)),
                           result.error);
 }
 
-void WorkArea1::SSOption1_Click(int index)
+void WorkAreaWindow::categoryOptionClicked(int index)
 {
     fillOverview(index);
 }
 
-void WorkArea1::fillOverview(int category)
+void WorkAreaWindow::fillOverview(int category)
 {
     const auto &rows = OverviewRows::rows(category);
-    Label3->setText(OverviewRows::heading(category));
-    VSGd1->clearContents();
-    VSGd1->setRowCount(static_cast<int>(rows.size()) + 1);
+    overviewHeading->setText(OverviewRows::heading(category));
+    overviewGrid->clearContents();
+    overviewGrid->setRowCount(static_cast<int>(rows.size()) + 1);
     const QStringList header = OverviewRows::header();
     for (int c = 0; c < header.size(); ++c) {
         auto *cell = new QTableWidgetItem(header[c]);
@@ -53,54 +54,59 @@ void WorkArea1::fillOverview(int category)
         bold.setBold(true);
         cell->setFont(bold);
         cell->setTextAlignment(Qt::AlignCenter);
-        VSGd1->setItem(0, c, cell);
+        overviewGrid->setItem(0, c, cell);
     }
     for (int k = 1; k <= rows.size(); ++k) {
         const QStringList cells = OverviewRows::cells(rows[k - 1], statusTable);
         for (int c = 0; c < cells.size(); ++c) {
-            auto *cell = new QTableWidgetItem(QString(cells[c]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            auto *cell =
+                new QTableWidgetItem(QString(cells[c]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             cell->setTextAlignment(c == 1 || c >= 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
             cell->setToolTip(cell->text()); // the whole text of a cell too narrow for it
             if (c == 1) {
                 // The narrow section column: citations in smaller type so they are not cut short.
-                QFont citation = VSGd1->font();
+                QFont citation = overviewGrid->font();
                 citation.setPointSizeF(citation.pointSizeF() - 1);
                 cell->setFont(citation);
             }
-            VSGd1->setItem(k, c, cell);
+            overviewGrid->setItem(k, c, cell);
         }
     }
     sizeOverview();
 }
 
-void WorkArea1::sizeOverview()
+void WorkAreaWindow::sizeOverview()
 {
     // The viewport follows the grid only after its resize event: measure from the grid itself.
-    const int width = VSGd1->contentsRect().width() - VSGd1->verticalScrollBar()->sizeHint().width();
+    const int width =
+        overviewGrid->contentsRect().width() - overviewGrid->verticalScrollBar()->sizeHint().width();
     static constexpr double columns[] = {0.30, 0.12, 0.36, 0.04};
     for (int c = 0; c < 4; ++c)
-        VSGd1->setColumnWidth(c, qRound(columns[c] * width));
-    VSGd1->setColumnWidth(4, std::max(60, width - VSGd1->columnViewportPosition(4)));
-    const auto &rows = OverviewRows::rows(SSOption1[1]->isChecked() ? 1 : SSOption1[2]->isChecked() ? 2 : 0);
-    const int defaultHeight = VSGd1->verticalHeader()->defaultSectionSize();
-    for (int k = 1; k <= rows.size() && k < VSGd1->rowCount(); ++k) {
+        overviewGrid->setColumnWidth(c, qRound(columns[c] * width));
+    overviewGrid->setColumnWidth(4, std::max(60, width - overviewGrid->columnViewportPosition(4)));
+    const auto &rows = OverviewRows::rows(categoryOptions[1]->isChecked()   ? 1
+                                          : categoryOptions[2]->isChecked() ? 2
+                                                                            : 0);
+    const int defaultHeight = overviewGrid->verticalHeader()->defaultSectionSize();
+    for (int k = 1; k <= rows.size() && k < overviewGrid->rowCount(); ++k) {
         const double fraction = rows[k - 1].heightFraction;
-        VSGd1->setRowHeight(k, fraction > 0 ? qRound(fraction * VSGd1->height()) : defaultHeight);
+        overviewGrid->setRowHeight(k,
+                                   fraction > 0 ? qRound(fraction * overviewGrid->height()) : defaultHeight);
     }
 }
 
-void WorkArea1::resizeEvent(QResizeEvent *event)
+void WorkAreaWindow::resizeEvent(QResizeEvent *event)
 {
     AreaWindow::resizeEvent(event);
     placeWorkPanel();
     sizeOverview();
 }
 
-void WorkArea1::paintGridBackground()
+void WorkAreaWindow::paintGridBackground()
 {
     // The grid takes the text box's colours; a chosen picture lies behind its cells, tiled.
-    QPalette palette = Rtext3->palette();
+    QPalette palette = entryEditor->palette();
     if (!m_gridPicture.isNull())
         palette.setBrush(QPalette::Base, QBrush(m_gridPicture));
-    VSGd1->setPalette(palette);
+    overviewGrid->setPalette(palette);
 }

@@ -2,7 +2,7 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-#include "ui/misc/Misc1.h"
+#include "ui/misc/MiscAreaWindow.h"
 #include "misc/QuotedLines.h"
 #include "core/todo/TodoGridModel.h"
 #include "ui/todo/TodoPanel.h"
@@ -14,42 +14,43 @@
 namespace {
 
 // The misc window's to-do list with two items and their names on file, checked through the Options menu.
-class TodoSpellingInMisc1 : public ::testing::Test
+class TodoSpellingInMiscArea : public ::testing::Test
 {
-protected:
-    TodoSpellingInMisc1()
+  protected:
+    TodoSpellingInMiscArea()
     {
         QStringList cells(TodoGrid::CellCount);
         cells[0] = QStringLiteral("Reveiw logs");
         cells[TodoGrid::Columns] = QStringLiteral("Sign BA contracts");
         folder.write(QStringLiteral("TODOActv.FIL"), quotedLines(cells));
         folder.write(QStringLiteral("TODONAME.FIL"), quotedLines({"Reveiw logs", "Sign BA contracts"}));
-        w = std::make_unique<Misc1>(nullptr, [this](Misc1 &window) {
+        w = std::make_unique<MiscAreaWindow>(nullptr, [this](MiscAreaWindow &window) {
             return std::make_unique<TodoPanelHooks>(window, &speller);
         });
-        w->SSTab2->setCurrentIndex(Misc1::ToDoList);
+        w->sectionTabs->setCurrentIndex(MiscAreaWindow::ToDoList);
     }
     TodoPanel *panel() { return static_cast<TodoPanelHooks &>(w->todoList()).panel(); }
 
     TempFolder folder;
     ScriptedDialogs dialogs;
     ScriptedSpellAsker speller;
-    std::unique_ptr<Misc1> w;
+    std::unique_ptr<MiscAreaWindow> w;
 };
 
-TEST_F(TodoSpellingInMisc1, ACorrectionReachesTheGridThePickerAndTheNameFile)
+TEST_F(TodoSpellingInMiscArea, ACorrectionReachesTheGridThePickerAndTheNameFile)
 {
     speller.answer(SpellAnswer::Change, QStringLiteral("Review"));
-    w->mOSpell->trigger();
+    w->spellAction->trigger();
     EXPECT_EQ(panel()->grid->cell(1, 1), "Review logs");
     EXPECT_EQ(panel()->grid->cell(2, 1), "Sign BA contracts");
-    EXPECT_EQ(panel()->GridChanged, 1);
+    EXPECT_TRUE(panel()->gridChanged);
     EXPECT_EQ(folder.read(QStringLiteral("TODONAME.FIL")), quotedLines({"Sign BA contracts", "Review logs"}));
-    ASSERT_EQ(panel()->Combo1->count(), 2);
-    EXPECT_EQ(panel()->Combo1->itemText(1), "Review logs");
+    ASSERT_EQ(panel()->namePicker->count(), 2);
+    EXPECT_EQ(panel()->namePicker->itemText(1), "Review logs");
     EXPECT_EQ(panel()->editMode(), 2);
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages[0].text, "Spelling Check has been canceled or has reached the end of your entries");
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Spelling Check has been canceled or has reached the end of your entries");
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include <QtGlobal>
 
 // Program-wide values and shared procedures.
-namespace HINFO1 {
+namespace ProgramState {
 
 // Area numbers: the tabs of every area tab strip.
 enum Area : qint16 { Home = 0, SecurityRule = 1, OfficeActionArea = 2, Miscellaneous = 3, ExitProgram = 4 };
@@ -38,4 +38,4 @@ int startupPause();
 // Restores every value to its start-of-run state.
 void reset();
 
-} // namespace HINFO1
+} // namespace ProgramState
