@@ -17,6 +17,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
+class RecordBar;
 class ReferenceViews;
 class RichTextBox;
 class SSPanel80;
@@ -75,6 +76,9 @@ public:
     QAction *mO7 = nullptr, *mO8 = nullptr, *mOFont = nullptr, *mO1 = nullptr, *mOSpell = nullptr;
     QAction *mO2 = nullptr, *mOThes = nullptr, *mO3 = nullptr, *mOPrint = nullptr, *mO4 = nullptr;
     QAction *mOSave = nullptr, *mO5 = nullptr, *mOExit = nullptr, *mOGridMenu = nullptr;
+    // The compliance record beside the item, and its windows in the Options menu.
+    RecordBar *recordBar = nullptr;
+    QAction *mORegister = nullptr, *mOReviews = nullptr, *mORecordReport = nullptr;
 
     // Handlers.
     void SSTab2_Click();
@@ -132,9 +136,15 @@ private:
     void showStatus(int specNumber);
     void showReference(QRadioButton *option);
     void reportSaveFailure(const QString &what, const QString &reason);
+    // The file was saved, but the compliance record could not keep the change.
+    static void reportRecordFailure(const QString &reason);
     // An entry file larger than an entry may hold was kept aside and is not shown.
     static void tellTooLarge(const QString &path, qint64 limit);
     void sizeOverview();
+    // Shows the record of the item and entry on show (WorkArea1Record.cpp).
+    void createRecordBar();
+    void addRecordMenuItems();
+    void updateRecordBar();
     void paintGridBackground();
 
     WorkAreaHooks m_hooks;

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/Clock.h"
 #include "app/files/FileLimits.h"
+#include "core/record/EntrySaveRecorder.h"
 #include "components/Dialogs.h"
 #include "components/richtext/RichTextBox.h"
 #include "pagetools/PrinterSettings.h"
@@ -85,6 +87,7 @@ void WorkArea1::enableEntryCommands(bool entry)
         action->setEnabled(entry && hooked);
     }
     SSFrame4->setEnabled(entry);
+    updateRecordBar();
 }
 
 void WorkArea1::loadEntry()
@@ -158,9 +161,14 @@ bool WorkArea1::saveEntry()
     CurrentFileName = EntryFiles::fileName(static_cast<EntryFiles::Kind>(EntryKind), CurrentCategory, CurrentItemTab);
     if (CurrentFileName.trimmed().isEmpty() || !EntryFiles::mayBeWritten(CurrentFileName))
         return true;
+    const EntrySaveRecorder history(CurrentFileName, Catalogue::specificationNumber(CurrentCategory, CurrentItemTab),
+                                    EntryKind);
     const WriteResult result = Rtext3->SaveFile(CurrentFileName, FileLimits::of(CurrentFileName).bytes);
-    if (result)
+    if (result) {
+        if (const Outcome kept = history.saved(Clock::current().now()); !kept)
+            reportRecordFailure(kept.error);
         return true;
+    }
     EntryChanged = 1;
     reportSaveFailure(QStringLiteral("The entry could not be saved to %1.").arg(CurrentFileName), result.error);
     return false;
@@ -206,6 +214,14 @@ void WorkArea1::tellTooLarge(const QString &path, qint64 limit)
                                                  "shown. The file as it was is kept as %1.bak.")
                                       .arg(name, FileLimits::sizeText(limit)),
                                   Dialogs::OkOnly + Dialogs::Exclamation, QStringLiteral("Entry"));
+}
+
+void WorkArea1::reportRecordFailure(const QString &reason)
+{
+    Dialogs::current().messageBox(QStringLiteral("The change was saved, but the compliance record could not keep "
+                                                 "it in its history.\r\r") +
+                                      reason,
+                                  Dialogs::OkOnly + Dialogs::Exclamation, QStringLiteral("Compliance Record"));
 }
 
 void WorkArea1::reportSaveFailure(const QString &what, const QString &reason)

@@ -1,4 +1,5 @@
 #include "workarea/WorkArea1.h"
+#include "ui/record/RecordBar.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -210,6 +211,9 @@ void WorkArea1::createWorkPanel(QWidget *parent)
     auto *status = new QHBoxLayout;
     status->addWidget(Label9);
     status->addWidget(Combo1);
+    status->addSpacing(16);
+    createRecordBar();
+    status->addWidget(recordBar);
     status->addStretch();
     labels->addLayout(status);
     layout->addLayout(labels, 0, 0, 1, 2);
@@ -301,6 +305,7 @@ void WorkArea1::createMenu()
     mOPrint = addMenuItem(mO, QStringLiteral("mOPrint"), QStringLiteral("&Print"));
     mO4 = separator("mO4");
     mOSave = addMenuItem(mO, QStringLiteral("mOSave"), QStringLiteral("&Save"));
+    addRecordMenuItems();
     mO5 = separator("mO5");
     mOExit = addMenuItem(mO, QStringLiteral("mOExit"), QStringLiteral("E&xit"));
     for (QAction *a : {mOFont, mO1, mOSpell, mO2, mOThes, mO3, mO4, mOSave})

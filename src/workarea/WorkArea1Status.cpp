@@ -8,7 +8,11 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include "app/Clock.h"
 #include "components/richtext/RichTextBox.h"
+#include "core/record/RecordDatabase.h"
+#include "core/record/RecordItems.h"
+#include "core/record/StatusHistory.h"
 #include "workarea/Catalogue.h"
 #include "workarea/OverviewRows.h"
 #include "workarea/StatusBox.h"
@@ -17,6 +21,7 @@ void WorkArea1::showStatus(int specNumber)
 {
     if (specNumber >= 1 && specNumber <= StatusStore::ItemCount)
         Combo1->showValue(statusTable[static_cast<std::size_t>(specNumber)]);
+    updateRecordBar();
 }
 
 void WorkArea1::Combo1_Click()
@@ -28,9 +33,15 @@ void WorkArea1::Combo1_Click()
         return;
     const QString status = Combo1->currentText();
     const WriteResult result = StatusStore().write(n, status);
-    if (result)
+    if (result) {
+        const QString before = statusTable[static_cast<std::size_t>(n)];
         statusTable[static_cast<std::size_t>(n)] = status;
-    else
+        if (RecordDatabase *record = RecordDatabase::current(); record && !record->isReadOnly())
+            if (const Outcome dated = StatusHistory(*record).record(n, before, status, RecordItems::userName(),
+                                                                      Clock::current().now());
+                !dated)
+                reportRecordFailure(dated.error);
+    } else
         reportSaveFailure(QStringLiteral("The status could not be saved to %1.").arg(QString::fromLatin1(StatusStore::DefaultFileName)),
                           result.error);
 }
