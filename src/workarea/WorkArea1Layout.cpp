@@ -211,7 +211,6 @@ void WorkArea1::createWorkPanel(QWidget *parent)
     auto *status = new QHBoxLayout;
     status->addWidget(Label9);
     status->addWidget(Combo1);
-    status->addSpacing(16);
     createRecordBar();
     status->addWidget(recordBar);
     status->addStretch();

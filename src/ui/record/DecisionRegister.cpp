@@ -96,6 +96,13 @@ void DecisionRegister::refresh()
     m_table->resizeRowsToContents();
 }
 
+void DecisionRegister::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Wrapped rows take their height from the column widths the window gives them.
+    m_table->resizeRowsToContents();
+}
+
 RecordPreviewWindow *DecisionRegister::openPreview()
 {
     const auto rows = RecordReport::registerRows(currentDecisions(), m_undecided->isChecked());

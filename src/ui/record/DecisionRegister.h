@@ -27,6 +27,9 @@ public:
     // Opens the decision dialog for the item of `row`.
     void editRow(int row);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QTableWidget *m_table;
     QCheckBox *m_undecided;

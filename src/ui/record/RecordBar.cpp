@@ -61,7 +61,8 @@ RecordBar::RecordBar(Hooks hooks, QWidget *parent)
     m_review->setObjectName(QStringLiteral("reviewLabel"));
     m_reviewed->setToolTip(QStringLiteral("Record that this entry was reviewed today"));
     auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // Apart from the status box; nothing of it takes room while it is hidden.
+    layout->setContentsMargins(16, 0, 0, 0);
     layout->addWidget(m_decision);
     layout->addWidget(m_decide);
     layout->addWidget(m_register);

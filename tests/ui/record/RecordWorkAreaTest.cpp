@@ -65,6 +65,7 @@ TEST_F(RecordWorkArea, ChangingSavesKeepVersionsThatHistoryComparesAndRestores)
     ASSERT_TRUE(history);
     QTableWidget *list = history->versionList();
     ASSERT_EQ(list->rowCount(), 2);
+    EXPECT_NE(list->item(0, 1)->text(), QStringLiteral("(before the history)")) << "saved by a named user";
     list->selectAll();
     history->findChild<QPushButton *>(QStringLiteral("compareButton"))->click();
     EXPECT_TRUE(history->view()->toPlainText().contains(QStringLiteral("Reviewed yearly.")));
