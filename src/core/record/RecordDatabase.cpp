@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QTemporaryDir>
+#include <utility>
 
 #include "core/files/FileLimits.h"
 #include "core/record/RecordSchema.h"
@@ -152,6 +153,8 @@ Outcome RecordDatabase::start(QString *notice, bool *usable)
                     .arg(QDir::toNativeSeparators(m_path), damage, QFileInfo(aside).fileName());
         }
     }
+    // A workbook gets its record file with its first change; until then reads see the empty tables.
+    m_unmade = m_access == Access::Write && !QFileInfo::exists(m_path);
     if (!m_db.isOpen())
         if (Outcome connected = connect(); !connected)
             return connected;
@@ -201,7 +204,7 @@ Result<QByteArray> RecordDatabase::snapshot(const QString &folder, qint64 limit)
 Outcome RecordDatabase::connect()
 {
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    m_db.setDatabaseName(m_path);
+    m_db.setDatabaseName(m_unmade ? QStringLiteral(":memory:") : m_path);
     m_db.setConnectOptions(m_access == Access::Read
                                ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=10000")
                                : QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
@@ -250,7 +253,9 @@ Outcome RecordDatabase::migrate()
             failure(QStringLiteral("be opened"), QStringLiteral("a newer version of the program wrote it")));
     if (from == to)
         return Outcome::done();
-    return change([&]() -> Outcome {
+    // Tables made in memory for a file not made yet stay there.
+    const bool unmade = std::exchange(m_unmade, false);
+    Outcome migrated = change([&]() -> Outcome {
         const auto steps = RecordSchema::steps();
         for (int step = from; step < to; ++step)
             for (const QString &statement : steps[size_t(step)].statements)
@@ -258,6 +263,8 @@ Outcome RecordDatabase::migrate()
                     return done.outcome();
         return run(QStringLiteral("PRAGMA user_version = %1").arg(to)).outcome();
     });
+    m_unmade = unmade;
+    return migrated;
 }
 
 Result<QSqlQuery> RecordDatabase::run(const QString &sql, const QVariantList &values) const
@@ -281,6 +288,14 @@ Outcome RecordDatabase::change(const std::function<Outcome()> &work)
     if (isReadOnly())
         return Outcome::failed(failure(QStringLiteral("be changed"),
                                        QStringLiteral("this copy opened the workbook read-only")));
+    if (m_unmade) {
+        disconnect();
+        m_unmade = false;
+        if (Outcome made = connect(); !made)
+            return made;
+        if (Outcome migrated = migrate(); !migrated)
+            return migrated;
+    }
     if (m_changeDepth > 0) {
         // Part of an enclosing change: committed or rolled back with it.
         ++m_changeDepth;

@@ -22,7 +22,7 @@ public:
     static constexpr auto FileName = FileNames::ComplianceRecord;
 
     enum class Access {
-        Write, // the lock's holder: made when missing, tables brought up to date
+        Write, // the lock's holder: the file made by the first change, tables brought up to date
         Read   // a read-only copy: an existing record only, nothing is written
     };
 
@@ -92,4 +92,6 @@ private:
     QString m_connection;
     QSqlDatabase m_db;
     int m_changeDepth = 0;
+    // Writable, but the file is not made yet: the tables are in memory until the first change.
+    bool m_unmade = false;
 };

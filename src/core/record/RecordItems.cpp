@@ -65,7 +65,9 @@ QString userName()
     const QString given = QSettings().value(userNameKey).toString().trimmed();
     if (!given.isEmpty())
         return given;
-    return qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    const QString login = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME")).trimmed();
+    // Never empty: an empty name marks the text an entry held before its history began.
+    return login.isEmpty() ? QStringLiteral("Unknown user") : login;
 }
 
 void rememberUserName(const QString &name)

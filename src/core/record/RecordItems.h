@@ -18,7 +18,7 @@ QString kindName(int kind);
 QString title(int item);
 
 // Who is named in the record as saving, deciding and reviewing: the name the user gave last, or the
-// login name until one was given.
+// login name until one was given ("Unknown user" without one).
 QString userName();
 void rememberUserName(const QString &name);
 

@@ -7,6 +7,7 @@
 #include "core/record/RecordItems.h"
 #include "core/record/Reviews.h"
 #include "core/catalogue/Catalogue.h"
+#include "core/record/StatusHistory.h"
 
 namespace RecordReport {
 
@@ -51,6 +52,14 @@ QString decisionCell(const Decision &decision)
         cell += QStringLiteral("<br>Reasons: ") + escaped(decision.reasons);
     if (!decision.alternative.trimmed().isEmpty())
         cell += QStringLiteral("<br>Alternative measure: ") + escaped(decision.alternative);
+    return cell;
+}
+
+QString statusCell(const ItemRecord &row)
+{
+    QString cell = row.status.isEmpty() ? QStringLiteral("—") : row.status.toHtmlEscaped();
+    if (row.statusSince.isValid())
+        cell += QStringLiteral("<br>since %1").arg(date(row.statusSince));
     return cell;
 }
 
@@ -108,6 +117,11 @@ Result<QList<ItemRecord>> items(RecordDatabase &db, const std::array<QString, 51
             if (state.nextDue.isValid() && (!row.nextDue.isValid() || state.nextDue < row.nextDue))
                 row.nextDue = state.nextDue;
         }
+        Result<QList<StatusChange>> changes = StatusHistory(db).changes(n);
+        if (!changes)
+            return changes.outcome();
+        if (!changes->isEmpty())
+            row.statusSince = changes->last().at.toLocalTime().date();
         Result<int> versions = EntryHistory(db).count(n);
         if (!versions)
             return versions.outcome();
@@ -126,7 +140,7 @@ QString complianceHtml(const QList<ItemRecord> &rows, const QDateTime &printed)
                                    : QStringLiteral("Not reviewed");
         body += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td align=\"right\">%6</td></tr>")
                     .arg(RecordItems::title(row.item).toHtmlEscaped(),
-                         row.status.isEmpty() ? QStringLiteral("—") : row.status.toHtmlEscaped(),
+                         statusCell(row),
                          row.addressable ? decisionCell(row.decision) : QStringLiteral("Required"), review,
                          date(row.nextDue))
                     .arg(row.versions);

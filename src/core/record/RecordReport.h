@@ -25,6 +25,7 @@ QString registerHtml(const QList<std::pair<int, Decision>> &rows, const QDateTim
 struct ItemRecord {
     int item = 0;
     QString status;
+    QDate statusSince; // the date of the last status change recorded; invalid when none
     bool addressable = false;
     Decision decision;
     QDate lastReviewed; // of its entries, the latest

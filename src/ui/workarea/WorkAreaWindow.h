@@ -17,6 +17,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
+class RecordBar;
 class ReferenceViews;
 class RichTextBox;
 class PreviewPanel;
@@ -83,6 +84,9 @@ class WorkAreaWindow : public AreaWindow
     QAction *spellSeparator = nullptr, *thesaurusAction = nullptr, *thesaurusSeparator = nullptr,
             *printAction = nullptr, *printSeparator = nullptr;
     QAction *saveAction = nullptr, *saveSeparator = nullptr, *exitAction = nullptr, *gridMenuAction = nullptr;
+    // The compliance record beside the item, and its windows in the Options menu.
+    RecordBar *recordBar = nullptr;
+    QAction *mORegister = nullptr, *mOReviews = nullptr, *mORecordReport = nullptr;
 
     // Handlers.
     void sectionTabClicked();
@@ -140,9 +144,15 @@ class WorkAreaWindow : public AreaWindow
     void showStatus(int specNumber);
     void showReference(QRadioButton *option);
     void reportSaveFailure(const QString &what, const QString &reason);
+    // The file was saved, but the compliance record could not keep the change.
+    static void reportRecordFailure(const QString &reason);
     // An entry file larger than an entry may hold was kept aside and is not shown.
     static void tellTooLarge(const QString &path, qint64 limit);
     void sizeOverview();
+    // Shows the record of the item and entry on show (WorkAreaWindowRecord.cpp).
+    void createRecordBar();
+    void addRecordMenuItems();
+    void updateRecordBar();
     void paintGridBackground();
 
     WorkAreaHooks m_hooks;

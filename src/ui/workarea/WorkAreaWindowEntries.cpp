@@ -8,6 +8,8 @@
 #include <QRadioButton>
 
 #include "core/files/FileLimits.h"
+#include "core/record/EntrySaveRecorder.h"
+#include "core/workbook/Clock.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/richtext/RichTextBox.h"
 #include "core/print/PrinterSettings.h"
@@ -86,6 +88,7 @@ void WorkAreaWindow::enableEntryCommands(bool entry)
         action->setEnabled(entry && hooked);
     }
     alignmentFrame->setEnabled(entry);
+    updateRecordBar();
 }
 
 void WorkAreaWindow::loadEntry()
@@ -167,9 +170,14 @@ bool WorkAreaWindow::saveEntry()
         EntryFiles::fileName(static_cast<EntryFiles::Kind>(EntryKind), CurrentCategory, CurrentItemTab);
     if (CurrentFileName.trimmed().isEmpty() || !EntryFiles::mayBeWritten(CurrentFileName))
         return true;
+    const EntrySaveRecorder history(CurrentFileName, Catalogue::specificationNumber(CurrentCategory, CurrentItemTab),
+                                    EntryKind);
     const WriteResult result = entryEditor->SaveFile(CurrentFileName, FileLimits::of(CurrentFileName).bytes);
-    if (result)
+    if (result) {
+        if (const Outcome kept = history.saved(Clock::current().now()); !kept)
+            reportRecordFailure(kept.error);
         return true;
+    }
     EntryChanged = 1;
     reportSaveFailure(QStringLiteral("The entry could not be saved to %1.").arg(CurrentFileName),
                       result.error);
@@ -217,6 +225,14 @@ void WorkAreaWindow::tellTooLarge(const QString &path, qint64 limit)
                                                  "shown. The file as it was is kept as %1.bak.")
                                       .arg(name, FileLimits::sizeText(limit)),
                                   Dialogs::OkOnly + Dialogs::Exclamation, QStringLiteral("Entry"));
+}
+
+void WorkAreaWindow::reportRecordFailure(const QString &reason)
+{
+    Dialogs::current().messageBox(QStringLiteral("The change was saved, but the compliance record could not keep "
+                                                 "it in its history.\r\r") +
+                                      reason,
+                                  Dialogs::OkOnly + Dialogs::Exclamation, QStringLiteral("Compliance Record"));
 }
 
 void WorkAreaWindow::reportSaveFailure(const QString &what, const QString &reason)

@@ -1,4 +1,5 @@
 #include "ui/workarea/WorkAreaWindow.h"
+#include "ui/record/RecordBar.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -214,6 +215,8 @@ void WorkAreaWindow::createWorkPanel(QWidget *parent)
     auto *status = new QHBoxLayout;
     status->addWidget(statusCaption);
     status->addWidget(statusBox);
+    createRecordBar();
+    status->addWidget(recordBar);
     status->addStretch();
     labels->addLayout(status);
     layout->addLayout(labels, 0, 0, 1, 2);
@@ -312,6 +315,7 @@ void WorkAreaWindow::createMenu()
     printAction = addMenuItem(optionsMenu, QStringLiteral("mOPrint"), QStringLiteral("&Print"));
     printSeparator = separator("mO4");
     saveAction = addMenuItem(optionsMenu, QStringLiteral("mOSave"), QStringLiteral("&Save"));
+    addRecordMenuItems();
     saveSeparator = separator("mO5");
     exitAction = addMenuItem(optionsMenu, QStringLiteral("mOExit"), QStringLiteral("E&xit"));
     for (QAction *a : {fontAction, fontSeparator, spellAction, spellSeparator, thesaurusAction,

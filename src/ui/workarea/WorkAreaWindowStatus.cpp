@@ -12,11 +12,16 @@
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/OverviewRows.h"
 #include "ui/workarea/StatusBox.h"
+#include "core/workbook/Clock.h"
+#include "core/record/RecordDatabase.h"
+#include "core/record/RecordItems.h"
+#include "core/record/StatusHistory.h"
 
 void WorkAreaWindow::showStatus(int specNumber)
 {
     if (specNumber >= 1 && specNumber <= StatusStore::ItemCount)
         statusBox->showValue(statusTable[static_cast<std::size_t>(specNumber)]);
+    updateRecordBar();
 }
 
 void WorkAreaWindow::statusChosen()
@@ -28,11 +33,16 @@ void WorkAreaWindow::statusChosen()
         return;
     const QString status = statusBox->currentText();
     const WriteResult result = StatusStore().write(n, status);
-    if (result)
+    if (result) {
+        const QString before = statusTable[static_cast<std::size_t>(n)];
         statusTable[static_cast<std::size_t>(n)] = status;
-    else
-        reportSaveFailure(QStringLiteral("The status could not be saved to %1.")
-                              .arg(QString::fromLatin1(StatusStore::DefaultFileName)),
+        if (RecordDatabase *record = RecordDatabase::current(); record && !record->isReadOnly())
+            if (const Outcome dated = StatusHistory(*record).record(n, before, status, RecordItems::userName(),
+                                                                      Clock::current().now());
+                !dated)
+                reportRecordFailure(dated.error);
+    } else
+        reportSaveFailure(QStringLiteral("The status could not be saved to %1.").arg(QString::fromLatin1(StatusStore::DefaultFileName)),
                           result.error);
 }
 

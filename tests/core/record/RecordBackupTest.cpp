@@ -79,6 +79,7 @@ TEST(RecordBackup, BackupTakenWhileTheRecordIsWrittenRestoresAConsistentRecord)
     {
         Result<RecordDatabase::Opened> made = RecordDatabase::open(workbook.path(), RecordDatabase::Access::Write);
         ASSERT_TRUE(made && made->database);
+        ASSERT_TRUE(made->database->change([] { return Outcome::done(); }));
     }
     RecordWriter writer(workbook.file(QStringLiteral("Tessarel.sqlite")));
     const QString zipPath = workbook.file(QStringLiteral("backup.zip"));

@@ -37,6 +37,14 @@ Outcome addStatusChange(RecordDatabase &db, const QString &to)
         .outcome();
 }
 
+// A record file holding what the first change made.
+void made(const QString &folder)
+{
+    auto db = openOk(folder);
+    ASSERT_TRUE(db);
+    ASSERT_TRUE(db->change([] { return Outcome::done(); }));
+}
+
 QByteArray damagedBytes(const QString &kind, const TempFolder &folder)
 {
     if (kind == QLatin1String("not a database"))
@@ -44,8 +52,12 @@ QByteArray damagedBytes(const QString &kind, const TempFolder &folder)
     // A real database with its pages cut off or overwritten past the header.
     {
         auto db = openOk(folder.path());
-        for (int i = 0; i < 300; ++i)
-            EXPECT_TRUE(addStatusChange(*db, QString(200, QLatin1Char('x'))));
+        EXPECT_TRUE(db->change([&]() -> Outcome {
+            for (int i = 0; i < 300; ++i)
+                if (Outcome added = addStatusChange(*db, QString(200, QLatin1Char('x'))); !added)
+                    return added;
+            return Outcome::done();
+        }));
     }
     QByteArray bytes = folder.read(QString::fromLatin1(RecordDatabase::FileName));
     QFile::remove(folder.file(QString::fromLatin1(RecordDatabase::FileName)));
@@ -58,12 +70,17 @@ QByteArray damagedBytes(const QString &kind, const TempFolder &folder)
 
 } // namespace
 
-TEST(RecordDatabase, MadeAtFirstOpenWithItsTablesAndWrittenThrough)
+TEST(RecordDatabase, MadeByTheFirstChangeWithItsTablesAndWrittenThrough)
 {
     TempFolder folder;
     auto db = openOk(folder.path());
     ASSERT_TRUE(db);
+    EXPECT_EQ(count(*db, QStringLiteral("decisions")), 0) << "read before the file is made";
+    EXPECT_FALSE(folder.exists(QString::fromLatin1(RecordDatabase::FileName)));
+    ASSERT_TRUE(db->change([&] { return addStatusChange(*db, QStringLiteral("Done")); }));
     EXPECT_TRUE(folder.exists(QString::fromLatin1(RecordDatabase::FileName)));
+    EXPECT_EQ(count(*db, QStringLiteral("status_changes")), 1);
+    ASSERT_TRUE(db->run(QStringLiteral("DELETE FROM status_changes")));
     EXPECT_EQ(db->version(), RecordSchema::currentVersion());
     for (const char *table : {"entry_versions", "status_changes", "decisions", "reviews", "review_intervals"})
         EXPECT_EQ(count(*db, QString::fromLatin1(table)), 0) << table;
@@ -82,7 +99,7 @@ TEST(RecordDatabase, ReadOnlyCopyNeitherMakesNorChangesIt)
     EXPECT_FALSE(none->database);
     EXPECT_FALSE(folder.exists(QString::fromLatin1(RecordDatabase::FileName)));
 
-    openOk(folder.path()).reset();
+    made(folder.path());
     const QByteArray before = folder.read(QString::fromLatin1(RecordDatabase::FileName));
     auto reader = openOk(folder.path(), Access::Read);
     ASSERT_TRUE(reader);
@@ -145,7 +162,7 @@ TEST(RecordDatabase, NewerVersionIsRefusedAndLeftAlone)
     TempFolder folder;
     {
         auto db = openOk(folder.path());
-        ASSERT_TRUE(db->run(QStringLiteral("PRAGMA user_version = 99")));
+        ASSERT_TRUE(db->change([&] { return db->run(QStringLiteral("PRAGMA user_version = 99")).outcome(); }));
     }
     const QByteArray before = folder.read(QString::fromLatin1(RecordDatabase::FileName));
     Result<RecordDatabase::Opened> opened = RecordDatabase::open(folder.path(), Access::Write);
