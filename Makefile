@@ -5,7 +5,7 @@
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-image-formats-plugins libgtest-dev libgmock-dev \
             libbenchmark-dev libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us fonts-liberation \
             clang libclang-rt-14-dev poppler-utils libquazip1-qt6-dev \
-            libreoffice-writer-nogui pandoc
+            libreoffice-writer-nogui pandoc libqt6sql6-sqlite
 BUILD ?= build
 CMAKE_FLAGS ?=
 

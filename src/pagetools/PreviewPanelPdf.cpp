@@ -43,7 +43,12 @@ QString completedPdfPath(QString path)
 
 void SSPanel80::savePdfClicked()
 {
-    const PreviewDocument &doc = VSP1->document();
+    savePdf(VSP1->document());
+    SSCommand80[2]->setFocus();
+}
+
+void SSPanel80::savePdf(const PreviewDocument &doc)
+{
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested =
         QDir(folder).filePath(suggestedPdfName(doc.title(), Clock::current().now().date()));
@@ -57,5 +62,4 @@ void SSPanel80::savePdfClicked()
                 QStringLiteral("The preview could not be saved as a PDF file.\r\r") + written.error,
                 Dialogs::OkOnly + Dialogs::Critical, savePdfCaption);
     }
-    SSCommand80[2]->setFocus();
 }
