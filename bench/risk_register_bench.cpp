@@ -68,9 +68,16 @@ private:
     QString m_name;
 };
 
+// Installs silent dialogs while it lives.
+struct QuietDialogs {
+    QuietDialogs() { Dialogs::install(&dialogs); }
+    ~QuietDialogs() { Dialogs::install(nullptr); }
+    SilentDialogs dialogs;
+};
+
 void BM_OpenAndFilterRegister(benchmark::State &state)
 {
-    SilentDialogs dialogs;
+    QuietDialogs quiet;
     BenchDatabase file;
     if (!RiskStore(file.database()).addAll(manyRisks()))
         qFatal("The risks could not be stored.");
@@ -86,7 +93,6 @@ BENCHMARK(BM_OpenAndFilterRegister)->Unit(benchmark::kMillisecond);
 
 void BM_ImportTwoThousandRows(benchmark::State &state)
 {
-    SilentDialogs dialogs;
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("risks.csv"));
     if (!RiskCsv::writeFile(path, manyRisks()))

@@ -26,6 +26,7 @@
 #include "app/WorkbookSession.h"
 #include "backup/BackupCommands.h"
 #include "components/Dialogs.h"
+#include "ui/risk/RiskRegisterCommand.h"
 #include "components/files/SafeWrite.h"
 
 namespace {
@@ -110,6 +111,7 @@ void Startfrm::buildMenus()
         item->setObjectName(QStringLiteral("mOTab(%1)").arg(i));
         connect(item, &QAction::triggered, this, [this, i] { mOTab_Click(i); });
     }
+    RiskRegisterCommand::addMenuItem(mO, this);
     mO->addSeparator()->setObjectName(QStringLiteral("mO6"));
     mO->addSeparator()->setObjectName(QStringLiteral("mO1"));
     WorkbookFolderCommand::addMenuItem(mO, this, m_workbook.get(), [this] { showWorkbookFolder(); });

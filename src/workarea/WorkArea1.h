@@ -65,6 +65,7 @@ public:
     QPushButton *SSCommand3 = nullptr, *SSCommand4 = nullptr, *SSCommand5 = nullptr, *SSCommand6 = nullptr;
     QPushButton *SSCommand7 = nullptr, *SSCommand8 = nullptr, *SSCommand9 = nullptr, *SSCommand10 = nullptr;
     QFrame *SSPanel1 = nullptr;
+    QPushButton *riskRegisterButton = nullptr; // shown on the two risk items
     StatusBox *Combo1 = nullptr;
     RichTextBox *Rtext3 = nullptr;
     QList<RichTextBox *> RText1; // hidden buffers of the reference views

@@ -26,6 +26,7 @@
 #include "reports/ReferenceViews.h"
 #include "workarea/Catalogue.h"
 #include "workarea/StatusBox.h"
+#include "ui/risk/RiskRegisterCommand.h"
 
 namespace {
 
@@ -261,12 +262,14 @@ QWidget *WorkArea1::createPanelControls()
     SSCommand8 = button(QStringLiteral("SSCommand8"), QStringLiteral("&Font Select"), column);
     SSCommand9 = button(QStringLiteral("SSCommand9"), QStringLiteral("&Thesaurus"), column);
     SSCommand10 = button(QStringLiteral("SSCommand10"), QStringLiteral("Spell &Check"), column);
+    // Risk Analysis and Risk Management open the risk register.
+    riskRegisterButton = RiskRegisterCommand::createButton(column);
     // The commands lie in one row under the text, leaving the column's height to the options.
     m_commandRow = new QWidget(SSPanel1);
     auto *buttons = new QHBoxLayout(m_commandRow);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(4);
-    for (QPushButton *b : {SSCommand5, SSCommand6, SSCommand8, SSCommand9, SSCommand10, SSCommand7}) {
+    for (QPushButton *b : {SSCommand5, SSCommand6, SSCommand8, SSCommand9, SSCommand10, riskRegisterButton, SSCommand7}) {
         b->setParent(m_commandRow);
         buttons->addWidget(b);
     }

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -31,6 +32,7 @@ void WorkArea1::SSTab2_Click()
 void WorkArea1::selectCategory(int category)
 {
     mO7->setVisible(category == Catalogue::overviewCategory);
+    riskRegisterButton->setVisible(false);
     mOGridMenu->setVisible(category == Catalogue::overviewCategory);
     SSOption6->setEnabled(true);
     EntryChanged = 0;
@@ -110,6 +112,7 @@ void WorkArea1::setItemLabels(int category, int tab)
 {
     const Catalogue::Item *item =
         category == Catalogue::sampleCategory ? &Catalogue::sample() : Catalogue::item(category, tab);
+    riskRegisterButton->setVisible(category != Catalogue::sampleCategory && item && item->number <= 2);
     if (!item)
         return;
     Label5->setText(Catalogue::standardLabel(*item));

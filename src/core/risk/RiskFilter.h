@@ -1,13 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <array>
 #include <optional>
 
 #include "core/risk/Risk.h"
 
-class QStringList;
-template <typename T> class QList;
 
 // Which risks the register shows: by level, asset, threat, owner, status and heat map cell. An empty
 // text or an unset value lets every risk through.

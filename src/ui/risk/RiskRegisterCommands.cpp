@@ -1,8 +1,11 @@
+#include <QDir>
 #include <QPushButton>
 #include <QTableView>
 
 #include "components/Dialogs.h"
 #include "core/risk/RiskTableModel.h"
+#include "core/todo/TodoRows.h"
+#include "misc/TodoGridModel.h"
 #include "ui/risk/RiskEditor.h"
 #include "ui/risk/RiskRegisterWindow.h"
 
@@ -67,4 +70,53 @@ void RiskRegisterWindow::deleteRisk()
     editor->setRisk(Risk{});
     (void)reload();
     newRisk();
+}
+
+QString RiskRegisterWindow::todoItem(const Risk &risk)
+{
+    const QString measure = risk.measure.simplified();
+    const QString item = risk.owner.isEmpty() ? measure : risk.owner + QStringLiteral(": ") + measure;
+    return item.left(TodoGridModel::MaxItemLength);
+}
+
+void RiskRegisterWindow::sendToTodo()
+{
+    if (m_readOnly || !settleEdits())
+        return;
+    const Risk risk = editor->shown();
+    if (risk.id == 0) {
+        tell(QStringLiteral("Save the risk before sending its planned measure to the To Do List."),
+             Dialogs::OkOnly + Dialogs::Exclamation);
+        return;
+    }
+    if (risk.measure.trimmed().isEmpty()) {
+        tell(QStringLiteral("Risk %1 has no planned measure to send to the To Do List.").arg(risk.id),
+             Dialogs::OkOnly + Dialogs::Exclamation);
+        return;
+    }
+    if (risk.todoRow > 0 &&
+        Dialogs::current().messageBox(
+            QStringLiteral("The measure of risk %1 was sent to row %2 of the To Do List already.\r\r"
+                           "Do you want to send it again?")
+                .arg(risk.id)
+                .arg(risk.todoRow),
+            Dialogs::YesNo + Dialogs::Question + Dialogs::DefaultButton2, QString::fromLatin1(Caption)) != Dialogs::Yes)
+        return;
+    const Result<int> row = TodoRows::append(QDir::currentPath(), TodoRow{todoItem(risk), risk.due});
+    if (!row) {
+        tell(QStringLiteral("The measure was not sent to the To Do List.\r\r") + row.error(),
+             Dialogs::OkOnly + Dialogs::Critical);
+        return;
+    }
+    if (const Outcome noted = m_store.setTodoRow(risk.id, row.value()); !noted) {
+        tell(QStringLiteral("The measure is in row %1 of the To Do List, but the register could not note it.\r\r")
+                     .arg(row.value()) +
+                 noted.error,
+             Dialogs::OkOnly + Dialogs::Exclamation);
+        return;
+    }
+    if (reload())
+        showRisk(risk.id);
+    tell(QStringLiteral("The measure of risk %1 is in row %2 of the To Do List.").arg(risk.id).arg(row.value()),
+         Dialogs::OkOnly + Dialogs::Information);
 }

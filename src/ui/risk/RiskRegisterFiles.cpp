@@ -16,7 +16,7 @@ const QString csvFilter = QStringLiteral("CSV files (*.csv)");
 QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
 // The risks as the table shows them: filtered and in its order.
-QList<Risk> shownRisks(const RiskFilterModel &shown, const RiskTableModel &model)
+QList<Risk> risksInTableOrder(const RiskFilterModel &shown, const RiskTableModel &model)
 {
     QList<Risk> risks;
     for (int row = 0; row < shown.rowCount(); ++row)
@@ -63,6 +63,6 @@ void RiskRegisterWindow::showReport()
 {
     auto *report = new RiskReportWindow(this);
     report->setAttribute(Qt::WA_DeleteOnClose);
-    RiskReport::render(report->preview->document(), shownRisks(*m_shown, *m_model), today());
+    RiskReport::render(report->preview->document(), risksInTableOrder(*m_shown, *m_model), today());
     report->open();
 }

@@ -59,6 +59,8 @@ public:
     bool saveRisk();
     void deleteRisk();
     void sendToTodo();
+    // The to-do item of a risk's measure: its owner first, the list cuts it to 45 characters.
+    static QString todoItem(const Risk &risk);
     // Commands over files (RiskRegisterFiles.cpp).
     void importCsv();
     void exportCsv();

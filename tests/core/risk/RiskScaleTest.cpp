@@ -26,8 +26,9 @@ TEST(RiskScale, LevelMatrixAtItsEdges)
     for (const LevelCase &c : cases) {
         Level level = Level::Low;
         EXPECT_EQ(RiskScale::levelOf(c.likelihood, c.impact, level), c.rated) << c.likelihood << "x" << c.impact;
-        if (c.rated)
+        if (c.rated) {
             EXPECT_EQ(level, c.level) << c.likelihood << "x" << c.impact;
+        }
     }
 }
 

@@ -1,10 +1,14 @@
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSqlQuery>
 
 #include "RiskRegisterFixture.h"
 #include "components/preview/PrintPreview.h"
 #include "core/risk/RiskCsv.h"
+#include "misc/TodoDate.h"
+#include "misc/TodoGridFile.h"
 #include "support/AccessibilityWalk.h"
 #include "ui/risk/RiskHeatMapView.h"
 #include "ui/risk/RiskReportWindow.h"
@@ -142,4 +146,34 @@ TEST_F(RiskRegisterFixture, EveryControlHasAnAccessibleName)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(report));
     EXPECT_EQ(unnamedControls(report).join(u"; ").toStdString(), "");
     report->close();
+}
+
+TEST_F(RiskRegisterFixture, AMeasureSentToTheTodoListLandsInTheFirstFreeRowAndIsSaved)
+{
+    TodoGrid list;
+    list.setCell(1, 1, QStringLiteral("Renew the backup contract"));
+    list.setCell(3, 1, QStringLiteral("Check the fire extinguishers"));
+    ASSERT_TRUE(TodoGridFile(folder.file(QStringLiteral("TODOActv.FIL"))).save(list));
+    Risk risk = rated(1, 4, 4, QStringLiteral("Dana Whitfield"));
+    risk.measure = QStringLiteral("Encrypt every laptop's disk and test the recovery keys");
+    risk.due = QDate(2027, 2, 15);
+    addRisks({risk});
+    open();
+    clickRow(0);
+    QTest::mouseClick(window->todoButton, Qt::LeftButton);
+
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages.front().text, QStringLiteral("The measure of risk 1 is in row 2 of the To Do List."));
+    TodoGrid expected = list;
+    expected.setCell(2, 1, QStringLiteral("Dana Whitfield: Encrypt every laptop's disk a"));
+    expected.setCell(2, 2, TodoDate::cellText(QDate(2027, 2, 15)));
+    ASSERT_TRUE(TodoGridFile(folder.file(QStringLiteral("expected.fil"))).save(expected));
+    EXPECT_EQ(folder.read(QStringLiteral("TODOActv.FIL")), folder.read(QStringLiteral("expected.fil")));
+    EXPECT_EQ(database.store().risks().value().front().todoRow, 2);
+    EXPECT_EQ(window->editor->todoLabel->text(), QStringLiteral("2"));
+
+    dialogs.answer(Dialogs::No); // sent already: asked, No sends nothing
+    QTest::mouseClick(window->todoButton, Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(folder.read(QStringLiteral("TODOActv.FIL")), folder.read(QStringLiteral("expected.fil")));
 }
