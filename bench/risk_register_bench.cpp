@@ -5,12 +5,12 @@
 #include <QComboBox>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
-#include <QUuid>
 
 #include <benchmark/benchmark.h>
 
 #include "QtBenchmarkMain.h"
 #include "SilentDialogs.h"
+#include "core/record/RecordDatabase.h"
 #include "core/risk/RiskCsv.h"
 #include "core/risk/RiskStore.h"
 #include "ui/risk/RiskHeatMapView.h"
@@ -44,28 +44,22 @@ QList<Risk> manyRisks()
     return risks;
 }
 
-// A database file holding the risk tables, opened under its own connection name.
+// A compliance record in a temporary folder.
 class BenchDatabase
 {
 public:
-    BenchDatabase() : m_name(QUuid::createUuid().toString())
+    BenchDatabase()
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(m_dir.filePath(QStringLiteral("Tessarel.sqlite")));
-        if (!db.open() || !RiskStore::createTables(db))
+        Result<RecordDatabase::Opened> opened = RecordDatabase::open(m_dir.path(), RecordDatabase::Access::Write);
+        if (!opened || !opened.value().database)
             qFatal("The benchmark database could not be made.");
+        m_record = std::move(opened.value().database);
     }
-    ~BenchDatabase()
-    {
-        QSqlDatabase::database(m_name, false).close();
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    QSqlDatabase database() const { return QSqlDatabase::database(m_name); }
-    QString folder() const { return m_dir.path(); }
+    QSqlDatabase database() const { return m_record->connection(); }
 
 private:
     QTemporaryDir m_dir;
-    QString m_name;
+    std::unique_ptr<RecordDatabase> m_record;
 };
 
 // Installs silent dialogs while it lives.

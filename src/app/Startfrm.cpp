@@ -189,6 +189,7 @@ bool Startfrm::openWorkbook(const QString &folder)
         BackupCommands::finishInterruptedRestore();
         removeSaveLeftovers(folder, DataFiles::names());
     }
+    m_workbook->openRecord();
     return true;
 }
 

@@ -48,6 +48,23 @@ WorkbookSession::~WorkbookSession()
 void WorkbookSession::makeCurrent()
 {
     WorkbookAccess::install(&m_access);
+    RecordDatabase::install(m_record.get());
+}
+
+void WorkbookSession::openRecord()
+{
+    m_record.reset();
+    if (!m_lock)
+        return;
+    const auto access = isReadOnly() ? RecordDatabase::Access::Read : RecordDatabase::Access::Write;
+    Result<RecordDatabase::Opened> opened = RecordDatabase::open(m_lock->folder(), access);
+    const QString notice = opened ? opened->notice : opened.error();
+    if (opened)
+        m_record = std::move(opened.value().database);
+    RecordDatabase::install(m_record.get());
+    if (!notice.isEmpty())
+        Dialogs::current().messageBox(notice, Dialogs::OkOnly + Dialogs::Exclamation,
+                                      QStringLiteral("Compliance Record"));
 }
 
 bool WorkbookSession::open(const QString &folder)
@@ -118,7 +135,9 @@ bool WorkbookSession::reserve(const QString &folder)
 
 void WorkbookSession::settle(bool moved)
 {
-    if (moved && m_reserved)
+    if (moved && m_reserved) {
         m_lock = std::move(m_reserved);
+        openRecord();
+    }
     m_reserved.reset();
 }

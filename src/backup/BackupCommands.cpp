@@ -15,6 +15,7 @@
 #include "backup/RestoreRecovery.h"
 #include "backup/WorkbookFiles.h"
 #include "backup/WorkbookRestore.h"
+#include "core/record/RecordDatabase.h"
 #include "components/Dialogs.h"
 #include "workarea/Catalogue.h"
 
@@ -159,7 +160,18 @@ void restore(QWidget *parent)
     if (answer != Dialogs::Yes)
         return;
     HINFO1::busyOn();
+    // The record's file is replaced with the others: let go of it meanwhile.
+    RecordDatabase *record = RecordDatabase::current();
+    if (record)
+        record->close();
     const RestoreOutcome outcome = restoreWorkbook(backup, dataFolder, Clock::current().now());
+    if (record) {
+        QString notice;
+        if (Outcome reopened = record->reopen(&notice); !reopened)
+            notice = reopened.error;
+        if (!notice.isEmpty())
+            tell(notice, Dialogs::Exclamation, restoreCaption);
+    }
     if (!outcome) {
         tell(outcome.error, Dialogs::Critical, restoreCaption);
         return;

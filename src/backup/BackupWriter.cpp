@@ -55,8 +55,7 @@ QString buildArchive(const QDir &dir, const QStringList &present, BackupManifest
     for (int i = 0; i < present.size(); ++i) {
         const QString path = dir.filePath(present[i]);
         QString error;
-        const std::optional<QByteArray> bytes =
-            WorkbookFiles::read(path, WorkbookFiles::maxSize(present[i]), &error);
+        const std::optional<QByteArray> bytes = WorkbookFiles::readForBackup(dir.path(), present[i], &error);
         if (!bytes)
             return error;
         total += bytes->size();

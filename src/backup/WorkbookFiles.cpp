@@ -6,6 +6,7 @@
 #include <QSet>
 
 #include "app/files/FileLimits.h"
+#include "core/record/RecordDatabase.h"
 #include "misc/NameListFile.h"
 #include "misc/TodoGridFile.h"
 #include "settings/DisplaySettings.h"
@@ -46,7 +47,8 @@ const QStringList &names()
                         QString::fromLatin1(DisplaySettings::DefaultFileName)};
         all += entryNames();
         all += {QString::fromLatin1(NameListFile::DefaultFileName),
-                QString::fromLatin1(TodoGridFile::DefaultFileName), customDictionary};
+                QString::fromLatin1(TodoGridFile::DefaultFileName), customDictionary,
+                QString::fromLatin1(RecordDatabase::FileName)};
         return all;
     }();
     return list;
@@ -93,6 +95,21 @@ std::optional<QByteArray> read(const QString &path, qint64 limit, QString *error
     }
     *error = QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString());
     return std::nullopt;
+}
+
+std::optional<QByteArray> readForBackup(const QString &folder, const QString &name, QString *error)
+{
+    const qint64 limit = maxSize(name);
+    if (name != QLatin1String(RecordDatabase::FileName))
+        return read(QDir(folder).filePath(name), limit, error);
+    Result<QByteArray> copy = RecordDatabase::snapshot(folder, limit);
+    if (!copy) {
+        *error = copy.error();
+        if (error->endsWith(QLatin1Char('.')))
+            error->chop(1);
+        return std::nullopt;
+    }
+    return copy.value();
 }
 
 } // namespace WorkbookFiles

@@ -10,7 +10,7 @@
 namespace WorkbookFiles {
 
 // Every name a workbook file may have, in a fixed order: statuses, display settings, the 141 entry
-// files, the to-do list's two files, the spelling checker's own words.
+// files, the to-do list's two files, the spelling checker's own words, the compliance record.
 const QStringList &names();
 
 // Whether `name` is exactly one of names(): no folder, no other letter case.
@@ -31,5 +31,9 @@ QStringList presentIn(const QString &folder);
 // The whole content of the file at `path`; nothing, with a reason naming the file, when it cannot be
 // read or is larger than `limit`.
 std::optional<QByteArray> read(const QString &path, qint64 limit, QString *error);
+
+// What a backup holds of the workbook file `name` in `folder`: its content, or for the compliance
+// record a consistent copy of it taken through the database (never the bytes of a file being written).
+std::optional<QByteArray> readForBackup(const QString &folder, const QString &name, QString *error);
 
 } // namespace WorkbookFiles

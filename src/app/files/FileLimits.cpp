@@ -14,6 +14,7 @@ constexpr FileLimitRow Rows[] = {
     {"TODONAME.FIL", NameList},
     {"TODOActv.FIL", TodoList},
     {"CustomDict1.dct", UserDictionary},
+    {"Tessarel.sqlite", ComplianceRecord},
 };
 
 } // namespace

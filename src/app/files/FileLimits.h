@@ -38,6 +38,8 @@ inline constexpr FileLimit Entry{64 * MiB}; // an entry may carry pictures
 inline constexpr FileLimit NameList{4 * MiB, 1000, TodoCellLength, "names"};
 inline constexpr FileLimit TodoList{4 * MiB, 2500, TodoCellLength, "cells"};
 inline constexpr FileLimit UserDictionary{MiB};
+// The compliance record database: years of every entry's versions, compressed.
+inline constexpr FileLimit ComplianceRecord{512 * MiB};
 // Files outside the workbook that the program reads the same way.
 inline constexpr FileLimit Other{MiB};
 

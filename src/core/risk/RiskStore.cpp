@@ -6,7 +6,6 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include "core/risk/RiskTables.h"
 
 namespace {
 
@@ -45,20 +44,6 @@ private:
 };
 
 RiskStore::RiskStore(QSqlDatabase database) : m_db(std::move(database)) {}
-
-Outcome RiskStore::createTables(QSqlDatabase database)
-{
-    RiskStore store(std::move(database));
-    Transaction transaction(store.m_db);
-    if (!transaction.begun())
-        return store.failure(QStringLiteral("prepared"), store.m_db.lastError().text());
-    for (const QString &statement : RiskTables::createStatements())
-        if (Outcome made = store.exec(QStringLiteral("prepared"), statement, {}); !made)
-            return made;
-    if (!transaction.commit())
-        return store.failure(QStringLiteral("prepared"), store.m_db.lastError().text());
-    return Outcome::done();
-}
 
 Outcome RiskStore::failure(const QString &what, const QString &reason) const
 {

@@ -10,15 +10,12 @@
 
 class QSqlQuery;
 
-// The risk register in the record database: risks with their safeguards and earlier ratings, the list of
+// The risk register in the record database (its tables made by RecordSchema): risks with their safeguards and earlier ratings, the list of
 // assets and the threats the user added. Every change is one transaction: it happens whole or not at all.
 class RiskStore
 {
 public:
     explicit RiskStore(QSqlDatabase database);
-
-    // Creates the tables in an empty database (the register's migration step).
-    [[nodiscard]] static Outcome createTables(QSqlDatabase database);
 
     // Every risk in the order they were added.
     Result<QList<Risk>> risks() const;

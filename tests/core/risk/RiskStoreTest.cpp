@@ -59,9 +59,10 @@ TEST(RiskStore, EveryFieldReadsBackAfterTheDatabaseIsReopened)
     for (int n = 0; n < 12; ++n)
         risks << sampleRisk(n);
     ASSERT_TRUE(file.store().addAll(risks));
-    QSqlDatabase db = file.database();
-    db.close();
-    ASSERT_TRUE(db.open());
+    file.record().close();
+    QString notice;
+    ASSERT_TRUE(file.record().reopen(&notice));
+    EXPECT_TRUE(notice.isEmpty()) << notice.toStdString();
     const QList<Risk> back = loaded(file.store());
     ASSERT_EQ(back.size(), risks.size());
     for (int n = 0; n < risks.size(); ++n) {

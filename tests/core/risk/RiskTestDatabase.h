@@ -2,39 +2,34 @@
 
 #include <QSqlDatabase>
 #include <QTemporaryDir>
-#include <QUuid>
 #include <gtest/gtest.h>
+#include <memory>
 
+#include "core/record/RecordDatabase.h"
 #include "core/risk/Risk.h"
 #include "core/risk/RiskStore.h"
 
-// A record database file in a temporary folder with the risk tables made, closed and removed at the end.
+// A compliance record made in a temporary folder, closed and removed at the end.
 class RiskTestDatabase
 {
 public:
-    RiskTestDatabase() : m_name(QUuid::createUuid().toString())
+    RiskTestDatabase()
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(path());
-        EXPECT_TRUE(db.open());
-        const Outcome made = RiskStore::createTables(db);
-        EXPECT_TRUE(made) << made.error.toStdString();
+        Result<RecordDatabase::Opened> opened = RecordDatabase::open(m_dir.path(), RecordDatabase::Access::Write);
+        EXPECT_TRUE(opened) << opened.error().toStdString();
+        if (opened)
+            m_record = std::move(opened.value().database);
+        EXPECT_TRUE(m_record);
     }
-    ~RiskTestDatabase()
-    {
-        QSqlDatabase::database(m_name, false).close();
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    RiskTestDatabase(const RiskTestDatabase &) = delete;
-    RiskTestDatabase &operator=(const RiskTestDatabase &) = delete;
 
-    QString path() const { return m_dir.filePath(QStringLiteral("Tessarel.sqlite")); }
-    QSqlDatabase database() const { return QSqlDatabase::database(m_name); }
+    QString path() const { return m_record->path(); }
+    QSqlDatabase database() const { return m_record->connection(); }
     RiskStore store() const { return RiskStore(database()); }
+    RecordDatabase &record() { return *m_record; }
 
 private:
     QTemporaryDir m_dir;
-    QString m_name;
+    std::unique_ptr<RecordDatabase> m_record;
 };
 
 // A risk of the register with every field filled; `n` varies the texts and ratings.
