@@ -10,6 +10,14 @@
 namespace {
 
 QString dateText(const QDate &date) { return date.isValid() ? date.toString(Qt::ISODate) : QString(); }
+
+// An empty text is stored as "", never as NULL, which the tables refuse.
+QVariant bound(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QString && value.toString().isNull())
+        return QStringLiteral("");
+    return value;
+}
 QDate dateOf(const QVariant &value) { return QDate::fromString(value.toString(), Qt::ISODate); }
 
 RiskScale::Response responseOf(const QString &name)
@@ -62,7 +70,7 @@ Outcome RiskStore::exec(const QString &what, const QString &sql, const QVariantL
     if (!query.prepare(sql))
         return failure(what, query);
     for (const QVariant &value : values)
-        query.addBindValue(value);
+        query.addBindValue(bound(value));
     return query.exec() ? Outcome::done() : failure(what, query);
 }
 
@@ -148,7 +156,7 @@ Outcome RiskStore::insert(const Risk &risk, qint64 &id)
          QVariantList{risk.asset, risk.threat, risk.threatGroup, risk.vulnerability, risk.rating.likelihood,
                       risk.rating.impact, dateText(risk.rating.ratedOn), RiskScale::responseName(risk.response),
                       risk.measure, risk.owner, dateText(risk.due), risk.open ? 1 : 0, risk.todoRow})
-        query.addBindValue(value);
+        query.addBindValue(bound(value));
     if (!query.exec())
         return failure(QStringLiteral("changed"), query);
     id = query.lastInsertId().toLongLong();

@@ -38,7 +38,8 @@ TEST(RiskCsv, TwoThousandRisksGoThroughTheDatabaseAndBackByteForByte)
     const Result<QList<Risk>> read = RiskCsv::readFile(path, today);
     ASSERT_TRUE(read) << read.error().toStdString();
     RiskTestDatabase file;
-    ASSERT_TRUE(file.store().addAll(read.value()));
+    const Outcome added = file.store().addAll(read.value());
+    ASSERT_TRUE(added) << added.error.toStdString();
     const QList<Risk> stored = file.store().risks().value();
     ASSERT_EQ(stored.size(), 2000);
 

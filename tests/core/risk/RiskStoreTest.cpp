@@ -58,7 +58,8 @@ TEST(RiskStore, EveryFieldReadsBackAfterTheDatabaseIsReopened)
     QList<Risk> risks;
     for (int n = 0; n < 12; ++n)
         risks << sampleRisk(n);
-    ASSERT_TRUE(file.store().addAll(risks));
+    const Outcome stored = file.store().addAll(risks);
+    ASSERT_TRUE(stored) << stored.error.toStdString();
     file.record().close();
     QString notice;
     ASSERT_TRUE(file.record().reopen(&notice));
