@@ -15,12 +15,14 @@
 
 namespace {
 
-QComboBox *editableBox(QWidget *parent, const QString &name)
+QComboBox *editableBox(QWidget *parent, const QString &name, const QString &accessibleName)
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->setAccessibleName(accessibleName);
+    box->lineEdit()->setAccessibleName(accessibleName);
     return box;
 }
 
@@ -57,9 +59,9 @@ QWidget *RiskEditor::createWhatBox()
     auto *box = new QWidget(this);
     auto *form = new QFormLayout(box);
     form->setContentsMargins(0, 0, 0, 0);
-    assetBox = editableBox(box, QStringLiteral("assetBox"));
+    assetBox = editableBox(box, QStringLiteral("assetBox"), QStringLiteral("Asset"));
     form->addRow(QStringLiteral("A&sset:"), assetBox);
-    threatBox = editableBox(box, QStringLiteral("threatBox"));
+    threatBox = editableBox(box, QStringLiteral("threatBox"), QStringLiteral("Threat"));
     form->addRow(QStringLiteral("&Threat:"), threatBox);
     groupBox = new QComboBox(box);
     groupBox->setObjectName(QStringLiteral("groupBox"));
@@ -72,6 +74,7 @@ QWidget *RiskEditor::createWhatBox()
     form->addRow(QStringLiteral("&Vulnerability:"), vulnerabilityBox);
     safeguardList = new QListWidget(box);
     safeguardList->setObjectName(QStringLiteral("safeguardList"));
+    safeguardList->setAccessibleName(QStringLiteral("Safeguards in place"));
     for (int number = 1; number <= Catalogue::itemCount; ++number) {
         const Catalogue::Item *item = Catalogue::item(number);
         auto *row = new QListWidgetItem(QStringLiteral("%1 %2").arg(number).arg(QString::fromLatin1(item->specification)),
@@ -140,7 +143,7 @@ QWidget *RiskEditor::createPlanBox()
     measureBox = new QLineEdit(box);
     measureBox->setObjectName(QStringLiteral("measureBox"));
     form->addRow(QStringLiteral("Planned &measure:"), measureBox);
-    ownerBox = editableBox(box, QStringLiteral("ownerBox"));
+    ownerBox = editableBox(box, QStringLiteral("ownerBox"), QStringLiteral("Owner"));
     form->addRow(QStringLiteral("&Owner:"), ownerBox);
     auto *dueRow = new QWidget(box);
     auto *dueLayout = new QHBoxLayout(dueRow);
