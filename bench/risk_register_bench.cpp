@@ -13,6 +13,7 @@
 #include "core/record/RecordDatabase.h"
 #include "core/risk/RiskCsv.h"
 #include "core/risk/RiskStore.h"
+#include "core/risk/RiskTableModel.h"
 #include "ui/risk/RiskHeatMapView.h"
 #include "ui/risk/RiskRegisterWindow.h"
 

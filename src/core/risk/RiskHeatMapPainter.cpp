@@ -122,23 +122,25 @@ void RiskHeatMapPainter::paintAxes(QPainter &painter) const
 
 void RiskHeatMapPainter::paintLegend(QPainter &painter) const
 {
+    // Two rows of two levels each.
+    const qreal width = m_legend.width() / 2;
+    const qreal height = m_legend.height() / 2;
     QFont font = painter.font();
-    font.setPixelSize(qMax(7, int(m_legend.height() * 0.22)));
+    font.setPixelSize(qMax(7, int(qMin(height * 0.45, width * 0.065))));
     painter.setFont(font);
-    const qreal width = m_legend.width() / RiskScale::LevelCount;
-    const qreal swatch = m_legend.height() * 0.45;
+    const qreal swatch = height * 0.75;
     for (int index = 0; index < RiskScale::LevelCount; ++index) {
         const auto level = RiskScale::Level(index);
-        const QRectF box(m_legend.left() + index * width + 2, m_legend.top() + (m_legend.height() - swatch) / 2,
-                         swatch, swatch);
+        const QPointF corner(m_legend.left() + (index % 2) * width, m_legend.top() + (index / 2) * height);
+        const QRectF box(corner.x() + 2, corner.y() + (height - swatch) / 2, swatch, swatch);
         painter.fillRect(box, colour(level));
         painter.setPen(Qt::black);
         painter.drawRect(box);
         painter.setPen(textColour(level));
         painter.drawText(box, Qt::AlignCenter, letter(level));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(box.right() + 4, m_legend.top(), width - swatch - 8, m_legend.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, rangeText(level));
+        painter.drawText(QRectF(box.right() + 6, corner.y(), width - swatch - 10, height),
+                         Qt::AlignLeft | Qt::AlignVCenter, rangeText(level));
     }
 }
 
