@@ -50,6 +50,8 @@ public:
     const QString &path() const { return m_path; }
     bool isReadOnly() const { return m_access == Access::Read; }
     int version() const;
+    // The open connection, for stores that keep their own tables in the record.
+    QSqlDatabase connection() const { return m_db; }
 
     // Runs one statement with its bound values; the finished query, or a sentence naming the file.
     [[nodiscard]] Result<QSqlQuery> run(const QString &sql, const QVariantList &values = {}) const;

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QList>
 
+class PreviewDocument;
 class PrintPreview;
 class QDate;
 class QCheckBox;
@@ -66,6 +67,8 @@ public:
 
     // "Report 2026-12-08.pdf" for the title "Report": the name "Save as PDF…" suggests.
     static QString suggestedPdfName(const QString &title, const QDate &date);
+    // "Save as PDF…" for any preview document: asks for the file, writes it, says why when it cannot.
+    static void savePdf(const PreviewDocument &document);
 
     void enlargeClicked();
     void pageCommandClicked(int index);

@@ -43,7 +43,12 @@ QString completedPdfPath(QString path)
 
 void PreviewPanel::savePdfClicked()
 {
-    const PreviewDocument &doc = printPreview->document();
+    savePdf(printPreview->document());
+    pageCommands[2]->setFocus();
+}
+
+void PreviewPanel::savePdf(const PreviewDocument &doc)
+{
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested =
         QDir(folder).filePath(suggestedPdfName(doc.title(), Clock::current().now().date()));
@@ -57,5 +62,4 @@ void PreviewPanel::savePdfClicked()
                 QStringLiteral("The preview could not be saved as a PDF file.\r\r") + written.error,
                 Dialogs::OkOnly + Dialogs::Critical, savePdfCaption);
     }
-    pageCommands[2]->setFocus();
 }

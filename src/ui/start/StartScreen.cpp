@@ -26,6 +26,7 @@
 #include "ui/start/WorkbookSession.h"
 #include "ui/start/BackupCommands.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/risk/RiskRegisterCommand.h"
 #include "core/files/SafeWrite.h"
 #include "core/workbook/HelpTopics.h"
 
@@ -114,6 +115,7 @@ void StartScreen::buildMenus()
         item->setObjectName(QStringLiteral("mOTab(%1)").arg(i));
         connect(item, &QAction::triggered, this, [this, i] { areaItemClicked(i); });
     }
+    RiskRegisterCommand::addMenuItem(optionsMenu, this);
     optionsMenu->addSeparator()->setObjectName(QStringLiteral("mO6"));
     optionsMenu->addSeparator()->setObjectName(QStringLiteral("mO1"));
     WorkbookFolderCommand::addMenuItem(optionsMenu, this, m_workbook.get(), [this] { showWorkbookFolder(); });

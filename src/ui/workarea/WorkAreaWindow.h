@@ -72,6 +72,7 @@ class WorkAreaWindow : public AreaWindow
     QPushButton *exitButton = nullptr, *fontButton = nullptr, *thesaurusButton = nullptr,
                 *spellButton = nullptr;
     QFrame *itemPanel = nullptr;
+    QPushButton *riskRegisterButton = nullptr; // shown on the two risk items
     StatusBox *statusBox = nullptr;
     RichTextBox *entryEditor = nullptr;
     QList<RichTextBox *> referenceBuffers; // hidden buffers of the reference views

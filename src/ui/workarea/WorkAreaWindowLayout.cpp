@@ -1,4 +1,5 @@
 #include "ui/workarea/WorkAreaWindow.h"
+#include "ui/risk/RiskRegisterCommand.h"
 #include "ui/record/RecordBar.h"
 
 #include <QButtonGroup>
@@ -273,12 +274,14 @@ QWidget *WorkAreaWindow::createPanelControls()
     fontButton = button(QStringLiteral("SSCommand8"), QStringLiteral("&Font Select"), column);
     thesaurusButton = button(QStringLiteral("SSCommand9"), QStringLiteral("&Thesaurus"), column);
     spellButton = button(QStringLiteral("SSCommand10"), QStringLiteral("Spell &Check"), column);
+    // Risk Analysis and Risk Management open the risk register.
+    riskRegisterButton = RiskRegisterCommand::createButton(column);
     // The commands lie in one row under the text, leaving the column's height to the options.
     m_commandRow = new QWidget(itemPanel);
     auto *buttons = new QHBoxLayout(m_commandRow);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(4);
-    for (QPushButton *b : {printButton, saveButton, fontButton, thesaurusButton, spellButton, exitButton}) {
+    for (QPushButton *b : {printButton, saveButton, fontButton, thesaurusButton, spellButton, riskRegisterButton, exitButton}) {
         b->setParent(m_commandRow);
         buttons->addWidget(b);
     }

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -32,6 +33,7 @@ void WorkAreaWindow::sectionTabClicked()
 void WorkAreaWindow::selectCategory(int category)
 {
     areaSeparator->setVisible(category == Catalogue::overviewCategory);
+    riskRegisterButton->setVisible(false);
     gridMenuAction->setVisible(category == Catalogue::overviewCategory);
     specificationOption->setEnabled(true);
     EntryChanged = 0;
@@ -113,6 +115,7 @@ void WorkAreaWindow::setItemLabels(int category, int tab)
 {
     const Catalogue::Item *item =
         category == Catalogue::sampleCategory ? &Catalogue::sample() : Catalogue::item(category, tab);
+    riskRegisterButton->setVisible(category != Catalogue::sampleCategory && item && item->number <= 2);
     if (!item)
         return;
     standardText->setText(Catalogue::standardLabel(*item));
