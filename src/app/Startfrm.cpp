@@ -27,13 +27,16 @@
 #include "backup/BackupCommands.h"
 #include "components/Dialogs.h"
 #include "components/files/SafeWrite.h"
+#include "ui/home/HomeDashboard.h"
+#include "ui/home/HomePage.h"
+#include "ui/home/PlaceOpener.h"
 
 namespace {
 constexpr int widthTwips = 12000;
 constexpr int heightTwips = 9000;
 constexpr int panelWidthTwips = 7200;
 constexpr int panelHeightTwips = 2400;
-constexpr int panelRaiseTwips = 400;
+constexpr int pageTopMargin = 8;
 
 void processEvents()
 {
@@ -51,7 +54,9 @@ Startfrm::Startfrm(QWidget *parent) : QMainWindow(parent), m_workbook(std::make_
     m_keys = new KeyPreview(this, [this](QKeyEvent *e) { return keyPressed(e); });
     // Queued: a tab chosen from outside (the accessibility bus) returns before the area runs modally.
     connect(SSTab1, &QTabWidget::currentChanged, this, &Startfrm::SSTab1_Click, Qt::QueuedConnection);
-    showArea = [this](int area) { runAreaWindow(area, this); };
+    showAreaWith = [this](int area, const AreaExtras &extras) { runAreaWindow(area, this, extras); };
+    showArea = [this](int area) { showAreaWith(area, {}); };
+    home->openPlace = [this](const Place &place) { openPlace(place); };
     showSplash = [] {
         Splash1 splash;
         splash.run();
@@ -91,6 +96,7 @@ void Startfrm::buildHomePage()
     workbookFolderLabel->setObjectName(QStringLiteral("workbookFolderLabel"));
     workbookFolderLabel->setAlignment(Qt::AlignCenter);
     workbookFolderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    this->home = new HomePage(home, this);
 }
 
 void Startfrm::showWorkbookFolder()
@@ -117,6 +123,10 @@ void Startfrm::buildMenus()
     QAction *exit = mO->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mOE"));
     connect(exit, &QAction::triggered, this, &Startfrm::mOE_Click);
+    mO->addSeparator();
+    searchEverything = mO->addAction(QStringLiteral("&Search Everything…"));
+    searchEverything->setObjectName(QStringLiteral("mOSearchEverything"));
+    connect(searchEverything, &QAction::triggered, home, &HomePage::openSearch);
 
     mH = menuBar()->addMenu(QStringLiteral("&Help"));
     mH->setObjectName(QStringLiteral("mH"));
@@ -152,6 +162,7 @@ void Startfrm::Form_Load()
         return;
     }
     showWorkbookFolder();
+    home->start(QDir::currentPath());
     HINFO1::busyOn();
     processEvents();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -192,11 +203,10 @@ bool Startfrm::openWorkbook(const QString &folder)
 
 void Startfrm::placeTitlePanel()
 {
-    // Centred horizontally, its vertical centre 400 twips above the window's; the page sits below the tab
-    // row.
-    QWidget *home = SSTab1->widget(HINFO1::Home);
-    const QPoint pageOrigin = home->mapTo(this, QPoint(0, 0));
-    const int top = height() / 2 - SSPanel1->height() / 2 - Twips::toPixels(panelRaiseTwips);
+    // Centred horizontally at the top of the page, the figures of where the organisation stands below it.
+    QWidget *page = SSTab1->widget(HINFO1::Home);
+    const QPoint pageOrigin = page->mapTo(this, QPoint(0, 0));
+    const int top = pageOrigin.y() + pageTopMargin;
     const int left = width() / 2 - SSPanel1->width() / 2;
     SSPanel1->move(left - pageOrigin.x(), top - pageOrigin.y());
     QPalette palette = SSPanel1->palette();
@@ -205,10 +215,13 @@ void Startfrm::placeTitlePanel()
 
     const int labelWidth = Twips::toPixels(10800);
     const int below = SSPanel1->y() + SSPanel1->height();
-    Label1->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 40, labelWidth, 24);
-    Label9->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 80, labelWidth, 24);
-    workbookFolderLabel->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 140, labelWidth,
-                                     24);
+    Label1->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 8, labelWidth, 20);
+    Label9->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 32, labelWidth, 20);
+    workbookFolderLabel->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 56, labelWidth,
+                                     20);
+    const int dashboardTop = workbookFolderLabel->geometry().bottom() + 8;
+    home->dashboard->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), dashboardTop, labelWidth,
+                                 qMax(0, page->height() - dashboardTop - 4));
 }
 
 void Startfrm::recordSize()
@@ -230,6 +243,7 @@ void Startfrm::Form_Activate()
             recordSize();
             HINFO1::goToWorkbookFolder();
             SSTab1->setCurrentIndex(HINFO1::Home);
+            home->refresh();
             activateWindow();
             processEvents();
             HINFO1::busyOff();
@@ -278,6 +292,19 @@ void Startfrm::runArea(int area)
     m_workbook->makeCurrent();
     if (showArea)
         showArea(area);
+}
+
+void Startfrm::openPlace(const Place &place)
+{
+    const int area = PlaceOpener::areaOf(place);
+    if (area == 0 || m_unloaded || HINFO1::PendingArea > 0)
+        return;
+    m_workbook->makeCurrent();
+    AreaExtras extras;
+    extras.firstActivated = [place](AreaWindow &window) { PlaceOpener::goTo(window, place); };
+    if (showAreaWith)
+        showAreaWith(area, extras);
+    Form_Activate();
 }
 
 void Startfrm::askExit()
@@ -341,6 +368,10 @@ bool Startfrm::keyPressed(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
         mOE_Click();
+        return true;
+    }
+    if (event->matches(QKeySequence::Find) && SSTab1->currentIndex() == HINFO1::Home) {
+        home->openSearch();
         return true;
     }
     if (event->key() == Qt::Key_F1) {

@@ -1,5 +1,7 @@
 #include "pagetools/PreviewPanel.h"
 
+#include "components/preview/PreviewDocument.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -10,7 +12,9 @@
 #include <QVBoxLayout>
 
 #include "app/Twips.h"
+#include "components/preview/PreviewDocument.h"
 #include "components/preview/PrintPreview.h"
+#include "core/exports/PreviewEditable.h"
 #include "pagetools/PrinterSettings.h"
 
 namespace {
@@ -120,7 +124,8 @@ void SSPanel80::createControls()
 
     const QStringList commands{QStringLiteral("Printer &Font"), QStringLiteral("&Page Setup"),
                                QStringLiteral("&Cancel"), QStringLiteral("C&opy Current Page"),
-                               QStringLiteral("&Print"), QStringLiteral("Save as P&DF…")};
+                               QStringLiteral("&Print"), QStringLiteral("Save as P&DF…"),
+                               QStringLiteral("Save as &ODT…"), QStringLiteral("Save as C&SV…")};
     // Two commands a row, so the column fits a small screen.
     auto *commandGrid = new QGridLayout;
     commandGrid->setSpacing(4);
@@ -131,6 +136,10 @@ void SSPanel80::createControls()
     }
     column->addLayout(commandGrid);
     column->addStretch();
+    // Only a report made of a table offers it as CSV.
+    SSCommand80[7]->setVisible(false);
+    connect(&VSP1->document(), &PreviewDocument::documentChanged, this,
+            [this] { SSCommand80[7]->setVisible(!PreviewEditable::sheet(VSP1->document()).isEmpty()); });
 }
 
 void SSPanel80::createPrintOptions()

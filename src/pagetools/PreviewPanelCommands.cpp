@@ -11,6 +11,7 @@
 #include "components/Dialogs.h"
 #include "components/preview/PrintPreview.h"
 #include "pagetools/PrinterSettings.h"
+#include "ui/exports/ReportExports.h"
 #include "settings/DisplaySettings.h"
 
 void SSPanel80::open()
@@ -94,6 +95,14 @@ void SSPanel80::SSCommand80_Click(int index)
         break;
     case 5:
         savePdfClicked();
+        break;
+    case 6:
+        ReportExports::save(VSP1->document(), ReportExports::Format::Odt);
+        SSCommand80[2]->setFocus();
+        break;
+    case 7:
+        ReportExports::save(VSP1->document(), ReportExports::Format::Csv);
+        SSCommand80[2]->setFocus();
         break;
     default:
         break;
