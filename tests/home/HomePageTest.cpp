@@ -151,7 +151,7 @@ TEST_F(SearchEverything, ResultsAreGroupedWithTheirLinesAndCtrlFOnHomeOpensTheWi
     QTest::keyClick(&start, Qt::Key_F, Qt::ControlModifier);
     ASSERT_TRUE(start.home->searchWindow());
     SearchWindow &window = *start.home->searchWindow();
-    EXPECT_TRUE(window.isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(QApplication::focusWidget(), window.searchText);
     QTest::keyClicks(window.searchText, QStringLiteral("kept offline"));
     QTest::mouseClick(window.searchButton, Qt::LeftButton);

@@ -25,8 +25,8 @@ Copy &copyOf(const PreviewDocument &document)
 {
     // The copy is the document's own state, kept aside so the document's layout stays as it is.
     auto *owner = const_cast<PreviewDocument *>(&document);
-    if (auto *found = owner->findChild<Copy *>(QStringLiteral("editableCopy"), Qt::FindDirectChildrenOnly))
-        return *found;
+    if (QObject *found = owner->findChild<QObject *>(QStringLiteral("editableCopy"), Qt::FindDirectChildrenOnly))
+        return *static_cast<Copy *>(found);
     return *new Copy(owner);
 }
 

@@ -4,6 +4,7 @@
 #include <QTextDocument>
 
 #include "components/preview/PreviewDocument.h"
+#include "core/exports/PreviewEditable.h"
 
 namespace DashboardReport {
 
@@ -50,7 +51,7 @@ void build(PreviewDocument &document, const QList<FigureGroup> &groups, QDate to
     const std::shared_ptr<const QTextDocument> report = EditableFlow::fromTables(
         QString::fromLatin1(title) + QStringLiteral(" as of ") + asOf, tables(groups));
     document.appendRichText(*report);
-    document.setEditableDocument(report);
+    PreviewEditable::setDocument(document, report);
     document.endDoc();
 }
 
