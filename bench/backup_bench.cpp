@@ -7,19 +7,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include "EntryText.h"
+#include "FullWorkbook.h"
 #include "QtBenchmarkMain.h"
 #include "core/backup/BackupWriter.h"
 #include "core/backup/WorkbookFiles.h"
 
 namespace {
 
-void write(const QDir &dir, const QString &name, const QByteArray &bytes)
-{
-    QFile file(dir.filePath(name));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
+using FullWorkbook::entryText;
+using FullWorkbook::write;
 
 void backUpFullWorkbook(benchmark::State &state)
 {

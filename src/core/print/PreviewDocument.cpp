@@ -5,6 +5,8 @@
 #include <QTextLayout>
 
 #include "core/print/RichTextFlow.h"
+#include "core/exports/EditableFlow.h"
+#include "core/exports/PreviewEditable.h"
 
 using namespace Preview;
 
@@ -91,6 +93,7 @@ qreal PreviewDocument::lineHeight() const
 void PreviewDocument::startDoc()
 {
     m_pages = {blankPage()};
+    PreviewEditable::clear(*this);
     m_open = true;
     m_x = m_margins.left();
     m_y = m_margins.top();
@@ -106,6 +109,7 @@ void PreviewDocument::endDoc()
 void PreviewDocument::discard()
 {
     m_pages.clear();
+    PreviewEditable::clear(*this);
     m_open = false;
     emit documentChanged();
 }
@@ -128,6 +132,7 @@ void PreviewDocument::printText(const QString &text)
     const QFontMetricsF metrics(font, twipsDevice());
     const qreal x = m_x;
     for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+        PreviewEditable::flow(*this).addLine(line, m_font, m_textColor, pageCount(), m_y);
         for (const QString &piece : wrapped(line, font, pageWidth() - m_margins.right() - x)) {
             breakPageBefore(metrics.lineSpacing());
             const QRectF box(x, m_y, metrics.horizontalAdvance(piece), metrics.lineSpacing());
@@ -144,6 +149,8 @@ void PreviewDocument::printLine(const QString &text)
     ensureOpen();
     const QFont font = twipsFont(m_font);
     const QFontMetricsF metrics(font, twipsDevice());
+    if (!text.trimmed().isEmpty())
+        PreviewEditable::flow(*this).addLine(text, m_font, m_textColor, pageCount(), m_y);
     if (!text.isEmpty())
         addOp(TextOp{QPointF(m_x, m_y + metrics.ascent()), text, font, m_textColor,
                      QRectF(m_x, m_y, metrics.horizontalAdvance(text), metrics.lineSpacing())});
@@ -160,6 +167,7 @@ void PreviewDocument::drawLine(qreal x1, qreal y1, qreal x2, qreal y2)
 void PreviewDocument::appendRichText(const QTextDocument &block)
 {
     ensureOpen();
+    PreviewEditable::flow(*this).addRichText(block);
     const auto column = [this] {
         return Column{m_margins.left(), qMax(narrowestColumn, pageWidth() - m_margins.left() - m_margins.right()),
                       m_margins.top(), pageHeight() - m_margins.bottom()};

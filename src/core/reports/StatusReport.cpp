@@ -2,6 +2,9 @@
 
 #include "core/print/PreviewDocument.h"
 #include "core/text/PlainText.h"
+#include "core/exports/EditableFlow.h"
+#include "core/exports/PreviewEditable.h"
+#include "core/exports/ReportTables.h"
 
 namespace {
 
@@ -50,6 +53,16 @@ void StatusReport::build(const Options &options)
                 drawTable(StatusReportRows::table(category));
         if (options[1] || options[2] || options[3])
             drawLegend();
+    }
+    // The editable copy: the chosen tables; all safeguards also list the requirements' items.
+    const QList<ReportTable> all = ReportTables::statuses(m_statuses);
+    QList<ReportTable> chosen;
+    for (int i = 0; i < all.size(); ++i)
+        if (options[0] || (i < 3 && options[std::size_t(i) + 1]))
+            chosen.append(all[i]);
+    if (!chosen.isEmpty()) {
+        PreviewEditable::setDocument(m_doc, EditableFlow::fromTables(QStringLiteral("HIPAA Security Standards"), chosen));
+        PreviewEditable::setSheet(m_doc, ReportTables::statusSheet(m_statuses));
     }
     m_doc.endDoc();
 }

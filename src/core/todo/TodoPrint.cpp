@@ -7,6 +7,9 @@
 
 #include "core/print/PreviewDocument.h"
 #include "core/todo/TodoDate.h"
+#include "core/exports/EditableFlow.h"
+#include "core/exports/PreviewEditable.h"
+#include "core/exports/ReportTables.h"
 
 namespace TodoPrint {
 
@@ -157,6 +160,10 @@ void layout(PreviewDocument &document, const TodoGrid &grid, const PrinterSettin
     for (int r = 1; r <= TodoGrid::Rows; ++r)
         if (grid.hasItem(r))
             list.row(grid, r);
+    const QString title = options.asOfDate ? QStringLiteral("To Do List as of ") + TodoDate::longText(today)
+                                           : QStringLiteral("To Do List");
+    PreviewEditable::setDocument(document, EditableFlow::fromTables(title, {ReportTables::todo(grid)}));
+    PreviewEditable::setSheet(document, ReportTables::todoSheet(grid));
     document.endDoc();
 }
 

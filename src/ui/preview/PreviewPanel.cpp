@@ -1,5 +1,7 @@
 #include "ui/preview/PreviewPanel.h"
 
+#include "core/print/PreviewDocument.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -12,6 +14,7 @@
 #include "core/workbook/Twips.h"
 #include "ui/preview/PrintPreview.h"
 #include "core/print/PrinterSettings.h"
+#include "core/exports/PreviewEditable.h"
 
 namespace {
 
@@ -120,7 +123,8 @@ void PreviewPanel::createControls()
 
     const QStringList commands{QStringLiteral("Printer &Font"), QStringLiteral("&Page Setup"),
                                QStringLiteral("&Cancel"), QStringLiteral("C&opy Current Page"),
-                               QStringLiteral("&Print"), QStringLiteral("Save as P&DF…")};
+                               QStringLiteral("&Print"), QStringLiteral("Save as P&DF…"),
+                               QStringLiteral("Save as &ODT…"), QStringLiteral("Save as C&SV…")};
     // Two commands a row, so the column fits a small screen.
     auto *commandGrid = new QGridLayout;
     commandGrid->setSpacing(4);
@@ -131,6 +135,10 @@ void PreviewPanel::createControls()
     }
     column->addLayout(commandGrid);
     column->addStretch();
+    // Only a report made of a table offers it as CSV.
+    pageCommands[7]->setVisible(false);
+    connect(&printPreview->document(), &PreviewDocument::documentChanged, this,
+            [this] { pageCommands[7]->setVisible(!PreviewEditable::sheet(printPreview->document()).isEmpty()); });
 }
 
 void PreviewPanel::createPrintOptions()

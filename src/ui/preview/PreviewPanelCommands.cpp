@@ -11,6 +11,7 @@
 #include "ui/widgets/Dialogs.h"
 #include "ui/preview/PrintPreview.h"
 #include "core/print/PrinterSettings.h"
+#include "ui/exports/ReportExports.h"
 #include "core/settings/DisplaySettings.h"
 #include "ui/shell/SettingSaveFailure.h"
 
@@ -96,6 +97,14 @@ void PreviewPanel::pageCommandClicked(int index)
         break;
     case 5:
         savePdfClicked();
+        break;
+    case 6:
+        ReportExports::save(printPreview->document(), ReportExports::Format::Odt);
+        pageCommands[2]->setFocus();
+        break;
+    case 7:
+        ReportExports::save(printPreview->document(), ReportExports::Format::Csv);
+        pageCommands[2]->setFocus();
         break;
     default:
         break;

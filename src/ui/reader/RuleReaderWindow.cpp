@@ -12,7 +12,7 @@
 #include "ui/preview/FontDisplay.h"
 #include "ui/preview/PreviewPanel.h"
 #include "ui/reader/ReaderPreview.h"
-#include "ui/reader/RulePages.h"
+#include "core/rule/RulePages.h"
 #include "ui/reader/SearchPanel.h"
 #include "core/files/ContentFolder.h"
 #include "core/workbook/HelpTopics.h"

@@ -17,7 +17,7 @@
 #include "ui/preview/PanelColour.h"
 #include "ui/preview/PreviewPanel.h"
 #include "ui/reader/ReaderPreview.h"
-#include "ui/reader/RulePages.h"
+#include "core/rule/RulePages.h"
 #include "ui/reader/SearchPanel.h"
 
 namespace {

@@ -29,13 +29,16 @@
 #include "ui/risk/RiskRegisterCommand.h"
 #include "core/files/SafeWrite.h"
 #include "core/workbook/HelpTopics.h"
+#include "ui/home/HomeDashboard.h"
+#include "ui/home/HomePage.h"
+#include "ui/home/PlaceOpener.h"
 
 namespace {
 constexpr int widthTwips = 12000;
 constexpr int heightTwips = 9000;
 constexpr int panelWidthTwips = 7200;
 constexpr int panelHeightTwips = 2400;
-constexpr int panelRaiseTwips = 400;
+constexpr int pageTopMargin = 8;
 
 void processEvents()
 {
@@ -54,7 +57,9 @@ StartScreen::StartScreen(QWidget *parent)
     m_keys = new KeyPreview(this, [this](QKeyEvent *e) { return keyPressed(e); });
     // Queued: a tab chosen from outside (the accessibility bus) returns before the area runs modally.
     connect(areaTabs, &QTabWidget::currentChanged, this, &StartScreen::areaTabClicked, Qt::QueuedConnection);
-    showArea = [this](int area) { runAreaWindow(area, this); };
+    showAreaWith = [this](int area, const AreaExtras &extras) { runAreaWindow(area, this, extras); };
+    showArea = [this](int area) { showAreaWith(area, {}); };
+    home->openPlace = [this](const Place &place) { openPlace(place); };
     showSplash = [] {
         SplashScreen splash;
         splash.run();
@@ -96,6 +101,7 @@ void StartScreen::buildHomePage()
     workbookFolderLabel->setObjectName(QStringLiteral("workbookFolderLabel"));
     workbookFolderLabel->setAlignment(Qt::AlignCenter);
     workbookFolderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    this->home = new HomePage(home, this);
 }
 
 void StartScreen::showWorkbookFolder()
@@ -123,6 +129,10 @@ void StartScreen::buildMenus()
     QAction *exit = optionsMenu->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mOE"));
     connect(exit, &QAction::triggered, this, &StartScreen::exitProgramClicked);
+    optionsMenu->addSeparator();
+    searchEverything = optionsMenu->addAction(QStringLiteral("&Search Everything…"));
+    searchEverything->setObjectName(QStringLiteral("mOSearchEverything"));
+    connect(searchEverything, &QAction::triggered, home, &HomePage::openSearch);
 
     helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMenu->setObjectName(QStringLiteral("mH"));
@@ -158,6 +168,7 @@ void StartScreen::load()
         return;
     }
     showWorkbookFolder();
+    home->start(QDir::currentPath());
     ProgramState::busyOn();
     processEvents();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -199,11 +210,10 @@ bool StartScreen::openWorkbook(const QString &folder)
 
 void StartScreen::placeTitlePanel()
 {
-    // Centred horizontally, its vertical centre 400 twips above the window's; the page sits below the tab
-    // row.
-    QWidget *home = areaTabs->widget(ProgramState::Home);
-    const QPoint pageOrigin = home->mapTo(this, QPoint(0, 0));
-    const int top = height() / 2 - titlePanel->height() / 2 - Twips::toPixels(panelRaiseTwips);
+    // Centred horizontally at the top of the page, the figures of where the organisation stands below it.
+    QWidget *page = areaTabs->widget(ProgramState::Home);
+    const QPoint pageOrigin = page->mapTo(this, QPoint(0, 0));
+    const int top = pageOrigin.y() + pageTopMargin;
     const int left = width() / 2 - titlePanel->width() / 2;
     titlePanel->move(left - pageOrigin.x(), top - pageOrigin.y());
     QPalette palette = titlePanel->palette();
@@ -212,10 +222,13 @@ void StartScreen::placeTitlePanel()
 
     const int labelWidth = Twips::toPixels(10800);
     const int below = titlePanel->y() + titlePanel->height();
-    ruleTitle->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 40, labelWidth, 24);
-    hintLabel->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 80, labelWidth, 24);
-    workbookFolderLabel->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 140, labelWidth,
-                                     24);
+    ruleTitle->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 8, labelWidth, 20);
+    hintLabel->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 32, labelWidth, 20);
+    workbookFolderLabel->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), below + 56, labelWidth,
+                                     20);
+    const int dashboardTop = workbookFolderLabel->geometry().bottom() + 8;
+    home->dashboard->setGeometry(width() / 2 - labelWidth / 2 - pageOrigin.x(), dashboardTop, labelWidth,
+                                 qMax(0, page->height() - dashboardTop - 4));
 }
 
 void StartScreen::recordSize()
@@ -237,6 +250,7 @@ void StartScreen::windowActivated()
             recordSize();
             ProgramState::goToWorkbookFolder();
             areaTabs->setCurrentIndex(ProgramState::Home);
+            home->refresh();
             activateWindow();
             processEvents();
             ProgramState::busyOff();
@@ -285,6 +299,19 @@ void StartScreen::runArea(int area)
     m_workbook->makeCurrent();
     if (showArea)
         showArea(area);
+}
+
+void StartScreen::openPlace(const Place &place)
+{
+    const int area = PlaceOpener::areaOf(place);
+    if (area == 0 || m_unloaded || ProgramState::PendingArea > 0)
+        return;
+    m_workbook->makeCurrent();
+    AreaExtras extras;
+    extras.firstActivated = [place](AreaWindow &window) { PlaceOpener::goTo(window, place); };
+    if (showAreaWith)
+        showAreaWith(area, extras);
+    windowActivated();
 }
 
 void StartScreen::askExit()
@@ -348,6 +375,10 @@ bool StartScreen::keyPressed(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
         exitProgramClicked();
+        return true;
+    }
+    if (event->matches(QKeySequence::Find) && areaTabs->currentIndex() == ProgramState::Home) {
+        home->openSearch();
         return true;
     }
     if (event->key() == Qt::Key_F1) {

@@ -4,6 +4,10 @@
 #include <functional>
 #include <memory>
 
+#include "ui/shell/Areas.h"
+#include "core/home/Place.h"
+
+class HomePage;
 class KeyPreview;
 class QLabel;
 class QMenu;
@@ -23,6 +27,9 @@ class StartScreen : public QMainWindow
     // Opens area 1, 2 or 3 modally over the start screen and returns when it has closed.
     // Tests replace it; the default builds the area window and runs it.
     std::function<void(int area)> showArea;
+    // Opens an area window with extras (going to a place, hearing of saves) and returns when it has closed.
+    // Tests replace it; the default builds the area window and runs it.
+    std::function<void(int area, const AreaExtras &extras)> showAreaWith;
     // Shows the splash modally; the default runs `SplashScreen`.
     std::function<void()> showSplash;
     // Shows the about box.
@@ -36,6 +43,9 @@ class StartScreen : public QMainWindow
     QLabel *workbookFolderLabel = nullptr;
     QMenu *optionsMenu = nullptr;
     QMenu *helpMenu = nullptr;
+    QAction *searchEverything = nullptr;
+    // The Home page's figures and the search across everything.
+    HomePage *home = nullptr;
 
     void load();
     void windowActivated();
@@ -46,6 +56,8 @@ class StartScreen : public QMainWindow
     void programOverviewClicked();
     void aboutClicked();
     void webSiteClicked();
+    // Runs the area window a place lies in and takes it there; back on Home once it has closed.
+    void openPlace(const Place &place);
 
     bool isUnloaded() const { return m_unloaded; }
     const WorkbookSession &workbook() const { return *m_workbook; }

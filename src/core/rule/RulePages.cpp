@@ -1,4 +1,4 @@
-#include "ui/reader/RulePages.h"
+#include "core/rule/RulePages.h"
 
 #include <algorithm>
 
