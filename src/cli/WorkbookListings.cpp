@@ -18,15 +18,6 @@ QString categoryName(int category)
     return caption.section(QStringLiteral(" - "), 1);
 }
 
-// "Risk Analysis (R)" is the specification "Risk Analysis"; the letter has its own column.
-QString specificationName(const Catalogue::Item &item)
-{
-    QString text = Catalogue::displayed(item.specification);
-    if (item.requirement())
-        text.chop(3);
-    return text.trimmed();
-}
-
 } // namespace
 
 Result<TableText> statuses(const QString &folder)
@@ -45,7 +36,7 @@ Result<TableText> statuses(const QString &folder)
         const char requirement = item.requirement();
         listing.rows.append({QString::number(number), categoryName(item.category),
                              Catalogue::displayed(item.isOverview() ? item.overviewTitle : item.standard),
-                             QString::fromLatin1(item.section), item.isOverview() ? QString() : specificationName(item),
+                             QString::fromLatin1(item.section), item.isOverview() ? QString() : Catalogue::specificationName(item),
                              requirement ? QString(QLatin1Char(requirement)) : QString(),
                              table[number].trimmed()});
     }

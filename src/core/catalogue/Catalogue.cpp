@@ -101,4 +101,12 @@ QString displayed(const QString &stored)
     return shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
+QString specificationName(const Item &item)
+{
+    QString text = displayed(item.specification);
+    if (item.requirement())
+        text.chop(3);
+    return text.trimmed();
+}
+
 } // namespace Catalogue

@@ -63,6 +63,8 @@ QString ruleSearchName(int number);
 QString standardLabel(const Item &item);
 QString sectionLabel(const Item &item);
 QString specificationLabel(const Item &item);
+// The specification's name as shown, without its trailing "(R)" or "(A)": "Risk Analysis".
+QString specificationName(const Item &item);
 
 // A stored caption as shown on a label: "&&" becomes one "&".
 QString displayed(const char *stored);

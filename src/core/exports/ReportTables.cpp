@@ -41,18 +41,9 @@ ReportTable printedTable(const StatusReportRows::Table &table, const StatusTable
         out.rows.append(
             {QString::fromLatin1(row.standard), QString::fromLatin1(row.section ? row.section : ""),
              QString::fromLatin1(row.specification ? row.specification : ""),
-             row.letter ? QString(QLatin1Char(row.letter)) : QString(), status(statuses, row.number)});
+             row.letter() ? QString(QLatin1Char(row.letter())) : QString(), status(statuses, row.number)});
     }
     return out;
-}
-
-// "Risk Analysis (R)" gives "Risk Analysis" and "R".
-std::pair<QString, QString> specificationAndLetter(const QString &specification)
-{
-    const QString trimmed = specification.trimmed();
-    if (trimmed.endsWith(u')') && trimmed.size() > 3 && trimmed[trimmed.size() - 3] == u'(')
-        return {trimmed.left(trimmed.size() - 3).trimmed(), QString(trimmed[trimmed.size() - 2])};
-    return {trimmed, {}};
 }
 
 ReportTable listedTable(int category, const StatusTable &statuses)
@@ -67,11 +58,10 @@ ReportTable listedTable(int category, const StatusTable &statuses)
         const Catalogue::Item *item = Catalogue::item(category, tab);
         if (!item)
             continue;
-        const auto [specification, letter] =
-            item->isOverview() ? std::pair<QString, QString>{Catalogue::displayed(item->overviewTitle), {}}
-                               : specificationAndLetter(Catalogue::displayed(item->specification));
+        const char letter = item->requirement();
         out.rows.append({Catalogue::displayed(item->standard), QString::fromUtf8(item->section),
-                         specification, letter, status(statuses, item->number)});
+                         item->isOverview() ? Catalogue::displayed(item->overviewTitle) : Catalogue::specificationName(*item),
+                         letter ? QString(QLatin1Char(letter)) : QString(), status(statuses, item->number)});
     }
     return out;
 }

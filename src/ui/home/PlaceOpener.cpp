@@ -27,13 +27,13 @@ void select(RichTextBox &box, const Place &place)
 
 void goToPage(RuleReaderWindow &reader, const Place &place)
 {
-    if (place.page < 0 || place.page >= reader.SSOption1.size())
+    if (place.page < 0 || place.page >= reader.pageOptions.size())
         return;
     if (reader.amendedTextAction->isChecked() != place.amended)
         reader.amendedTextAction->setChecked(place.amended);
     reader.amendedTextShown = place.amended;
-    reader.SSOption1[place.page]->setChecked(true);
-    reader.SSOption1_Click(place.page);
+    reader.pageOptions[place.page]->setChecked(true);
+    reader.pageOptionClicked(place.page);
     select(*reader.pageView, place);
 }
 
