@@ -64,7 +64,7 @@ TEST_F(BackupMenu, SitsBeforeExitAfterTheWorkbookFolderItemAndKeepsTheOptionsAcc
             keys.append(item->text()[amp + 1].toLower());
         }
     }
-    EXPECT_EQ(names, (QStringList{"mOTab(0)", "mOTab(1)", "mOTab(2)", "mO6", "mO1", "mOWorkbook", "mOBackUp", "mORestore",
+    EXPECT_EQ(names, (QStringList{"mOTab(0)", "mOTab(1)", "mOTab(2)", "mORiskRegister", "mO6", "mO1", "mOWorkbook", "mOBackUp", "mORestore",
                                   "mOBackUpSep", "mOE"}));
 }
 

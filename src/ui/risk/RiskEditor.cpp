@@ -60,9 +60,9 @@ QWidget *RiskEditor::createWhatBox()
     auto *form = new QFormLayout(box);
     form->setContentsMargins(0, 0, 0, 0);
     assetBox = editableBox(box, QStringLiteral("assetBox"), QStringLiteral("Asset"));
-    form->addRow(QStringLiteral("A&sset:"), assetBox);
+    form->addRow(QStringLiteral("Ass&et:"), assetBox);
     threatBox = editableBox(box, QStringLiteral("threatBox"), QStringLiteral("Threat"));
-    form->addRow(QStringLiteral("&Threat:"), threatBox);
+    form->addRow(QStringLiteral("Th&reat:"), threatBox);
     groupBox = new QComboBox(box);
     groupBox->setObjectName(QStringLiteral("groupBox"));
     groupBox->addItems(ThreatList::groups());
@@ -84,7 +84,7 @@ QWidget *RiskEditor::createWhatBox()
         row->setCheckState(Qt::Unchecked);
     }
     safeguardList->setMaximumHeight(80);
-    form->addRow(QStringLiteral("Safeguards in &place:"), safeguardList);
+    form->addRow(QStringLiteral("Sa&feguards in place:"), safeguardList);
     connect(threatBox, &QComboBox::currentTextChanged, this, [this](const QString &text) {
         if (const QString group = m_threats.groupOf(text); !group.isEmpty() && !m_filling)
             groupBox->setCurrentText(group);
@@ -105,14 +105,14 @@ QWidget *RiskEditor::createRatingBox()
     likelihoodBox = new QComboBox(box);
     likelihoodBox->setObjectName(QStringLiteral("likelihoodBox"));
     fillScale(likelihoodBox, &RiskScale::likelihood);
-    form->addRow(QStringLiteral("&Likelihood:"), likelihoodBox);
+    form->addRow(QStringLiteral("L&ikelihood:"), likelihoodBox);
     likelihoodMeaning = new QLabel(box);
     likelihoodMeaning->setWordWrap(true);
     form->addRow(likelihoodMeaning);
     impactBox = new QComboBox(box);
     impactBox->setObjectName(QStringLiteral("impactBox"));
     fillScale(impactBox, &RiskScale::impact);
-    form->addRow(QStringLiteral("&Impact:"), impactBox);
+    form->addRow(QStringLiteral("I&mpact:"), impactBox);
     impactMeaning = new QLabel(box);
     impactMeaning->setWordWrap(true);
     form->addRow(impactMeaning);
@@ -139,16 +139,16 @@ QWidget *RiskEditor::createPlanBox()
     responseBox = new QComboBox(box);
     responseBox->setObjectName(QStringLiteral("responseBox"));
     responseBox->addItems(RiskScale::responseNames());
-    form->addRow(QStringLiteral("&Response:"), responseBox);
+    form->addRow(QStringLiteral("Response:"), responseBox);
     measureBox = new QLineEdit(box);
     measureBox->setObjectName(QStringLiteral("measureBox"));
-    form->addRow(QStringLiteral("Planned &measure:"), measureBox);
+    form->addRow(QStringLiteral("Planned measure:"), measureBox);
     ownerBox = editableBox(box, QStringLiteral("ownerBox"), QStringLiteral("Owner"));
-    form->addRow(QStringLiteral("&Owner:"), ownerBox);
+    form->addRow(QStringLiteral("Owner:"), ownerBox);
     auto *dueRow = new QWidget(box);
     auto *dueLayout = new QHBoxLayout(dueRow);
     dueLayout->setContentsMargins(0, 0, 0, 0);
-    dueCheck = new QCheckBox(QStringLiteral("D&ue by"), dueRow);
+    dueCheck = new QCheckBox(QStringLiteral("Due &by"), dueRow);
     dueCheck->setObjectName(QStringLiteral("dueCheck"));
     dueBox = new QDateEdit(dueRow);
     dueBox->setObjectName(QStringLiteral("dueBox"));
@@ -161,7 +161,7 @@ QWidget *RiskEditor::createPlanBox()
     statusBox = new QComboBox(box);
     statusBox->setObjectName(QStringLiteral("statusBox"));
     statusBox->addItems({QStringLiteral("Open"), QStringLiteral("Closed")});
-    form->addRow(QStringLiteral("St&atus:"), statusBox);
+    form->addRow(QStringLiteral("Status:"), statusBox);
     todoLabel = new QLabel(box);
     todoLabel->setObjectName(QStringLiteral("todoLabel"));
     form->addRow(QStringLiteral("To-do row:"), todoLabel);

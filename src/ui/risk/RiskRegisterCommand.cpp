@@ -29,7 +29,7 @@ void open(QWidget *parent)
 
 QAction *addMenuItem(QMenu *menu, QWidget *parent)
 {
-    QAction *item = menu->addAction(QString::fromLatin1(MenuCaption));
+    QAction *item = menu->addAction(QString::fromUtf16(MenuCaption));
     item->setObjectName(QStringLiteral("mORiskRegister"));
     QObject::connect(item, &QAction::triggered, parent, [parent] { open(parent); });
     return item;
@@ -37,7 +37,7 @@ QAction *addMenuItem(QMenu *menu, QWidget *parent)
 
 QPushButton *createButton(QWidget *parent)
 {
-    auto *button = new QPushButton(QStringLiteral("Risk Re&gister..."), parent);
+    auto *button = new QPushButton(QStringLiteral("Risk Re&gister…"), parent);
     button->setObjectName(QStringLiteral("riskRegisterButton"));
     QObject::connect(button, &QPushButton::clicked, parent, [parent] { open(parent->window()); });
     return button;

@@ -95,12 +95,12 @@ QWidget *RiskRegisterWindow::createFilterRow(QWidget *parent)
     auto *box = new QWidget(parent);
     auto *row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    levelFilter = filterBox(box, row, QStringLiteral("levelFilter"), QStringLiteral("L&evel:"));
+    levelFilter = filterBox(box, row, QStringLiteral("levelFilter"), QStringLiteral("&Level:"));
     assetFilter = filterBox(box, row, QStringLiteral("assetFilter"), QStringLiteral("Asse&t:"));
     threatFilter = filterBox(box, row, QStringLiteral("threatFilter"), QStringLiteral("T&hreat:"));
     ownerFilter = filterBox(box, row, QStringLiteral("ownerFilter"), QStringLiteral("O&wner:"));
     statusFilter = filterBox(box, row, QStringLiteral("statusFilter"), QStringLiteral("Stat&us:"));
-    clearFiltersButton = button(box, row, QStringLiteral("clearFiltersButton"), QStringLiteral("Show A&ll"));
+    clearFiltersButton = button(box, row, QStringLiteral("clearFiltersButton"), QStringLiteral("Show &All"));
     row->addStretch(1);
     countLabel = new QLabel(box);
     countLabel->setObjectName(QStringLiteral("countLabel"));
@@ -122,9 +122,9 @@ QWidget *RiskRegisterWindow::createButtonRow(QWidget *parent)
     deleteButton = button(box, row, QStringLiteral("deleteButton"), QStringLiteral("&Delete Risk"));
     todoButton = button(box, row, QStringLiteral("todoButton"), QStringLiteral("Send to To &Do List"));
     row->addStretch(1);
-    reportButton = button(box, row, QStringLiteral("reportButton"), QStringLiteral("&Print Report..."));
-    importButton = button(box, row, QStringLiteral("importButton"), QStringLiteral("Imp&ort CSV..."));
-    exportButton = button(box, row, QStringLiteral("exportButton"), QStringLiteral("E&xport CSV..."));
+    reportButton = button(box, row, QStringLiteral("reportButton"), QStringLiteral("&Print Report…"));
+    importButton = button(box, row, QStringLiteral("importButton"), QStringLiteral("Imp&ort CSV…"));
+    exportButton = button(box, row, QStringLiteral("exportButton"), QStringLiteral("E&xport CSV…"));
     closeButton = button(box, row, QStringLiteral("closeButton"), QStringLiteral("&Close"));
     // "Send to To Do List" uses D; Delete keeps its mnemonic on the menu and the Delete key.
     deleteButton->setText(QStringLiteral("Delete Ris&k"));

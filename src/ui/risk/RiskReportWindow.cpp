@@ -17,9 +17,9 @@ RiskReportWindow::RiskReportWindow(QWidget *parent) : QDialog(parent)
     preview->setAccessibleName(QStringLiteral("Report preview"));
     layout->addWidget(preview, 1);
     auto *row = new QHBoxLayout;
-    printButton = new QPushButton(QStringLiteral("&Print..."), this);
+    printButton = new QPushButton(QStringLiteral("&Print…"), this);
     printButton->setObjectName(QStringLiteral("printButton"));
-    pdfButton = new QPushButton(QStringLiteral("Save as P&DF..."), this);
+    pdfButton = new QPushButton(QStringLiteral("Save as P&DF…"), this);
     pdfButton->setObjectName(QStringLiteral("pdfButton"));
     closeButton = new QPushButton(QStringLiteral("&Close"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));

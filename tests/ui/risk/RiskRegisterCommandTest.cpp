@@ -35,7 +35,7 @@ TEST(RiskRegisterCommand, TheStartScreenOpensItAfterTheAreaItemsOrSaysWhyNot)
     const auto at = std::find_if(items.begin(), items.end(),
                                  [](QAction *a) { return a->objectName() == QStringLiteral("mORiskRegister"); });
     ASSERT_NE(at, items.end());
-    EXPECT_EQ((*at)->text(), QStringLiteral("Risk &Register..."));
+    EXPECT_EQ((*at)->text(), QStringLiteral("Risk Re&gister…"));
     EXPECT_EQ((*(at - 1))->objectName(), QStringLiteral("mOTab(2)"));
 
     RecordDatabase::install(nullptr);
