@@ -65,7 +65,7 @@ TEST_F(BackupMenu, SitsBeforeExitAfterTheWorkbookFolderItemAndKeepsTheOptionsAcc
         }
     }
     EXPECT_EQ(names, (QStringList{"mOTab(0)", "mOTab(1)", "mOTab(2)", "mORiskRegister", "mO6", "mO1", "mOWorkbook", "mOBackUp", "mORestore",
-                                  "mOBackUpSep", "mOE"}));
+                                  "mOBackUpSep", "mOE", "mOSearchSep", "mOSearchEverything"}));
 }
 
 TEST_F(BackupMenu, BackUpThenRestoreBringsBackTheWorkbookAndKeepsWhatItReplaced)

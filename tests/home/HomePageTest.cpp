@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -40,7 +41,7 @@ TEST_F(HomeScreen, ShowsEachCategoryAndTheToDoRowsPastTheirDate)
     EXPECT_EQ(buttonText(dashboard, QStringLiteral("To-do items past their date")),
               "To-do items past their date: 1");
     EXPECT_TRUE(dashboard.isVisible());
-    EXPECT_GT(dashboard.y(), start.Label9->y());
+    EXPECT_GT(dashboard.y(), start.hintLabel->y());
 }
 
 TEST_F(HomeScreen, AFigureClickedOpensItsPlaceAndTheFiguresAreReadAgainAfterwards)
@@ -174,7 +175,7 @@ TEST_F(SearchEverything, AnEntrySavedInTheWorkAreaIsFoundAtOnce)
         work.commentsOption->setChecked(true);
         work.entryEditor->setFocus();
         QTest::keyClicks(work.entryEditor, QStringLiteral("Quarterly tabletop drills"));
-        QTest::mouseClick(work.SSCommand6, Qt::LeftButton);
+        QTest::mouseClick(work.saveButton, Qt::LeftButton);
         // Found while the work area is still open.
         QTRY_COMPARE(start.home->search()->index()->find(QStringLiteral("tabletop drills")).total, 1);
     });

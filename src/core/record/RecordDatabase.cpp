@@ -283,19 +283,32 @@ Result<QSqlQuery> RecordDatabase::run(const QString &sql, const QVariantList &va
     return query;
 }
 
+Outcome RecordDatabase::makeFile()
+{
+    if (!m_unmade)
+        return Outcome::done();
+    disconnect();
+    m_unmade = false;
+    if (Outcome made = connect(); !made)
+        return made;
+    return migrate();
+}
+
+QSqlDatabase RecordDatabase::connection()
+{
+    // A record that cannot make its file hands out the closed connection: the store's own step fails
+    // and names the reason.
+    static_cast<void>(makeFile());
+    return m_db;
+}
+
 Outcome RecordDatabase::change(const std::function<Outcome()> &work)
 {
     if (isReadOnly())
         return Outcome::failed(failure(QStringLiteral("be changed"),
                                        QStringLiteral("this copy opened the workbook read-only")));
-    if (m_unmade) {
-        disconnect();
-        m_unmade = false;
-        if (Outcome made = connect(); !made)
-            return made;
-        if (Outcome migrated = migrate(); !migrated)
-            return migrated;
-    }
+    if (Outcome made = makeFile(); !made)
+        return made;
     if (m_changeDepth > 0) {
         // Part of an enclosing change: committed or rolled back with it.
         ++m_changeDepth;

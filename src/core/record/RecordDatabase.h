@@ -50,8 +50,9 @@ public:
     const QString &path() const { return m_path; }
     bool isReadOnly() const { return m_access == Access::Read; }
     int version() const;
-    // The open connection, for stores that keep their own tables in the record.
-    QSqlDatabase connection() const { return m_db; }
+    // The open connection, for stores that keep their own tables in the record. A writable record makes
+    // its file first, so that what they write through it is kept.
+    QSqlDatabase connection();
 
     // Runs one statement with its bound values; the finished query, or a sentence naming the file.
     [[nodiscard]] Result<QSqlQuery> run(const QString &sql, const QVariantList &values = {}) const;
@@ -85,6 +86,8 @@ private:
     // Empty when the file passed PRAGMA quick_check, otherwise what is wrong with it.
     QString damage() const;
     [[nodiscard]] Outcome migrate();
+    // Moves a writable record from its empty tables in memory into its file.
+    [[nodiscard]] Outcome makeFile();
     QString failure(const QString &what, const QString &reason) const;
     void disconnect();
 

@@ -129,7 +129,7 @@ void StartScreen::buildMenus()
     QAction *exit = optionsMenu->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mOE"));
     connect(exit, &QAction::triggered, this, &StartScreen::exitProgramClicked);
-    optionsMenu->addSeparator();
+    optionsMenu->addSeparator()->setObjectName(QStringLiteral("mOSearchSep"));
     searchEverything = optionsMenu->addAction(QStringLiteral("&Search Everything…"));
     searchEverything->setObjectName(QStringLiteral("mOSearchEverything"));
     connect(searchEverything, &QAction::triggered, home, &HomePage::openSearch);

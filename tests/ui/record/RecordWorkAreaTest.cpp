@@ -49,15 +49,15 @@ TEST_F(RecordWorkArea, ChangingSavesKeepVersionsThatHistoryComparesAndRestores)
     openAddressableItem();
     w.actionTakenOption->click();
     type(QStringLiteral("Access is granted by the office manager."));
-    w.SSCommand6->click();
+    w.saveButton->click();
     EXPECT_EQ(versionCount(record.db()), 1);
-    w.SSCommand6->click();
+    w.saveButton->click();
     EXPECT_EQ(versionCount(record.db()), 1) << "an unchanged save adds nothing";
 
     QTest::keyClick(w.entryEditor, Qt::Key_End, Qt::ControlModifier);
     type(QStringLiteral(" Reviewed yearly."));
     clock.time = clock.time.addDays(1);
-    w.SSCommand6->click();
+    w.saveButton->click();
     ASSERT_EQ(versionCount(record.db()), 2);
 
     click("historyButton");
@@ -87,12 +87,12 @@ TEST_F(RecordWorkArea, ChangingSavesKeepVersionsThatHistoryComparesAndRestores)
 TEST_F(RecordWorkArea, StatusChangeIsDated)
 {
     openAddressableItem();
-    pickFromDroppedList(w.namePicker, 1);
+    pickFromDroppedList(w.statusBox, 1);
     const auto changes = StatusHistory(record.db()).changes(item);
     ASSERT_TRUE(changes);
     ASSERT_EQ(changes->size(), 1);
     EXPECT_EQ(changes->first().from, QString());
-    EXPECT_EQ(changes->first().to, w.namePicker->currentText());
+    EXPECT_EQ(changes->first().to, w.statusBox->currentText());
     EXPECT_EQ(changes->first().at, clock.time);
 }
 
