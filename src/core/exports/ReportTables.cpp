@@ -50,7 +50,7 @@ ReportTable printedTable(const StatusReportRows::Table &table, const StatusTable
 std::pair<QString, QString> specificationAndLetter(const QString &specification)
 {
     const QString trimmed = specification.trimmed();
-    if (trimmed.endsWith(u')') && trimmed.size() > 3 && trimmed[trimmed.size() - 3] == u'(')
+    if (trimmed.endsWith(u')') && trimmed.size() >= 3 && trimmed[trimmed.size() - 3] == u'(')
         return {trimmed.left(trimmed.size() - 3).trimmed(), QString(trimmed[trimmed.size() - 2])};
     return {trimmed, {}};
 }
