@@ -50,7 +50,9 @@ TEST_F(SearchSourcesTest, TheBackgroundBuildReachesTheRuleTheItemTextsTheEntries
         Place::Kind kind;   // of the first hit
     };
     const Case cases[] = {
-        {"business associate that is a subcontractor", {"The Security Rule as amended"}, Place::RulePage},
+        {"business associate that is a subcontractor",
+         {"The Security Rule as amended", "Rule text, references and guidance of the items"},
+         Place::RulePage},
         {"background checks", {"Rule text, references and guidance of the items"}, Place::WorkItem},
         {"retention schedule", {"Your entries"}, Place::WorkItem},
         {"shred old tapes", {"To-do list"}, Place::TodoList},
