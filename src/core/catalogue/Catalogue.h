@@ -35,7 +35,7 @@ struct Item {
     const char *searchName;
     const char *overviewTitle; // non-null for the two overview items
     bool isOverview() const { return overviewTitle != nullptr; }
-    // 'R' (required) or 'A' (addressable), as the specification's text ends; 0 for the overview items.
+    // 'R' (required) or 'A' (addressable), as the item's stored text ends; 0 for the overview items.
     constexpr char requirement() const
     {
         const std::string_view text(specification);
@@ -63,7 +63,7 @@ QString ruleSearchName(int number);
 QString standardLabel(const Item &item);
 QString sectionLabel(const Item &item);
 QString specificationLabel(const Item &item);
-// The specification's name as shown, without its trailing "(R)" or "(A)": "Risk Analysis".
+// The item's name as shown, without its trailing "(R)" or "(A)": "Risk Analysis".
 QString specificationName(const Item &item);
 
 // A stored caption as shown on a label: "&&" becomes one "&".

@@ -6,7 +6,7 @@
 // The catalogue as the compliance record names it.
 namespace RecordItems {
 
-// The specification numbers of the Addressable items, marked (A) in the catalogue, ascending.
+// The numbers of the Addressable items, marked (A) in the catalogue, ascending.
 const QList<int> &addressable();
 bool isAddressable(int item);
 
