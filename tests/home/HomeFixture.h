@@ -78,10 +78,19 @@ protected:
     void runArea(int area, const AreaExtras &extras)
     {
         opened.append(area);
-        std::unique_ptr<AreaWindow> window = makeAreaWindow(area, &start, extras);
+        // The user looks once the window has gone to its place, which it does after its first activation.
+        bool placed = !extras.firstActivated;
+        AreaExtras watched = extras;
+        if (extras.firstActivated)
+            watched.firstActivated = [&placed, goTo = extras.firstActivated](AreaWindow &window) {
+                goTo(window);
+                placed = true;
+            };
+        std::unique_ptr<AreaWindow> window = makeAreaWindow(area, &start, watched);
         ASSERT_TRUE(window);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(QTest::qWaitFor([&placed] { return placed; }, 2000)) << "area " << area << " not placed";
         QApplication::processEvents();
         ASSERT_FALSE(steps.isEmpty()) << "no step for area " << area;
         steps.takeFirst()(*window);

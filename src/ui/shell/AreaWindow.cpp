@@ -155,6 +155,7 @@ void AreaWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
         m_activated = true;
         windowActivated();
+        emit firstActivationHandled();
     }
 }
 

@@ -35,6 +35,10 @@ public:
     // Keeps the window's size and place before it closes.
     void done(int result) override;
 
+signals:
+    // The first activation has been handled: the window shows its opening state.
+    void firstActivationHandled();
+
 protected:
     // Adds `mOTab`(i) items for the given areas, each selecting that tab.
     void addAreaMenuItems(const QList<QPair<int, QString>> &items);

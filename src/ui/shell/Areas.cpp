@@ -1,7 +1,5 @@
 #include "ui/shell/Areas.h"
 
-#include <QEvent>
-#include <QTimer>
 #include <memory>
 
 #include "core/workbook/ProgramState.h"
@@ -9,41 +7,6 @@
 #include "ui/reader/RuleReaderWindow.h"
 #include "ui/workarea/WritingTools.h"
 #include "ui/workarea/WorkAreaWindow.h"
-
-namespace {
-
-// Runs a step once the window's first activation has been handled: the window sees the activation after
-// this filter, so the step is queued behind it.
-class AfterFirstActivation : public QObject
-{
-public:
-    AfterFirstActivation(AreaWindow &window, std::function<void(AreaWindow &)> step)
-        : QObject(&window), m_window(window), m_step(std::move(step))
-    {
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == &m_window && event->type() == QEvent::ActivationChange && m_window.isActiveWindow() &&
-            !m_queued) {
-            m_queued = true;
-            QTimer::singleShot(0, &m_window, [this] {
-                m_window.removeEventFilter(this);
-                m_step(m_window);
-            });
-        }
-        return false;
-    }
-
-private:
-    AreaWindow &m_window;
-    std::function<void(AreaWindow &)> m_step;
-    bool m_queued = false;
-};
-
-} // namespace
 
 std::unique_ptr<AreaWindow> makeAreaWindow(int area, QWidget *startScreen, const AreaExtras &extras)
 {
@@ -65,8 +28,14 @@ std::unique_ptr<AreaWindow> makeAreaWindow(int area, QWidget *startScreen, const
     default:
         return nullptr;
     }
-    if (extras.firstActivated)
-        new AfterFirstActivation(*window, extras.firstActivated);
+    if (extras.firstActivated) {
+        // Queued: the window's own opening work may run the event loop, and the step comes after all of it.
+        AreaWindow *shown = window.get();
+        QObject::connect(
+            shown, &AreaWindow::firstActivationHandled, shown,
+            [shown, step = extras.firstActivated] { step(*shown); },
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
     return window;
 }
 
