@@ -89,6 +89,22 @@ QString registerHtml(const QList<std::pair<int, Decision>> &rows, const QDateTim
                 body, printed);
 }
 
+QList<QStringList> registerSheet(const QList<std::pair<int, Decision>> &rows)
+{
+    QList<QStringList> sheet{{QStringLiteral("Section"), QStringLiteral("Implementation specification"),
+                              QStringLiteral("Decision"), QStringLiteral("Reasons"),
+                              QStringLiteral("Alternative measure"), QStringLiteral("Decided by"),
+                              QStringLiteral("Date")}};
+    for (const auto &[item, decision] : rows) {
+        const Catalogue::Item *found = Catalogue::item(item);
+        sheet.append({found ? QString::fromLatin1(found->section) : QString(),
+                      found ? Catalogue::displayed(found->specification) : QString(), Decision::text(decision.choice),
+                      decision.reasons, decision.alternative, decision.decidedBy,
+                      decision.decidedOn.toString(Qt::ISODate)});
+    }
+    return sheet;
+}
+
 Result<QList<ItemRecord>> items(RecordDatabase &db, const std::array<QString, 51> &statuses)
 {
     Result<QMap<int, Decision>> decisions = Decisions(db).current();

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 #include "core/files/Outcome.h"
@@ -20,6 +21,9 @@ namespace RecordReport {
 // with `undecidedOnly`, those without one.
 QList<std::pair<int, Decision>> registerRows(const QMap<int, Decision> &current, bool undecidedOnly);
 QString registerHtml(const QList<std::pair<int, Decision>> &rows, const QDateTime &printed);
+// The register as a sheet for a CSV file: a heading row, then one row per item with the section, the
+// specification, the decision, its reasons and measure apart, who decided and the date (yyyy-MM-dd).
+QList<QStringList> registerSheet(const QList<std::pair<int, Decision>> &rows);
 
 // One catalogue item as the report shows it.
 struct ItemRecord {

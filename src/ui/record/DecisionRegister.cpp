@@ -106,7 +106,8 @@ void DecisionRegister::showEvent(QShowEvent *event)
 RecordPreviewWindow *DecisionRegister::openPreview()
 {
     const auto rows = RecordReport::registerRows(currentDecisions(), m_undecided->isChecked());
-    auto *window = new RecordPreviewWindow(caption, RecordReport::registerHtml(rows, Clock::current().now()), this);
+    auto *window = new RecordPreviewWindow(caption, RecordReport::registerHtml(rows, Clock::current().now()), this,
+                                           RecordReport::registerSheet(rows));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;

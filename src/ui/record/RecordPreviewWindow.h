@@ -1,25 +1,17 @@
 #pragma once
 
-#include <QDialog>
+#include <QList>
+#include <QStringList>
 
-class PrintPreview;
-class QPushButton;
+#include "ui/exports/ReportWindow.h"
 
-// A printed page of the compliance record in the print preview, with printing and Save as PDF.
-class RecordPreviewWindow : public QDialog
+// A printed page of the compliance record in the print preview: its HTML laid out on the pages and,
+// for a register, its rows kept for a CSV file.
+class RecordPreviewWindow : public ReportWindow
 {
     Q_OBJECT
 
 public:
-    RecordPreviewWindow(const QString &title, const QString &html, QWidget *parent = nullptr);
-
-    PrintPreview *preview() const { return m_preview; }
-    // Asks for a file name and writes the pages there as PDF; failures are told.
-    void savePdf();
-
-private:
-    PrintPreview *m_preview;
-    QPushButton *m_savePdfButton;
-    QPushButton *m_printButton;
-    QPushButton *m_closeButton;
+    RecordPreviewWindow(const QString &title, const QString &html, QWidget *parent = nullptr,
+                        QList<QStringList> sheet = {});
 };

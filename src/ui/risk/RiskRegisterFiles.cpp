@@ -7,7 +7,7 @@
 #include "core/risk/RiskReport.h"
 #include "core/risk/RiskTableModel.h"
 #include "ui/risk/RiskRegisterWindow.h"
-#include "ui/risk/RiskReportWindow.h"
+#include "ui/exports/ReportWindow.h"
 
 namespace {
 
@@ -61,8 +61,10 @@ void RiskRegisterWindow::exportCsv()
 
 void RiskRegisterWindow::showReport()
 {
-    auto *report = new RiskReportWindow(this);
+    auto *report = new ReportWindow(QStringLiteral("riskReport"), QStringLiteral("Risk Register Report"), this);
     report->setAttribute(Qt::WA_DeleteOnClose);
     RiskReport::render(report->preview->document(), risksInTableOrder(*m_shown, *m_model), today());
+    report->showExports();
+    report->resize(1000, 820);
     report->open();
 }

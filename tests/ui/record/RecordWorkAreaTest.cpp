@@ -22,6 +22,7 @@
 #include "ui/record/ReviewsDueWindow.h"
 #include "ui/record/RecordFixture.h"
 #include "ui/workarea/StatusBox.h"
+#include "support/OfficeConvert.h"
 
 namespace {
 
@@ -127,7 +128,7 @@ TEST_F(RecordWorkArea, DecisionIsRefusedIncompleteAndReadBackAfterARestart)
     EXPECT_EQ(read.decidedOn, QDate(2026, 12, 8));
 }
 
-TEST_F(RecordWorkArea, RegisterFiltersUndecidedAndSavesItsPreviewAsPdf)
+TEST_F(RecordWorkArea, RegisterFiltersUndecidedAndSavesItsPreviewAsPdfCsvAndOdt)
 {
     Decision decided{Decision::AsSpecified, {}, {}, QStringLiteral("Ann"), QDate(2026, 12, 1), clock.time};
     ASSERT_TRUE(Decisions(record.db()).record(10, decided));
@@ -141,11 +142,31 @@ TEST_F(RecordWorkArea, RegisterFiltersUndecidedAndSavesItsPreviewAsPdf)
     reg->previewButton()->click();
     auto *preview = reg->findChild<RecordPreviewWindow *>();
     ASSERT_TRUE(preview);
-    EXPECT_GE(preview->preview()->document().pageCount(), 1);
+    EXPECT_GE(preview->preview->document().pageCount(), 1);
     const QString pdf = folder.file(QStringLiteral("register.pdf"));
     dialogs.answerFileName(pdf);
-    preview->findChild<QPushButton *>(QStringLiteral("savePdfButton"))->click();
+    preview->pdfButton->click();
     EXPECT_TRUE(folder.read(QStringLiteral("register.pdf")).startsWith("%PDF"));
+
+    // The register leaves as a sheet too: the shown rows, each field apart, with a byte-order mark.
+    ASSERT_FALSE(preview->csvButton->isHidden());
+    dialogs.answerFileName(folder.file(QStringLiteral("register.csv")));
+    preview->csvButton->click();
+    const QByteArray csv = folder.read(QStringLiteral("register.csv"));
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBFSection,Implementation specification,Decision,Reasons,"
+                               "Alternative measure,Decided by,Date\r\n"))
+        << csv.left(120).toStdString();
+    EXPECT_EQ(csv.count("\r\n"), 22);
+    EXPECT_EQ(csv.count(",Undecided,,,,\r\n"), 21);
+
+    // And as OpenDocument text that LibreOffice reads as one table of the 21 rows under their heading.
+    dialogs.answerFileName(folder.file(QStringLiteral("register.odt")));
+    preview->odtButton->click();
+    const QString html = QString::fromUtf8(officeConvert(folder, QStringLiteral("register.odt"), QStringLiteral("html")));
+    ASSERT_FALSE(html.isEmpty()) << "LibreOffice did not convert the file";
+    EXPECT_EQ(html.count(QStringLiteral("<table")), 1);
+    EXPECT_EQ(html.count(QStringLiteral("<tr")), 22);
+    EXPECT_TRUE(html.simplified().contains(QStringLiteral("Register of Addressable Decisions")));
 }
 
 TEST_F(RecordWorkArea, DueReviewsAreSentToTheToDoList)
@@ -173,5 +194,5 @@ TEST_F(RecordWorkArea, ComplianceRecordReportGoesThroughThePreview)
     auto *report = opened<RecordPreviewWindow>("recordPreview");
     ASSERT_TRUE(report);
     EXPECT_EQ(report->windowTitle(), QStringLiteral("Compliance Record"));
-    EXPECT_GE(report->preview()->document().pageCount(), 2);
+    EXPECT_GE(report->preview->document().pageCount(), 2);
 }

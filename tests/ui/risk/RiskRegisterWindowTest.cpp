@@ -11,7 +11,7 @@
 #include "core/todo/TodoGridFile.h"
 #include "support/AccessibilityWalk.h"
 #include "ui/risk/RiskHeatMapView.h"
-#include "ui/risk/RiskReportWindow.h"
+#include "ui/exports/ReportWindow.h"
 
 namespace {
 
@@ -125,7 +125,7 @@ TEST_F(RiskRegisterFixture, TheReportShowsTheRegisterAndSavesAsPdf)
     addRisks({rated(1, 5, 5, QStringLiteral("A")), rated(2, 1, 3, QStringLiteral("B"))});
     open();
     QTest::mouseClick(window->reportButton, Qt::LeftButton);
-    auto *report = window->findChild<RiskReportWindow *>();
+    auto *report = window->findChild<ReportWindow *>();
     ASSERT_NE(report, nullptr);
     EXPECT_GE(report->preview->document().pageCount(), 1);
     EXPECT_EQ(report->preview->document().title(), QStringLiteral("Risk Register"));
@@ -141,7 +141,7 @@ TEST_F(RiskRegisterFixture, EveryControlHasAnAccessibleName)
     open();
     EXPECT_EQ(unnamedControls(window.get()).join(u"; ").toStdString(), "");
     QTest::mouseClick(window->reportButton, Qt::LeftButton);
-    auto *report = window->findChild<RiskReportWindow *>();
+    auto *report = window->findChild<ReportWindow *>();
     ASSERT_NE(report, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(report));
     EXPECT_EQ(unnamedControls(report).join(u"; ").toStdString(), "");
