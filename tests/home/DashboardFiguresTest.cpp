@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "core/home/DashboardModel.h"
+#include "core/home/RecordFigures.h"
+#include "core/record/RecordDatabase.h"
+#include "core/record/RecordItems.h"
+#include "core/risk/RiskTestDatabase.h"
 #include "core/home/WorkbookFigures.h"
 #include "core/todo/TodoDate.h"
 #include "core/todo/TodoGridFile.h"
@@ -127,6 +131,67 @@ TEST(DashboardFigures, ASourceAddedAgainUnderItsNameReplacesTheFirst)
     EXPECT_EQ(groups[0].source, "Risks");
     EXPECT_EQ(groups[0].figures[0].caption, "new");
     EXPECT_TRUE(model.hasSource(QStringLiteral("Decisions")));
+}
+
+// The captions and counts of the record's figures, in order.
+QStringList recordCounts(const QList<FigureGroup> &groups)
+{
+    QStringList counts;
+    for (const FigureGroup &group : groups)
+        for (const Figure &figure : group.figures)
+            counts.append(QStringLiteral("%1: %2").arg(figure.caption).arg(figure.count));
+    return counts;
+}
+
+TEST(DashboardFigures, TheRecordGivesUndecidedItemsReviewsDueAndOpenHighOrCriticalRisks)
+{
+    RiskTestDatabase record;
+    const QDateTime at(today, QTime(9, 0));
+    const Decision decided{Decision::AsSpecified, {}, {}, QStringLiteral("Ann"), today, at};
+    for (int item : RecordItems::addressable().mid(0, 3))
+        ASSERT_TRUE(Decisions(record.record()).record(item, decided));
+    // Reviewed a year ago and 5 days more (overdue), 20 days less (due within 30 days), 40 less (not due).
+    Reviews reviews(record.record());
+    ASSERT_TRUE(reviews.recordReview(1, 3, today.addYears(-1).addDays(-5), QStringLiteral("Ann"), at));
+    ASSERT_TRUE(reviews.recordReview(2, 3, today.addYears(-1).addDays(20), QStringLiteral("Ann"), at));
+    ASSERT_TRUE(reviews.recordReview(2, 4, today.addYears(-1).addDays(40), QStringLiteral("Ann"), at));
+    struct Rated
+    {
+        int likelihood, impact;
+        bool open;
+    };
+    // High (4×3), Critical (5×5), Critical but closed, Moderate (2×3).
+    for (const Rated &r : {Rated{4, 3, true}, Rated{5, 5, true}, Rated{5, 5, false}, Rated{2, 3, true}}) {
+        Risk risk = sampleRisk(1);
+        risk.rating = {today, r.likelihood, r.impact};
+        risk.open = r.open;
+        ASSERT_TRUE(record.store().add(risk));
+    }
+
+    DashboardModel model;
+    RecordFigures::addTo(model, [&record] { return &record.record(); }, [] { return today; });
+    const QList<FigureGroup> groups = model.refresh();
+    EXPECT_EQ(recordCounts(groups), (QStringList{"Addressable items without a decision: 19", "Reviews overdue: 1",
+                                                 "Reviews due within 30 days: 1", "Open High or Critical risks: 2"}));
+    const Place risks = groups.last().figures.first().place;
+    EXPECT_EQ(risks.kind, Place::RiskRegister);
+    EXPECT_EQ(risks.filter, "High or Critical");
+    EXPECT_EQ(groups.first().figures.first().place.kind, Place::DecisionRegister);
+}
+
+TEST(DashboardFigures, AWorkbookWithoutItsRecordCountsEveryAddressableItemUndecidedAndMakesNoFile)
+{
+    TempFolder folder;
+    Result<RecordDatabase::Opened> opened = RecordDatabase::open(folder.path(), RecordDatabase::Access::Write);
+    ASSERT_TRUE(opened && opened->database);
+    for (RecordDatabase *record : {static_cast<RecordDatabase *>(nullptr), opened->database.get()}) {
+        DashboardModel model;
+        RecordFigures::addTo(model, [record] { return record; }, [] { return today; });
+        EXPECT_EQ(recordCounts(model.refresh()),
+                  (QStringList{"Addressable items without a decision: 22", "Reviews overdue: 0",
+                               "Reviews due within 30 days: 0", "Open High or Critical risks: 0"}));
+    }
+    EXPECT_FALSE(folder.exists(QStringLiteral("Tessarel.sqlite")));
 }
 
 } // namespace

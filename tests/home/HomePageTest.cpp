@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTableWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +16,15 @@
 #include "ui/home/HomeDashboard.h"
 #include "ui/home/SearchWindow.h"
 #include "ui/workarea/WorkAreaWindow.h"
+#include "core/record/Decisions.h"
+#include "core/record/RecordDatabase.h"
+#include "core/record/RecordItems.h"
+#include "core/risk/RiskStore.h"
+#include "core/risk/RiskTableModel.h"
+#include "ui/record/DecisionRegister.h"
+#include "ui/record/ReviewsDueWindow.h"
+#include "ui/risk/RiskEditor.h"
+#include "ui/risk/RiskRegisterWindow.h"
 
 namespace {
 
@@ -30,7 +42,7 @@ TEST_F(HomeScreen, ShowsEachCategoryAndTheToDoRowsPastTheirDate)
 {
     load();
     const HomeDashboard &dashboard = *start.home->dashboard;
-    ASSERT_EQ(dashboard.groups().size(), 2);
+    ASSERT_EQ(dashboard.groups().size(), 5);
     QStringList notes;
     for (const Figure &figure : dashboard.groups()[0].figures)
         notes.append(figure.caption + QStringLiteral(": ") + figure.note);
@@ -40,6 +52,8 @@ TEST_F(HomeScreen, ShowsEachCategoryAndTheToDoRowsPastTheirDate)
                          "Policies and Procedures and Documentation Requirements: 0 % Completed"}));
     EXPECT_EQ(buttonText(dashboard, QStringLiteral("To-do items past their date")),
               "To-do items past their date: 1");
+    EXPECT_EQ(buttonText(dashboard, QStringLiteral("Addressable items without a decision")),
+              "Addressable items without a decision: 22");
     EXPECT_TRUE(dashboard.isVisible());
     EXPECT_GT(dashboard.y(), start.hintLabel->y());
 }
@@ -188,6 +202,116 @@ TEST_F(SearchEverything, AnEntrySavedInTheWorkAreaIsFoundAtOnce)
     ASSERT_EQ(answer.total, 1);
     EXPECT_EQ(start.home->search()->index()->document(answer.hits[0].document).title,
               "Assigned Security Responsibility (R) (164.308(a)(2)): Comments/Notes");
+}
+
+// A workbook whose compliance record holds one decision and two open risks, one of them Critical.
+class HomeRecord : public SearchEverything
+{
+protected:
+    static constexpr int decidedItem = 6;
+
+    HomeRecord()
+    {
+        Result<RecordDatabase::Opened> opened = RecordDatabase::open(folder.path(), RecordDatabase::Access::Write);
+        EXPECT_TRUE(opened && opened->database);
+        RecordDatabase &record = *opened->database;
+        const Decision decision{Decision::Alternative, QStringLiteral("One clerk works alone in a locked room."),
+                                QStringLiteral("The door log is checked weekly."), QStringLiteral("Ann Lee"),
+                                QDate(2026, 12, 1), QDateTime(QDate(2026, 12, 1), QTime(9, 0))};
+        EXPECT_TRUE(Decisions(record).record(decidedItem, decision));
+        for (auto [asset, vulnerability, rating] :
+             {std::tuple{"Laptops", "Disks are not encrypted", 5}, std::tuple{"E-mail", "Old client", 1}}) {
+            Risk risk;
+            risk.asset = QString::fromLatin1(asset);
+            risk.threat = QStringLiteral("Theft");
+            risk.vulnerability = QString::fromLatin1(vulnerability);
+            risk.rating = {QDate(2026, 12, 1), rating, rating};
+            EXPECT_TRUE(RiskStore(record.connection()).add(risk));
+        }
+    }
+
+    template <typename W> W *shown()
+    {
+        W *window = start.findChild<W *>();
+        return window && window->isVisible() ? window : nullptr;
+    }
+    // Closes the window and lets it go, as its close box does.
+    void close(QWidget *window)
+    {
+        window->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QString figure(const char *caption) { return buttonText(*start.home->dashboard, QString::fromLatin1(caption)); }
+    void click(const char *caption)
+    {
+        QTest::mouseClick(start.home->dashboard->figureButton(QString::fromLatin1(caption)), Qt::LeftButton);
+    }
+};
+
+TEST_F(HomeRecord, TheRecordsFiguresOpenTheirRegistersFilteredAndAreReadAgainWhenTheyClose)
+{
+    load();
+    EXPECT_EQ(figure("Addressable items without a decision"), "Addressable items without a decision: 21");
+    EXPECT_EQ(figure("Open High or Critical risks"), "Open High or Critical risks: 1");
+
+    click("Addressable items without a decision");
+    auto *decisions = shown<DecisionRegister>();
+    ASSERT_TRUE(decisions);
+    EXPECT_TRUE(decisions->undecidedFilter()->isChecked());
+    EXPECT_EQ(decisions->table()->rowCount(), 21);
+    // Decided meanwhile, as the register's Decision… button does.
+    const int next = RecordItems::addressable().last();
+    ASSERT_NE(next, decidedItem);
+    ASSERT_TRUE(Decisions(*RecordDatabase::current())
+                    .record(next, {Decision::AsSpecified, {}, {}, QStringLiteral("Ann"), QDate(2026, 12, 8), clock.time}));
+    close(decisions);
+    EXPECT_EQ(figure("Addressable items without a decision"), "Addressable items without a decision: 20");
+
+    click("Reviews overdue");
+    auto *reviews = shown<ReviewsDueWindow>();
+    ASSERT_TRUE(reviews);
+    close(reviews);
+
+    click("Open High or Critical risks");
+    auto *risks = shown<RiskRegisterWindow>();
+    ASSERT_TRUE(risks);
+    EXPECT_EQ(risks->levelFilter->currentText(), "High or Critical");
+    EXPECT_EQ(risks->statusFilter->currentText(), "Open");
+    ASSERT_EQ(risks->shownRisks()->rowCount(), 1);
+    close(risks);
+}
+
+TEST_F(HomeRecord, ADecisionAndARiskAreFoundAndOpeningOneSelectsItsRow)
+{
+    load();
+    {
+        SearchWindow &window = search(QStringLiteral("locked room"));
+        QTreeWidgetItem *found = group(window, QStringLiteral("Addressable decisions"));
+        ASSERT_TRUE(found);
+        ASSERT_EQ(found->childCount(), 1);
+        EXPECT_EQ(found->child(0)->text(1), "Reasons: One clerk works alone in a locked room.");
+        window.results->setCurrentItem(found->child(0));
+        QTest::mouseClick(window.openButton, Qt::LeftButton);
+        auto *decisions = shown<DecisionRegister>();
+        ASSERT_TRUE(decisions);
+        const int row = decisions->table()->currentRow();
+        ASSERT_GE(row, 0);
+        EXPECT_EQ(decisions->table()->item(row, 0)->text(), RecordItems::title(decidedItem));
+        close(decisions);
+        window.searchText->clear();
+    }
+    SearchWindow &window = search(QStringLiteral("disks are not encrypted"));
+    QTreeWidgetItem *found = group(window, QStringLiteral("Risk register"));
+    ASSERT_TRUE(found);
+    ASSERT_EQ(found->childCount(), 1);
+    EXPECT_EQ(found->child(0)->text(0), "Laptops: Theft (Critical)");
+    window.results->setCurrentItem(found->child(0));
+    QTest::mouseClick(window.openButton, Qt::LeftButton);
+    auto *risks = shown<RiskRegisterWindow>();
+    ASSERT_TRUE(risks);
+    EXPECT_EQ(risks->editor->shown().vulnerability, "Disks are not encrypted");
+    EXPECT_TRUE(risks->riskTable->selectionModel()->isRowSelected(risks->riskTable->currentIndex().row(), {}));
+    close(risks);
 }
 
 } // namespace

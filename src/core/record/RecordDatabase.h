@@ -53,6 +53,9 @@ public:
     // The open connection, for stores that keep their own tables in the record. A writable record makes
     // its file first, so that what they write through it is kept.
     QSqlDatabase connection();
+    // The open connection for reading only: a record whose file is not made yet reads its empty tables
+    // and stays without a file.
+    QSqlDatabase readConnection() const { return m_db; }
 
     // Runs one statement with its bound values; the finished query, or a sentence naming the file.
     [[nodiscard]] Result<QSqlQuery> run(const QString &sql, const QVariantList &values = {}) const;

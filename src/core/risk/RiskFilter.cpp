@@ -5,7 +5,7 @@
 
 bool RiskFilter::matches(const Risk &risk, bool withCell) const
 {
-    if (level && risk.level() != *level)
+    if (level && (levelOrAbove ? risk.level() < *level : risk.level() != *level))
         return false;
     if (!asset.isEmpty() && risk.asset != asset)
         return false;

@@ -12,8 +12,11 @@
 // text or an unset value lets every risk through.
 struct RiskFilter {
     enum class Status { Any, Open, Closed };
+    // The level filter's choice for High and Critical together, after the four levels.
+    static constexpr char HighOrCritical[] = "High or Critical";
 
     std::optional<RiskScale::Level> level;
+    bool levelOrAbove = false; // `level` and every level above it
     QString asset;
     QString threat;
     QString owner;

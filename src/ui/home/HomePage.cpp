@@ -7,7 +7,10 @@
 
 #include "core/workbook/Clock.h"
 #include "core/files/ContentFolder.h"
+#include "core/home/RecordFigures.h"
 #include "core/home/WorkbookFigures.h"
+#include "core/record/RecordDatabase.h"
+#include "core/search/RecordSearch.h"
 #include "core/search/SearchService.h"
 #include "ui/home/HomeDashboard.h"
 #include "ui/home/HomePrintWindow.h"
@@ -42,7 +45,9 @@ HomePrintWindow *HomePage::printWindow() const
 void HomePage::start(const QString &workbookFolder)
 {
     m_folder = QDir(workbookFolder).absolutePath();
-    WorkbookFigures::addTo(m_model, m_folder, [] { return Clock::current().now().date(); });
+    const auto today = [] { return Clock::current().now().date(); };
+    WorkbookFigures::addTo(m_model, m_folder, today);
+    RecordFigures::addTo(m_model, [] { return RecordDatabase::current(); }, today);
     QString content = ContentFolder::path();
     if (content.isEmpty())
         content = QDir::currentPath();
@@ -52,6 +57,7 @@ void HomePage::start(const QString &workbookFolder)
     // What the build reads is what the stamps say; a file saved later differs from them.
     m_stamps = stamps();
     m_search->startBuild();
+    takeInRecord();
     // Every save replaces its file by renaming a new one into the folder, which the folder's watch sees.
     m_watcher = new QFileSystemWatcher({m_folder}, this);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &HomePage::takeInSaved);
@@ -61,6 +67,17 @@ void HomePage::refresh()
 {
     dashboard->showFigures(m_model.refresh());
     takeInSaved();
+    takeInRecord();
+}
+
+void HomePage::takeInRecord()
+{
+    if (!m_search)
+        return;
+    // The record's connection belongs to this thread, so its part of the index is read here.
+    RecordDatabase *record = RecordDatabase::current();
+    m_search->replaceAll(QString::fromLatin1(RecordSearch::decisionPrefix), RecordSearch::decisions(record));
+    m_search->replaceAll(QString::fromLatin1(RecordSearch::riskPrefix), RecordSearch::risks(record));
 }
 
 QHash<QString, std::pair<qint64, QDateTime>> HomePage::stamps() const

@@ -17,8 +17,8 @@ class SearchWindow;
 class QWidget;
 
 // What the start screen's Home page adds: the figures of where the organisation stands, refreshed
-// when an area closes, and the search across everything, built in the background once the workbook is
-// open and kept up to date as the workbook's entries and to-do list are saved.
+// when an area or a register closes, and the search across everything, built in the background once the
+// workbook is open and kept up to date as the workbook's entries, to-do list, decisions and risks change.
 class HomePage : public QObject
 {
     Q_OBJECT
@@ -38,6 +38,8 @@ public:
     void refresh();
     // Takes the entries and the to-do list saved since into the index.
     void takeInSaved();
+    // Reads the decisions and the risks into the index again.
+    void takeInRecord();
     // Opens the print preview of the figures (a fresh one each time).
     void openPrint();
     // Opens the search window (once made, the same one), with the focus in its text.

@@ -113,6 +113,17 @@ RecordPreviewWindow *DecisionRegister::openPreview()
     return window;
 }
 
+bool DecisionRegister::selectItem(int item)
+{
+    const int row = int(m_items.indexOf(item));
+    if (row < 0)
+        return false;
+    m_table->selectRow(row);
+    m_table->scrollToItem(m_table->item(row, 0));
+    m_table->setFocus();
+    return true;
+}
+
 void DecisionRegister::editRow(int row)
 {
     if (row < 0 || row >= m_items.size())

@@ -24,6 +24,8 @@ public:
     void refresh();
     // Opens the register in the print preview; the preview window, owned by this one.
     class RecordPreviewWindow *openPreview();
+    // Selects the row of `item` when it is shown; false when it is not.
+    bool selectItem(int item);
     // Opens the decision dialog for the item of `row`.
     void editRow(int row);
 

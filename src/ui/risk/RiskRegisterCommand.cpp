@@ -9,7 +9,7 @@
 
 namespace RiskRegisterCommand {
 
-void open(QWidget *parent)
+RiskRegisterWindow *open(QWidget *parent)
 {
     RecordDatabase *record = RecordDatabase::current();
     if (!record) {
@@ -18,20 +18,24 @@ void open(QWidget *parent)
                            "(%1), which is not open.")
                 .arg(QLatin1String(RecordDatabase::FileName)),
             Dialogs::OkOnly + Dialogs::Exclamation, QString::fromLatin1(RiskRegisterWindow::Caption));
-        return;
+        return nullptr;
     }
     auto *window = new RiskRegisterWindow(record->connection(), parent);
     window->setWindowFlag(Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
+    return window;
 }
 
-QAction *addMenuItem(QMenu *menu, QWidget *parent)
+QAction *addMenuItem(QMenu *menu, QWidget *parent, std::function<void(QWidget *window)> opened)
 {
     QAction *item = menu->addAction(QString::fromUtf16(MenuCaption));
     item->setObjectName(QStringLiteral("mORiskRegister"));
-    QObject::connect(item, &QAction::triggered, parent, [parent] { open(parent); });
+    QObject::connect(item, &QAction::triggered, parent, [parent, opened] {
+        if (RiskRegisterWindow *window = open(parent); window && opened)
+            opened(window);
+    });
     return item;
 }
 

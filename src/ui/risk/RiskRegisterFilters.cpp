@@ -39,7 +39,7 @@ QString chosen(const QComboBox *box) { return box->currentIndex() > 0 ? box->cur
 void RiskRegisterWindow::fillFilterChoices()
 {
     if (levelFilter->count() == 0) {
-        refill(levelFilter, RiskScale::levelNames());
+        refill(levelFilter, RiskScale::levelNames() << QString::fromLatin1(RiskFilter::HighOrCritical));
         refill(statusFilter, {QStringLiteral("Open"), QStringLiteral("Closed")});
     }
     const QList<Risk> &risks = m_model->risks();
@@ -52,8 +52,12 @@ void RiskRegisterWindow::applyFilters()
 {
     RiskFilter filter;
     RiskScale::Level level;
-    if (RiskScale::levelFromName(chosen(levelFilter), level))
+    if (chosen(levelFilter) == QLatin1String(RiskFilter::HighOrCritical)) {
+        filter.level = RiskScale::Level::High;
+        filter.levelOrAbove = true;
+    } else if (RiskScale::levelFromName(chosen(levelFilter), level)) {
         filter.level = level;
+    }
     filter.asset = chosen(assetFilter);
     filter.threat = chosen(threatFilter);
     filter.owner = chosen(ownerFilter);
@@ -72,14 +76,26 @@ void RiskRegisterWindow::applyFilters()
 
 void RiskRegisterWindow::cellChosen(int, int) { applyFilters(); }
 
+void RiskRegisterWindow::showOpen(const QString &levelChoice)
+{
+    setFilterChoices(levelChoice, QStringLiteral("Open"));
+    applyFilters();
+}
+
 void RiskRegisterWindow::clearFilters()
+{
+    setFilterChoices({});
+    applyFilters();
+}
+
+void RiskRegisterWindow::setFilterChoices(const QString &level, const QString &status)
 {
     for (QComboBox *box : {levelFilter, assetFilter, threatFilter, ownerFilter, statusFilter}) {
         const QSignalBlocker quiet(box);
-        box->setCurrentIndex(0);
+        const QString &text = box == levelFilter ? level : box == statusFilter ? status : QString();
+        box->setCurrentIndex(text.isEmpty() ? 0 : qMax(0, box->findText(text)));
     }
     heatMap->setSelected(0, 0);
-    applyFilters();
 }
 
 void RiskRegisterWindow::showCounts()

@@ -51,6 +51,8 @@ public:
 
     // Reads the register again; false (and said) when it cannot be read.
     bool reload();
+    // Shows the open risks of a level filter's choice ("High or Critical", a level's name), other filters off.
+    void showOpen(const QString &levelChoice);
     // Shows the risk of this id in the editor and selects its row when it is shown.
     void showRisk(qint64 id);
 
@@ -79,6 +81,8 @@ private:
     void applyFilters();
     void cellChosen(int likelihood, int impact);
     void clearFilters();
+    // Every filter to "(all)" but the level and status given (by their text), the heat map cell off.
+    void setFilterChoices(const QString &level, const QString &status = {});
     void showCounts();
     void currentRowChanged();
     // Selects the edited risk's row when the filters show it.

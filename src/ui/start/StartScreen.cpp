@@ -32,6 +32,7 @@
 #include "ui/home/HomeDashboard.h"
 #include "ui/home/HomePage.h"
 #include "ui/home/PlaceOpener.h"
+#include "ui/home/RegisterOpener.h"
 
 namespace {
 constexpr int widthTwips = 12000;
@@ -121,7 +122,9 @@ void StartScreen::buildMenus()
         item->setObjectName(QStringLiteral("mOTab(%1)").arg(i));
         connect(item, &QAction::triggered, this, [this, i] { areaItemClicked(i); });
     }
-    RiskRegisterCommand::addMenuItem(optionsMenu, this);
+    RiskRegisterCommand::addMenuItem(optionsMenu, this, [this](QWidget *window) {
+        connect(window, &QObject::destroyed, home, &HomePage::refresh);
+    });
     optionsMenu->addSeparator()->setObjectName(QStringLiteral("mO6"));
     optionsMenu->addSeparator()->setObjectName(QStringLiteral("mO1"));
     WorkbookFolderCommand::addMenuItem(optionsMenu, this, m_workbook.get(), [this] { showWorkbookFolder(); });
@@ -303,8 +306,17 @@ void StartScreen::runArea(int area)
 
 void StartScreen::openPlace(const Place &place)
 {
+    if (m_unloaded || ProgramState::PendingArea > 0)
+        return;
+    if (RegisterOpener::isRegister(place)) {
+        m_workbook->makeCurrent();
+        // What was decided, reviewed or rated there shows on Home once the window closes.
+        if (QWidget *window = RegisterOpener::open(place, this))
+            connect(window, &QObject::destroyed, home, &HomePage::refresh);
+        return;
+    }
     const int area = PlaceOpener::areaOf(place);
-    if (area == 0 || m_unloaded || ProgramState::PendingArea > 0)
+    if (area == 0)
         return;
     m_workbook->makeCurrent();
     AreaExtras extras;
