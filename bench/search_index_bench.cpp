@@ -9,6 +9,9 @@
 #include "FullWorkbook.h"
 #include "QtBenchmarkMain.h"
 #include "core/files/ContentFolder.h"
+#include "core/record/RecordDatabase.h"
+#include "core/risk/RiskStore.h"
+#include "core/search/RecordSearch.h"
 #include "core/search/SearchService.h"
 #include "core/workbook/EntryFiles.h"
 
@@ -60,6 +63,37 @@ BENCHMARK_CAPTURE(search, common_word, "security")->Unit(benchmark::kMillisecond
 BENCHMARK_CAPTURE(search, phrase, "risk analysis")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(search, rule_phrase, "security incident procedures")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(search, nowhere, "zeppelin")->Unit(benchmark::kMillisecond);
+
+// The record's part, read and put into the index on the window's thread at start and whenever an area or
+// a register closes: 2,000 risks.
+void takeInRecord(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    Result<RecordDatabase::Opened> opened = RecordDatabase::open(folder.path(), RecordDatabase::Access::Write);
+    QList<Risk> risks;
+    for (int n = 0; n < 2000; ++n) {
+        Risk risk;
+        risk.asset = QStringLiteral("Asset %1").arg(n % 40);
+        risk.threat = QStringLiteral("Threat %1").arg(n % 25);
+        risk.vulnerability = QStringLiteral("Unpatched server number %1 in the back office").arg(n);
+        risk.measure = QStringLiteral("Patch monthly and check the log");
+        risk.rating = {QDate(2026, 12, 8), n % 5 + 1, (n / 5) % 5 + 1};
+        risks.append(risk);
+    }
+    if (!opened || !opened->database || !RiskStore(opened->database->connection()).addAll(risks)) {
+        state.SkipWithError("the record could not be written");
+        return;
+    }
+    RecordDatabase *record = opened->database.get();
+    SearchIndex index;
+    for (auto _ : state) {
+        index.removeWithPrefix(QString::fromLatin1(RecordSearch::riskPrefix));
+        for (const SearchDocument &document : RecordSearch::risks(record))
+            index.put(document);
+    }
+    state.counters["documents"] = index.documentCount();
+}
+BENCHMARK(takeInRecord)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -49,6 +49,13 @@ TEST(RiskHeatMap, CountsEachCellUnderTheOtherFilters)
     filter.level = RiskScale::Level::Moderate;
     shown.setFilter(filter);
     EXPECT_EQ(shown.rowCount(), 1); // 2 x 4 = 8
+    filter.levelOrAbove = true; // and the three Critical 5 x 5, one of them closed
+    shown.setFilter(filter);
+    EXPECT_EQ(shown.rowCount(), 4);
+    filter.level = RiskScale::Level::High;
+    filter.status = RiskFilter::Status::Open;
+    shown.setFilter(filter);
+    EXPECT_EQ(shown.rowCount(), 2);
 }
 
 TEST(RiskHeatMap, CellsMapBothWaysAndLevelsDifferInGrey)
