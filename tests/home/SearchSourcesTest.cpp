@@ -79,6 +79,19 @@ TEST_F(SearchSourcesTest, TheBackgroundBuildReachesTheRuleTheItemTextsTheEntries
     EXPECT_TRUE(ruleGroups.contains(QStringLiteral("The Security Rule as amended")));
 }
 
+TEST_F(SearchSourcesTest, EveryItemTextIsTitledByItsName)
+{
+    QStringList titles;
+    for (const SearchDocument &document : WorkbookSearch::itemTexts())
+        if (!titles.contains(document.title))
+            titles.append(document.title);
+    for (const QString &title : titles)
+        EXPECT_TRUE(title.front().isLetter()) << title.toStdString();
+    // An item named by its standard alone, and an overview without a section.
+    EXPECT_TRUE(titles.contains(QStringLiteral("Documentation (R) (164.316): References in Rule")));
+    EXPECT_TRUE(titles.contains(QStringLiteral("Organizational Requirements Overview: References in Rule")));
+}
+
 TEST_F(SearchSourcesTest, ChangesWhileTheBuildRunsAreAppliedOnceItIsDone)
 {
     SearchService service(WorkbookSearch::sources(program, folder.path()));

@@ -37,11 +37,18 @@ constexpr EntryKind entryKinds[] = {{EntryFiles::Action, Place::ActionTaken, "Ac
                                     {EntryFiles::Comment, Place::Comments, "Comments/Notes"},
                                     {EntryFiles::Policy, Place::Policies, "Policies & Procedures/Plan"}};
 
+// "Risk Analysis (R) (164.308(a)(1)): Action Taken"; an item without a specification of its own, such as
+// an overview, by its tab's caption.
 QString itemTitle(const Catalogue::Item &item, const char *view)
 {
-    return QStringLiteral("%1 (%2): %3")
-        .arg(Catalogue::displayed(item.specification), QString::fromUtf8(item.section),
-             QString::fromUtf8(view));
+    QString name = Catalogue::specificationName(item).trimmed();
+    if (name.isEmpty())
+        name = Catalogue::displayed(item.tabCaption);
+    if (const char letter = item.requirement())
+        name += QStringLiteral(" (%1)").arg(QLatin1Char(letter));
+    if (*item.section)
+        name += QStringLiteral(" (%1)").arg(QString::fromUtf8(item.section));
+    return name + QStringLiteral(": ") + QString::fromUtf8(view);
 }
 
 Place itemPlace(const Catalogue::Item &item, Place::View view)

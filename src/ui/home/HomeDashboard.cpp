@@ -38,14 +38,36 @@ void HomeDashboard::showFigures(const QList<FigureGroup> &groups)
     m_groups = groups;
     clear();
     int row = 1;
+    const Figure *lastBar = nullptr;
     for (const FigureGroup &group : groups)
         for (const Figure &figure : group.figures) {
-            if (figure.parts.isEmpty())
+            if (figure.parts.isEmpty()) {
+                if (lastBar)
+                    addLegend(*lastBar, row++);
+                lastBar = nullptr;
                 addCount(figure, row++);
-            else
+            } else {
                 addBar(figure, row++);
+                lastBar = &figure;
+            }
         }
+    if (lastBar)
+        addLegend(*lastBar, row++);
     m_grid->setRowStretch(row, 1);
+}
+
+void HomeDashboard::addLegend(const Figure &bar, int row)
+{
+    QStringList keys;
+    for (const auto &part : bar.parts)
+        keys.append(QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;%2")
+                        .arg(StatusBarGraph::colour(part.first).name(), part.first.toHtmlEscaped()));
+    auto *legend = new QLabel(keys.join(QStringLiteral("&nbsp;&nbsp; ")), this);
+    legend->setObjectName(QStringLiteral("statusLegend"));
+    legend->setTextFormat(Qt::RichText);
+    legend->setAccessibleName(QStringLiteral("Key to the bars"));
+    m_grid->addWidget(legend, row, 0, 1, 3, Qt::AlignRight);
+    m_parts << legend;
 }
 
 void HomeDashboard::addBar(const Figure &figure, int row)

@@ -32,6 +32,8 @@ private:
     void clear();
     void addBar(const Figure &figure, int row);
     void addCount(const Figure &figure, int row);
+    // The colour of each status the bars above are split by, under them.
+    void addLegend(const Figure &bar, int row);
 
     QGridLayout *m_grid = nullptr;
     QList<FigureGroup> m_groups;
