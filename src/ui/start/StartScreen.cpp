@@ -129,6 +129,9 @@ void StartScreen::buildMenus()
     optionsMenu->addSeparator()->setObjectName(QStringLiteral("mO1"));
     WorkbookFolderCommand::addMenuItem(optionsMenu, this, m_workbook.get(), [this] { showWorkbookFolder(); });
     BackupCommands::addMenuItems(optionsMenu, this);
+    // A restore brings back other statuses, entries and records: Home reads them again afterwards.
+    if (auto *restoreItem = optionsMenu->findChild<QAction *>(QStringLiteral("mORestore")))
+        connect(restoreItem, &QAction::triggered, home, &HomePage::refresh);
     QAction *exit = optionsMenu->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mOE"));
     connect(exit, &QAction::triggered, this, &StartScreen::exitProgramClicked);
