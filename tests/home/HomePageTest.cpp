@@ -314,4 +314,36 @@ TEST_F(HomeRecord, ADecisionAndARiskAreFoundAndOpeningOneSelectsItsRow)
     close(risks);
 }
 
+TEST_F(HomeRecord, TheRecordControlsFitBesideTheItemsLabelsInTheWorkAreaAtItsOpeningSize)
+{
+    load();
+    steps.append([](AreaWindow &area) {
+        auto &work = dynamic_cast<WorkAreaWindow &>(area);
+        const auto optionHeights = [&work] {
+            QApplication::processEvents();
+            QList<int> heights;
+            for (const QRadioButton *option : {work.actionTakenOption, work.commentsOption, work.policiesOption,
+                                               work.specificationOption, work.additionalInfoOption})
+                heights.append(option->height());
+            return heights;
+        };
+        work.sectionTabs->setCurrentIndex(1);
+        work.innerTabs[0]->setCurrentIndex(0); // Risk Analysis (R): nothing of the record in its references
+        work.ruleReferencesOption->click();
+        const QList<int> without = optionHeights();
+        work.innerTabs[0]->setCurrentIndex(5); // Authorization and/or Supervision (A)
+        work.actionTakenOption->click();
+        // The decision, its buttons and the review take no height from the item's options.
+        EXPECT_EQ(optionHeights(), without);
+        for (const char *name : {"decisionButton", "registerButton", "reviewedButton", "historyButton"}) {
+            const auto *button = work.findChild<QPushButton *>(QString::fromLatin1(name));
+            ASSERT_TRUE(button && button->isVisible()) << name;
+            EXPECT_GE(button->width(), button->sizeHint().width()) << name;
+        }
+    });
+    start.areaTabs->setCurrentIndex(ProgramState::OfficeActionArea);
+    QApplication::processEvents();
+    EXPECT_TRUE(steps.isEmpty());
+}
+
 } // namespace

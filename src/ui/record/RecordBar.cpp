@@ -60,18 +60,28 @@ RecordBar::RecordBar(Hooks hooks, QWidget *parent)
     m_decision->setObjectName(QStringLiteral("decisionLabel"));
     m_review->setObjectName(QStringLiteral("reviewLabel"));
     m_reviewed->setToolTip(QStringLiteral("Record that this entry was reviewed today"));
-    auto *layout = new QHBoxLayout(this);
-    // Apart from the status box; nothing of it takes room while it is hidden.
+    // Three lines beside the item's labels, as tall as they are: the decision; the buttons; the review
+    // with its interval. Who decided and who reviewed are in the tooltips.
+    const auto row = [this](std::initializer_list<QWidget *> parts) {
+        auto *line = new QWidget(this);
+        auto *h = new QHBoxLayout(line);
+        h->setContentsMargins(0, 0, 0, 0);
+        for (QWidget *part : parts) {
+            part->setParent(line);
+            h->addWidget(part);
+        }
+        h->addStretch();
+        return line;
+    };
+    m_buttons = row({m_decide, m_register, m_reviewed, m_history});
+    m_reviewLine = row({m_review, m_intervalLabel, m_interval});
+    auto *layout = new QVBoxLayout(this);
+    // Apart from the labels; nothing of it takes room while it is hidden.
     layout->setContentsMargins(16, 0, 0, 0);
-    layout->addWidget(m_decision);
-    layout->addWidget(m_decide);
-    layout->addWidget(m_register);
-    layout->addSpacing(12);
-    layout->addWidget(m_review);
-    layout->addWidget(m_reviewed);
-    layout->addWidget(m_intervalLabel);
-    layout->addWidget(m_interval);
-    layout->addWidget(m_history);
+    layout->setSpacing(2);
+    for (QWidget *part : std::initializer_list<QWidget *>{m_decision, m_buttons, m_reviewLine})
+        layout->addWidget(part);
+    layout->addStretch();
     connect(m_decide, &QPushButton::clicked, this, &RecordBar::editDecision);
     connect(m_register, &QPushButton::clicked, this, &RecordBar::openRegister);
     connect(m_history, &QPushButton::clicked, this, &RecordBar::openHistory);
@@ -94,28 +104,32 @@ void RecordBar::refresh()
     if (m_item == 0 || !record)
         return;
     const bool addressable = RecordItems::isAddressable(m_item);
+    const bool entry = m_kind != 0;
     for (QWidget *w : std::initializer_list<QWidget *>{m_decision, m_decide, m_register})
         w->setVisible(addressable);
+    for (QWidget *w : std::initializer_list<QWidget *>{m_reviewed, m_history, m_reviewLine})
+        w->setVisible(entry);
+    m_buttons->setVisible(addressable || entry);
     if (addressable) {
         const Result<QMap<int, Decision>> current = Decisions(*record).current();
         const Decision decision = current ? current->value(m_item) : Decision();
-        QString text = QStringLiteral("Decision: ") + Decision::text(decision.choice);
-        if (decision.choice != Decision::Undecided)
-            text += QStringLiteral(" (%1, %2)").arg(decision.decidedBy, day(decision.decidedOn));
-        m_decision->setText(text);
+        m_decision->setText(QStringLiteral("Decision: ") + Decision::text(decision.choice));
+        m_decision->setToolTip(decision.choice == Decision::Undecided
+                                   ? QString()
+                                   : QStringLiteral("Decided by %1 on %2").arg(decision.decidedBy, day(decision.decidedOn)));
         m_decide->setEnabled(writable());
     }
-    const bool entry = m_kind != 0;
-    for (QWidget *w : std::initializer_list<QWidget *>{m_review, m_reviewed, m_history, m_intervalLabel, m_interval})
-        w->setVisible(entry);
     if (entry) {
         const Result<ReviewState> state = Reviews(*record).state(m_item, m_kind);
         QString text = QStringLiteral("Not reviewed");
         if (state && state->lastReviewed.isValid())
-            text = QStringLiteral("Reviewed %1 by %2").arg(day(state->lastReviewed), state->reviewedBy);
+            text = QStringLiteral("Reviewed %1").arg(day(state->lastReviewed));
         if (state && state->nextDue.isValid())
-            text += QStringLiteral("; next due %1").arg(day(state->nextDue));
+            text += QStringLiteral("; due %1").arg(day(state->nextDue));
         m_review->setText(text);
+        m_review->setToolTip(state && state->lastReviewed.isValid()
+                                 ? QStringLiteral("Reviewed by %1").arg(state->reviewedBy)
+                                 : QString());
         m_reviewed->setEnabled(writable());
         m_interval->setEnabled(writable());
         m_interval->setValue(state ? state->months : Reviews::DefaultMonths);

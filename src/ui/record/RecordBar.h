@@ -57,4 +57,6 @@ private:
     QPushButton *m_reviewed;
     QLabel *m_intervalLabel;
     QSpinBox *m_interval;
+    QWidget *m_buttons = nullptr;
+    QWidget *m_reviewLine = nullptr;
 };

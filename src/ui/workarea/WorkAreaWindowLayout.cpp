@@ -216,11 +216,14 @@ void WorkAreaWindow::createWorkPanel(QWidget *parent)
     auto *status = new QHBoxLayout;
     status->addWidget(statusCaption);
     status->addWidget(statusBox);
-    createRecordBar();
-    status->addWidget(recordBar);
     status->addStretch();
     labels->addLayout(status);
-    layout->addLayout(labels, 0, 0, 1, 2);
+    labels->addStretch();
+    createRecordBar();
+    auto *top = new QHBoxLayout;
+    top->addLayout(labels);
+    top->addWidget(recordBar, 1);
+    layout->addLayout(top, 0, 0, 1, 2);
 
     entryEditor = named(new RichTextBox(itemPanel), QStringLiteral("Rtext3"));
     entryEditor->setBaseFont(QFont(QStringLiteral("Times New Roman"), 12));
