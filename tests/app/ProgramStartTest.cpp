@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "core/files/ContentFolder.h"
 #include "core/workbook/ProgramState.h"
 #include "ui/start/ProgramStart.h"
 #include "core/workbook/WorkbookLocation.h"
@@ -32,6 +33,8 @@ public:
         QSettings().remove(QLatin1String(WorkbookLocation::ChosenLastKey));
         ProgramState::WorkbookFolder.clear();
         QDir::setCurrent(m_previousCurrent);
+        // The start finds the content beside the program; the tests that follow set their own.
+        ContentFolder::setPath(m_previousContent);
     }
     QString path() const { return m_home.path(); }
 
@@ -39,6 +42,7 @@ private:
     QTemporaryDir m_home;
     QByteArray m_previousHome;
     QString m_previousCurrent = QDir::currentPath();
+    QString m_previousContent = ContentFolder::path();
 };
 
 QStringList entries(const QString &folder)
