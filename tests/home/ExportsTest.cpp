@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -14,6 +15,7 @@
 #include "core/todo/TodoDate.h"
 #include "core/todo/TodoPrint.h"
 #include "core/reports/StatusReport.h"
+#include "core/risk/RiskReport.h"
 #include "support/OfficeConvert.h"
 #include "support/TempFolder.h"
 
@@ -196,6 +198,33 @@ TEST(Exports, AnyReportIsEditableAsPrintedWithItsRichTextTablesKept)
             EXPECT_EQ(kept->cellAt(1, 1).firstCursorPosition().block().text(), "cell");
         }
     EXPECT_EQ(tables, 1);
+}
+
+TEST(Exports, AReportsPicturesAndColumnWidthsReachTheWordProcessor)
+{
+    TempFolder folder;
+    QList<Risk> risks;
+    for (int n = 1; n <= 3; ++n) {
+        Risk risk;
+        risk.id = n;
+        risk.asset = QStringLiteral("Laptops");
+        risk.threat = QStringLiteral("Theft");
+        risk.vulnerability = QStringLiteral("Disks are not encrypted, and the keys are on the desk");
+        risk.rating = {QDate(2026, 12, 1), n, n + 2};
+        risks.append(risk);
+    }
+    PreviewDocument document;
+    RiskReport::render(document, risks, QDate(2026, 12, 9));
+    ASSERT_TRUE(PreviewEditable::saveOdt(document, folder.file(QStringLiteral("Risks.odt"))));
+    const QString flat =
+        QString::fromUtf8(officeConvert(folder, QStringLiteral("Risks.odt"), QStringLiteral("fodt")));
+    ASSERT_FALSE(flat.isEmpty()) << "LibreOffice did not convert the file";
+    EXPECT_TRUE(flat.contains(QStringLiteral("<draw:image"))) << "the heat map is missing";
+    static const QRegularExpression width(QStringLiteral("style:rel-column-width=\"(\\d+)\\*\""));
+    QSet<QString> widths;
+    for (auto it = width.globalMatch(flat); it.hasNext();)
+        widths.insert(it.next().captured(1));
+    EXPECT_GT(widths.size(), 3) << "the columns came out equally wide";
 }
 
 } // namespace

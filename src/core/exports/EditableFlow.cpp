@@ -1,9 +1,11 @@
 #include "core/exports/EditableFlow.h"
 
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextTable>
+#include <QUrl>
 
 #include "core/exports/ReportTables.h"
 
@@ -67,6 +69,16 @@ void EditableFlow::addRichText(const QTextDocument &block)
 {
     if (!m_empty)
         m_cursor->insertBlock();
+    // Pictures the block holds as resources of its own (a drawn chart) go along with it.
+    for (QTextBlock paragraph = block.begin(); paragraph.isValid(); paragraph = paragraph.next())
+        for (auto it = paragraph.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QUrl name(format.toImageFormat().name());
+            if (const QVariant picture = block.resource(QTextDocument::ImageResource, name); picture.isValid())
+                m_document->addResource(QTextDocument::ImageResource, name, picture);
+        }
     m_cursor->insertFragment(QTextDocumentFragment(&block));
     m_empty = false;
     m_lastPage = -1;

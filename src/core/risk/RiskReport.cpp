@@ -44,7 +44,8 @@ QString row(const Risk &risk)
         ratings << QString::number(rating.score());
     ratings << QString::number(risk.score());
     return QStringLiteral("<tr>") + cell(QString::number(risk.id)) + cell(risk.asset) +
-           cell(risk.threat + QStringLiteral(" (") + risk.threatGroup + u')') + cell(risk.vulnerability) +
+           cell(risk.threatGroup.isEmpty() ? risk.threat : risk.threat + QStringLiteral(" (") + risk.threatGroup + u')') +
+           cell(risk.vulnerability) +
            cell(safeguards.join(QStringLiteral(", "))) +
            cell(QStringLiteral("%1 x %2").arg(risk.rating.likelihood).arg(risk.rating.impact)) +
            cell(QStringLiteral("%1 %2").arg(risk.score()).arg(RiskScale::levelName(risk.level()))) +
@@ -62,9 +63,13 @@ QString html(const QList<Risk> &risks, const QDate &printedOn)
     text += QStringLiteral("<p>Open risks by likelihood and impact:</p><p><img src=\"%1\" width=\"360\" height=\"360\"></p>")
                 .arg(heatMapName);
     text += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><thead><tr>");
-    for (const char *heading : {"No.", "Asset", "Threat", "Vulnerability", "Safeguards", "L x I", "Score",
-                                "Ratings", "Response", "Planned measure", "Owner", "Due", "Status"})
-        text += QStringLiteral("<th>%1</th>").arg(QLatin1String(heading));
+    // Each column's share of the width, so that a word processor opening the editable copy keeps them.
+    const std::pair<const char *, int> headings[] = {
+        {"No.", 4},     {"Asset", 9},    {"Threat", 9},   {"Vulnerability", 13}, {"Safeguards", 6},
+        {"L x I", 5},   {"Score", 7},    {"Ratings", 6},  {"Response", 7},       {"Planned measure", 13},
+        {"Owner", 8},   {"Due", 7},      {"Status", 6}};
+    for (const auto &[heading, percent] : headings)
+        text += QStringLiteral("<th width=\"%1%\">%2</th>").arg(percent).arg(QLatin1String(heading));
     text += QStringLiteral("</tr></thead>");
     for (const Risk &risk : risks)
         text += row(risk);
