@@ -78,11 +78,28 @@ private:
         for (const CellBox &cell : rowCells(m_doc, *row.table, row.row, PixelsToTwips)) {
             const QTextTableCell tableCell = row.table->cellAt(cell.first.position());
             QTextTableCellFormat format = tableCell.format().toTableCellFormat();
+            inheritTableBorder(format, row.table->format());
             if (pageTop && row.row > 0)
                 closeTop(format, row.table->cellAt(row.row - 1, tableCell.column()));
             drawCell(format, cell.rect.translated(m_column.left, m_shift));
         }
         m_end = qMax(m_end, rect.bottom() + m_shift);
+    }
+
+    // A cell with no borders of its own in a table with a border (an HTML table's border="1") is drawn
+    // with the table's border on each side, as the screen shows it.
+    static void inheritTableBorder(QTextTableCellFormat &format, const QTextTableFormat &table)
+    {
+        const int sides[] = {QTextFormat::TableCellTopBorder, QTextFormat::TableCellLeftBorder,
+                             QTextFormat::TableCellBottomBorder, QTextFormat::TableCellRightBorder};
+        for (int side : sides)
+            if (format.hasProperty(side))
+                return;
+        if (table.border() <= 0 || table.borderStyle() == QTextFrameFormat::BorderStyle_None)
+            return;
+        format.setBorder(table.border());
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorderBrush(table.borderBrush());
     }
 
     // A row that starts a page takes the border the row above drew under itself on the page before.

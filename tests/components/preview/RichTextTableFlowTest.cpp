@@ -89,4 +89,28 @@ TEST(PreviewRichTextTable, ListMarkersAndTabStops)
     EXPECT_GT(leader->box.width(), 3 * 1440);
 }
 
+// An HTML table's border="1" is drawn round every cell, as on screen; a table without one draws none.
+TEST(PreviewRichTextTable, AnHtmlTablesBorderIsDrawnRoundEachCell)
+{
+    struct Case
+    {
+        const char *border;
+        int lines; // 2 rows x 3 cells x 4 sides
+    };
+    for (const Case &c : {Case{" border=\"1\"", 24}, Case{"", 0}}) {
+        QTextDocument block;
+        block.setHtml(QStringLiteral("<table%1 cellspacing=\"0\"><tr><th>A</th><th>B</th><th>C</th></tr>"
+                                     "<tr><td>1</td><td>2</td><td>3</td></tr></table>")
+                          .arg(QLatin1String(c.border)));
+        PreviewDocument doc;
+        doc.startDoc();
+        doc.appendRichText(block);
+        doc.endDoc();
+        int lines = 0;
+        for (const Preview::Op &op : doc.page(0).ops)
+            lines += std::holds_alternative<LineOp>(op) ? 1 : 0;
+        EXPECT_EQ(lines, c.lines) << c.border;
+    }
+}
+
 } // namespace
