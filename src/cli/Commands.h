@@ -17,6 +17,9 @@ public:
 private:
     QString workbookFolder(const CommandLine &line) const;
     int list(const Result<TableText> &listing, TableText::Format format);
+    // The verbs that read the compliance record: decisions, reviews, history, risks, search.
+    int listRecord(const QString &folder, const CommandLine &line);
+    int listRisks(const QString &folder, const CommandLine &line);
     int backUp(const QString &folder, const QString &zipPath);
     int verify(const QString &zipPath);
     int restore(const QString &folder, const QString &zipPath, bool yes);
