@@ -239,7 +239,7 @@ QString CommandLine::usage()
         "  --version       shows the program's version\n"
         "  --              what follows is not an option (search -- -words)\n"
         "\n"
-        "Nothing is written to the workbook folder but by backup and restore.\n"
+        "Only restore changes the workbook; the listings and search read it and write nothing.\n"
         "\n"
         "Exit status: 0 done, 1 refused or failed (the reason on standard error), 2 wrong use.\n"
         "search ends with 1 when it finds nothing, as grep does.\n");
