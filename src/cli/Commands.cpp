@@ -72,28 +72,32 @@ int Commands::run(const CommandLine &line)
     }
     const QString folder = workbookFolder(line);
     switch (line.verb) {
-    case CommandLine::Verb::Status:
-    case CommandLine::Verb::Todo:
-    case CommandLine::Verb::ReportStatus:
-        if (!WorkbookLocation::holdsWorkbook(folder))
-            return fail(QStringLiteral("There is no workbook in \"%1\".").arg(native(folder)));
-        if (line.verb == CommandLine::Verb::ReportStatus)
-            return reportStatus(folder, line.file);
-        return list(line.verb == CommandLine::Verb::Status ? WorkbookListings::statuses(folder)
-                                                           : WorkbookListings::todoRows(folder),
-                    line.format);
-    case CommandLine::Verb::Decisions:
-    case CommandLine::Verb::Reviews:
-    case CommandLine::Verb::History:
-    case CommandLine::Verb::Risks:
-    case CommandLine::Verb::Search:
-        if (!WorkbookLocation::holdsWorkbook(folder))
-            return fail(QStringLiteral("There is no workbook in \"%1\".").arg(native(folder)));
-        return listRecord(folder, line);
     case CommandLine::Verb::Backup:
         return backUp(folder, line.file);
     case CommandLine::Verb::Restore:
         return restore(folder, line.file, line.yes);
+    default:
+        break;
+    }
+    if (!WorkbookLocation::holdsWorkbook(folder))
+        return fail(QStringLiteral("There is no workbook in \"%1\".").arg(native(folder)));
+    switch (line.verb) {
+    case CommandLine::Verb::Status:
+        return list(WorkbookListings::statuses(folder), line.format);
+    case CommandLine::Verb::Todo:
+        return list(WorkbookListings::todoRows(folder), line.format);
+    case CommandLine::Verb::ReportStatus:
+        return reportStatus(folder, line.file);
+    case CommandLine::Verb::Decisions:
+        return list(RecordListings::decisions(folder, line.undecided), line.format);
+    case CommandLine::Verb::Reviews:
+        return list(RecordListings::reviews(folder, line.due, Clock::current().now().date()), line.format);
+    case CommandLine::Verb::History:
+        return list(RecordListings::history(folder, line.item), line.format);
+    case CommandLine::Verb::Risks:
+        return listRisks(folder, line);
+    case CommandLine::Verb::Search:
+        return search(folder, line);
     default:
         return 0;
     }
@@ -120,20 +124,8 @@ int Commands::list(const Result<TableText> &listing, TableText::Format format)
     return 0;
 }
 
-int Commands::listRecord(const QString &folder, const CommandLine &line)
+int Commands::search(const QString &folder, const CommandLine &line)
 {
-    switch (line.verb) {
-    case CommandLine::Verb::Decisions:
-        return list(RecordListings::decisions(folder, line.undecided), line.format);
-    case CommandLine::Verb::Reviews:
-        return list(RecordListings::reviews(folder, line.due, Clock::current().now().date()), line.format);
-    case CommandLine::Verb::History:
-        return list(RecordListings::history(folder, line.item), line.format);
-    case CommandLine::Verb::Risks:
-        return listRisks(folder, line);
-    default:
-        break;
-    }
     const QString content = ContentFolder::locate(QCoreApplication::applicationDirPath(),
                                                   QString::fromLatin1(Product::packageName));
     ContentFolder::setPath(content);
