@@ -2,15 +2,20 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
+#include "cli/RecordListings.h"
+#include "cli/SearchListing.h"
 #include "cli/WorkbookListings.h"
 #include "core/backup/RestoreRecovery.h"
 #include "core/backup/WorkbookBackup.h"
+#include "core/files/ContentFolder.h"
 #include "core/files/WorkbookLock.h"
 #include "core/print/PreviewDocument.h"
 #include "core/reports/StatusReport.h"
+#include "core/risk/RiskCsv.h"
 #include "core/workbook/Clock.h"
 #include "core/workbook/Product.h"
 #include "core/workbook/StatusStore.h"
@@ -67,20 +72,32 @@ int Commands::run(const CommandLine &line)
     }
     const QString folder = workbookFolder(line);
     switch (line.verb) {
-    case CommandLine::Verb::Status:
-    case CommandLine::Verb::Todo:
-    case CommandLine::Verb::ReportStatus:
-        if (!WorkbookLocation::holdsWorkbook(folder))
-            return fail(QStringLiteral("There is no workbook in \"%1\".").arg(native(folder)));
-        if (line.verb == CommandLine::Verb::ReportStatus)
-            return reportStatus(folder, line.file);
-        return list(line.verb == CommandLine::Verb::Status ? WorkbookListings::statuses(folder)
-                                                           : WorkbookListings::todoRows(folder),
-                    line.format);
     case CommandLine::Verb::Backup:
         return backUp(folder, line.file);
     case CommandLine::Verb::Restore:
         return restore(folder, line.file, line.yes);
+    default:
+        break;
+    }
+    if (!WorkbookLocation::holdsWorkbook(folder))
+        return fail(QStringLiteral("There is no workbook in \"%1\".").arg(native(folder)));
+    switch (line.verb) {
+    case CommandLine::Verb::Status:
+        return list(WorkbookListings::statuses(folder), line.format);
+    case CommandLine::Verb::Todo:
+        return list(WorkbookListings::todoRows(folder), line.format);
+    case CommandLine::Verb::ReportStatus:
+        return reportStatus(folder, line.file);
+    case CommandLine::Verb::Decisions:
+        return list(RecordListings::decisions(folder, line.undecided), line.format);
+    case CommandLine::Verb::Reviews:
+        return list(RecordListings::reviews(folder, line.due, Clock::current().now().date()), line.format);
+    case CommandLine::Verb::History:
+        return list(RecordListings::history(folder, line.item), line.format);
+    case CommandLine::Verb::Risks:
+        return listRisks(folder, line);
+    case CommandLine::Verb::Search:
+        return search(folder, line);
     default:
         return 0;
     }
@@ -104,6 +121,36 @@ int Commands::list(const Result<TableText> &listing, TableText::Format format)
         m_err << listing->warning << Qt::endl;
     m_out << listing->write(format);
     m_out.flush();
+    return 0;
+}
+
+int Commands::search(const QString &folder, const CommandLine &line)
+{
+    const QString content = ContentFolder::locate(QCoreApplication::applicationDirPath(),
+                                                  QString::fromLatin1(Product::packageName));
+    ContentFolder::setPath(content);
+    const Result<TableText> found = SearchListing::find(content, folder, line.words);
+    if (const int listed = list(found, line.format); listed != 0)
+        return listed;
+    if (!found->rows.isEmpty())
+        return 0;
+    m_err << QStringLiteral("Nothing was found for \"%1\".").arg(line.words) << Qt::endl;
+    return 1;
+}
+
+int Commands::listRisks(const QString &folder, const CommandLine &line)
+{
+    const Result<QList<Risk>> risks = RecordListings::risks(folder, line.risks);
+    if (!risks)
+        return fail(risks.error());
+    if (line.format != TableText::Format::Csv)
+        return list(RecordListings::riskTable(*risks), line.format);
+    // The register's own file, byte for byte, so that the program imports it.
+    m_out.flush();
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(RiskCsv::write(*risks)) < 0 || !out.flush())
+        return fail(QStringLiteral("The risk register could not be written to standard output: %1.")
+                        .arg(out.errorString()));
     return 0;
 }
 

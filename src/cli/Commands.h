@@ -17,6 +17,10 @@ public:
 private:
     QString workbookFolder(const CommandLine &line) const;
     int list(const Result<TableText> &listing, TableText::Format format);
+    // The risk register; as CSV, the file the program imports.
+    int listRisks(const QString &folder, const CommandLine &line);
+    // Exit status 1 when nothing is found.
+    int search(const QString &folder, const CommandLine &line);
     int backUp(const QString &folder, const QString &zipPath);
     int verify(const QString &zipPath);
     int restore(const QString &folder, const QString &zipPath, bool yes);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "backup/BackupFixtures.h"
+#include "cli/ToolRun.h"
 #include "core/catalogue/Catalogue.h"
 #include "core/files/WorkbookLock.h"
 #include "core/workbook/StatusStore.h"
@@ -12,65 +13,6 @@
 using namespace BackupFixtures;
 
 namespace {
-
-struct ToolRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun runTool(const QStringList &arguments, const QByteArray &input = {})
-{
-    QProcess tool;
-    tool.setProgram(QStringLiteral(TESSAREL_CLI));
-    tool.setArguments(arguments);
-    tool.start();
-    tool.write(input);
-    tool.closeWriteChannel();
-    EXPECT_TRUE(tool.waitForFinished(60000));
-    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
-            QString::fromUtf8(tool.readAllStandardError())};
-}
-
-// RFC 4180 fields of one line without quoted line breaks.
-QStringList csvFields(const QString &line)
-{
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
-        if (quoted && c == QLatin1Char('"') && i + 1 < line.size() && line[i + 1] == QLatin1Char('"')) {
-            field += c;
-            ++i;
-        } else if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-        } else if (c == QLatin1Char(',') && !quoted) {
-            fields.append(field);
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    fields.append(field);
-    return fields;
-}
-
-class CommandLineTool : public ::testing::Test
-{
-protected:
-    void SetUp() override { writeFiles(workbook, sampleWorkbook()); }
-    void TearDown() override { QDir::setCurrent(QDir::tempPath()); }
-
-    QStringList on(QStringList arguments) const
-    {
-        return QStringList{QStringLiteral("--workbook"), workbook.path()} + arguments;
-    }
-
-    TempFolder elsewhere;
-    TempFolder workbook;
-};
 
 TEST_F(CommandLineTool, StatusAsCsvListsTheStatusFile)
 {
@@ -182,7 +124,21 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"unknown command", {"--workbook", "WB", "erase"}, false, false, 2, "unknown command \"erase\""},
         Refusal{"backup without a file", {"--workbook", "WB", "backup"}, false, false, 2, "backup needs one file"},
         Refusal{"unknown format", {"--workbook", "WB", "status", "--format", "xml"}, false, false, 2, "unknown format"},
-        Refusal{"report without pdf", {"--workbook", "WB", "report", "status"}, false, false, 2, "report status --pdf"}),
+        Refusal{"report without pdf", {"--workbook", "WB", "report", "status"}, false, false, 2, "report status --pdf"},
+        Refusal{"history of item 48", {"--workbook", "WB", "history", "48"}, false, false, 2,
+                "history needs one item number from 1 to 47"},
+        Refusal{"history of no item", {"--workbook", "WB", "history"}, false, false, 2, "from 1 to 47"},
+        Refusal{"history of a word", {"--workbook", "WB", "history", "one"}, false, false, 2, "from 1 to 47"},
+        Refusal{"search for nothing", {"--workbook", "WB", "search", "--", "--"}, false, false, 2,
+                "search needs the words to find"},
+        Refusal{"unknown level", {"--workbook", "WB", "risks", "--level", "Severe"}, false, false, 2,
+                "unknown level \"Severe\": use Low, Moderate, High, Critical"},
+        Refusal{"level of decisions", {"--workbook", "WB", "decisions", "--level", "High"}, false, false, 2,
+                "--level does not go with decisions"},
+        Refusal{"due risks", {"--workbook", "WB", "risks", "--due"}, false, false, 2, "--due does not go with risks"},
+        Refusal{"decisions of a file", {"--workbook", "WB", "decisions", "x"}, false, false, 2,
+                "decisions takes no file"},
+        Refusal{"reviews of no workbook", {"--workbook", "EMPTY", "reviews"}, false, false, 1, "There is no workbook"}),
     [](const auto &testInfo) {
         QString name = QString::fromLatin1(testInfo.param.label);
         name.replace(QLatin1Char(' '), QLatin1Char('_'));
@@ -203,7 +159,7 @@ TEST_F(CommandLineTool, StatusReportIsWrittenAsPdf)
 TEST_F(CommandLineTool, LinksNoWidgets)
 {
     QProcess ldd;
-    ldd.start(QStringLiteral("ldd"), {QStringLiteral(TESSAREL_CLI)});
+    ldd.start(QStringLiteral("ldd"), {toolPath()});
     ASSERT_TRUE(ldd.waitForFinished(30000));
     const QString libraries = QString::fromUtf8(ldd.readAllStandardOutput());
     EXPECT_TRUE(libraries.contains(QStringLiteral("libQt6Core")));

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "core/workbook/Product.h"
+
 // The start of a run before any window shows: the command line, the content folder and the workbook folder.
 namespace ProgramStart {
 
@@ -18,7 +20,6 @@ Outcome openFolders(const QStringList &arguments);
 // answers it without any window, so no display is needed.
 bool answersOnTheTerminal(const QStringList &arguments);
 
-// The package's name: the executable's name and its shared-data folder.
-inline constexpr auto PackageName = "tessarel";
+inline constexpr auto PackageName = Product::packageName;
 
 } // namespace ProgramStart
