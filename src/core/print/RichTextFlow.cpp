@@ -72,7 +72,7 @@ private:
         m_rowWhole = rect.height() <= m_column.bottom - m_column.top;
         if (m_rowWhole && rect.bottom() + m_shift > m_column.bottom && rect.top() + m_shift > m_column.top + 0.5) {
             m_column = m_target.newPage();
-            m_shift = m_column.top - rect.top();
+            m_shift = m_column.top - rect.top() + repeatHeader(*row.table, row.row, rect.height());
         }
         const bool pageTop = rect.top() + m_shift <= m_column.top + 0.5;
         for (const CellBox &cell : rowCells(m_doc, *row.table, row.row, PixelsToTwips)) {
@@ -84,6 +84,40 @@ private:
             drawCell(format, cell.rect.translated(m_column.left, m_shift));
         }
         m_end = qMax(m_end, rect.bottom() + m_shift);
+    }
+
+    // A table's heading rows are drawn again at the top of each page the table goes on to, above the
+    // row that starts the page; their height, or 0 when there are none or they and the row would not fit.
+    qreal repeatHeader(const QTextTable &table, int row, qreal rowHeight)
+    {
+        const int headerRows = table.format().headerRowCount();
+        if (headerRows <= 0 || row < headerRows)
+            return 0;
+        const QRectF header = rowRect(m_doc, table, 0, PixelsToTwips)
+                                  .united(rowRect(m_doc, table, headerRows - 1, PixelsToTwips));
+        if (header.height() + rowHeight > m_column.bottom - m_column.top)
+            return 0;
+        const qreal shift = m_column.top - header.top();
+        for (int r = 0; r < headerRows; ++r)
+            for (const CellBox &cell : rowCells(m_doc, table, r, PixelsToTwips)) {
+                const QTextTableCell tableCell = table.cellAt(cell.first.position());
+                QTextTableCellFormat format = tableCell.format().toTableCellFormat();
+                inheritTableBorder(format, table.format());
+                drawCell(format, cell.rect.translated(m_column.left, shift));
+                const QTextBlock last = tableCell.lastCursorPosition().block();
+                for (QTextBlock block = cell.first; block.isValid(); block = block.next()) {
+                    const QPointF origin = m_doc.documentLayout()->blockBoundingRect(block).topLeft();
+                    const QTextLayout *layout = block.layout();
+                    for (int i = 0; i < layout->lineCount(); ++i) {
+                        const QTextLine line = layout->lineAt(i);
+                        drawFragments(Placed{block, line, m_column.left + origin.x(), origin.y() + line.y() + shift});
+                    }
+                    if (block == last)
+                        break;
+                }
+            }
+        m_end = qMax(m_end, m_column.top + header.height());
+        return header.height();
     }
 
     // A cell with no borders of its own in a table with a border (an HTML table's border="1") is drawn

@@ -30,7 +30,7 @@ QString page(const QString &title, const QString &headings, const QString &rows,
     return QStringLiteral("<html><body style=\"font-family:'Times New Roman'; font-size:10pt\">"
                           "<h2>%1</h2><p>Printed %2</p>"
                           "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">"
-                          "<tr style=\"background-color:#dddddd\">%3</tr>%4</table></body></html>")
+                          "<thead><tr style=\"background-color:#dddddd\">%3</tr></thead>%4</table></body></html>")
         .arg(title.toHtmlEscaped(), english.toString(printed, QStringLiteral("MMMM d, yyyy h:mm AP")), headings,
              rows);
 }

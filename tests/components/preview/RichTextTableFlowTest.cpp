@@ -113,4 +113,37 @@ TEST(PreviewRichTextTable, AnHtmlTablesBorderIsDrawnRoundEachCell)
     }
 }
 
+// A table's heading rows stand again at the top of every page it goes on to; a table without them
+// continues with its next row.
+TEST(PreviewRichTextTable, HeadingRowsAreRepeatedOnEachPageTheTableGoesOnTo)
+{
+    for (const bool heading : {true, false}) {
+        QString rows;
+        for (int r = 1; r <= 120; ++r)
+            rows += QStringLiteral("<tr><td>Row %1</td><td>text</td></tr>").arg(r);
+        const QString head = QStringLiteral("<tr><th>Item</th><th>Status</th></tr>");
+        QTextDocument block;
+        block.setHtml(QStringLiteral("<table border=\"1\" cellspacing=\"0\">%1%2</table>")
+                          .arg(heading ? QStringLiteral("<thead>") + head + QStringLiteral("</thead>") : head, rows));
+        PreviewDocument doc;
+        doc.startDoc();
+        doc.appendRichText(block);
+        doc.endDoc();
+        ASSERT_GE(doc.pageCount(), 2) << heading;
+        int rowsSeen = 0;
+        for (int page = 0; page < doc.pageCount(); ++page) {
+            const QList<TextOp> texts = textOps(doc.page(page));
+            ASSERT_FALSE(texts.isEmpty());
+            const bool startsWithHeading = texts.first().text == QStringLiteral("Item");
+            EXPECT_EQ(startsWithHeading, heading || page == 0) << "page " << page + 1;
+            if (startsWithHeading) { // the heading stands above the page's first row
+                EXPECT_LT(texts.first().box.bottom(), texts[2].box.top() + 1) << "page " << page + 1;
+            }
+            for (const TextOp &text : texts)
+                rowsSeen += text.text.startsWith(QStringLiteral("Row ")) ? 1 : 0;
+        }
+        EXPECT_EQ(rowsSeen, 120) << heading;
+    }
+}
+
 } // namespace
