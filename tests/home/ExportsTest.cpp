@@ -118,6 +118,9 @@ TEST(Exports, CsvQuotesWhatMustBeQuotedBehindAByteOrderMark)
          "\"two\r\nlines\",\xC2\xA7"
          "164.308\r\n"},
         {{{"one"}, {"", ""}}, "one\r\n,\r\n"},
+        // What a spreadsheet would run as a formula stands behind an apostrophe, and reads back as typed.
+        {{{"=HYPERLINK(\"x\")", "-3 days", "@once", "'quoted"}},
+         "\"'=HYPERLINK(\"\"x\"\")\",'-3 days,'@once,''quoted\r\n"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.bytes.toStdString());

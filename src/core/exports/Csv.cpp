@@ -10,26 +10,44 @@ namespace {
 
 const QByteArray byteOrderMark("\xEF\xBB\xBF");
 
+bool looksLikeFormula(const QString &field)
+{
+    return !field.isEmpty() && QStringLiteral("=+-@\t\r'").contains(field.front());
+}
+
 QString field(const QString &text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
-        return text;
-    QString quoted = text;
+    const QString guarded = looksLikeFormula(text) ? u'\'' + text : text;
+    if (!guarded.contains(u',') && !guarded.contains(u'"') && !guarded.contains(u'\r') && !guarded.contains(u'\n'))
+        return guarded;
+    QString quoted = guarded;
     quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
     return u'"' + quoted + u'"';
 }
 
 } // namespace
 
+QString line(const QStringList &fields)
+{
+    QStringList written;
+    written.reserve(fields.size());
+    for (const QString &text : fields)
+        written.append(field(text));
+    return written.join(u',') + QStringLiteral("\r\n");
+}
+
+QString unguarded(QString field)
+{
+    if (field.startsWith(u'\''))
+        field.remove(0, 1);
+    return field;
+}
+
 QByteArray encode(const QList<QStringList> &rows)
 {
     QString text;
-    for (const QStringList &row : rows) {
-        QStringList fields;
-        for (const QString &cell : row)
-            fields.append(field(cell));
-        text += fields.join(u',') + QStringLiteral("\r\n");
-    }
+    for (const QStringList &row : rows)
+        text += line(row);
     return byteOrderMark + text.toUtf8();
 }
 
@@ -42,7 +60,7 @@ Result<QList<QStringList>> decode(const QByteArray &bytes)
     bool quoted = false;
     bool afterQuote = false;
     const auto endField = [&] {
-        row.append(cell);
+        row.append(unguarded(cell));
         cell.clear();
         afterQuote = false;
     };

@@ -1,40 +1,8 @@
 #include "core/risk/CsvText.h"
 
+#include "core/exports/Csv.h"
+
 namespace CsvText {
-namespace {
-
-bool looksLikeFormula(const QString &field)
-{
-    return !field.isEmpty() && QStringLiteral("=+-@\t\r'").contains(field.front());
-}
-
-QString written(const QString &field)
-{
-    const QString text = looksLikeFormula(field) ? u'\'' + field : field;
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
-QString read(QString field)
-{
-    if (field.startsWith(u'\''))
-        field.remove(0, 1);
-    return field;
-}
-
-} // namespace
-
-QString line(const QStringList &fields)
-{
-    QStringList parts;
-    parts.reserve(fields.size());
-    for (const QString &field : fields)
-        parts << written(field);
-    return parts.join(u',') + QStringLiteral("\r\n");
-}
 
 Parsed parse(const QString &text)
 {
@@ -46,7 +14,7 @@ Parsed parse(const QString &text)
     int line = 1;
     int quoteLine = 0;
     auto endField = [&] {
-        record.fields << read(field);
+        record.fields << Csv::unguarded(field);
         field.clear();
     };
     auto endRecord = [&] {

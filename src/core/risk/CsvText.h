@@ -4,10 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// Comma-separated text: fields quoted when they hold a comma, a quote or a line break; records end in
-// CR LF. A field a spreadsheet would take for a formula (starting with = + - @, a tab or a CR) is written
-// after an apostrophe, and so is a field starting with one; reading drops one leading apostrophe, so text
-// goes through unchanged.
+// Comma-separated text read record by record with the line each starts on, for naming a bad line; the
+// fields as Csv writes them (its leading apostrophe dropped).
 namespace CsvText {
 
 struct Record {
@@ -20,7 +18,6 @@ struct Parsed {
     int unterminatedLine = 0; // the line of a quoted field that never ends; 0 when none
 };
 
-QString line(const QStringList &fields);
 Parsed parse(const QString &text);
 
 } // namespace CsvText

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/files/SafeWrite.h"
+#include "core/exports/Csv.h"
 #include "core/risk/CsvText.h"
 #include "core/risk/ThreatList.h"
 #include "core/catalogue/Catalogue.h"
@@ -240,10 +241,11 @@ QStringList columns()
 
 QByteArray write(const QList<Risk> &risks)
 {
-    QString text = CsvText::line(columns());
+    QList<QStringList> rows{columns()};
+    rows.reserve(risks.size() + 1);
     for (const Risk &risk : risks)
-        text += CsvText::line(fieldsOf(risk));
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+        rows.append(fieldsOf(risk));
+    return Csv::encode(rows);
 }
 
 Parsed parse(const QByteArray &bytes, const QDate &today)

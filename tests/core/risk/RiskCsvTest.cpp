@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "RiskTestDatabase.h"
+#include "core/exports/Csv.h"
 #include "core/risk/CsvText.h"
 #include "core/risk/RiskCsv.h"
 
@@ -141,7 +142,7 @@ TEST(CsvText, FieldsSurviveQuotingAndLineBreaksCountLines)
     const QStringList fields{QStringLiteral("plain"), QStringLiteral("a,b"), QStringLiteral("say \"hi\""),
                              QStringLiteral("two\r\nlines"), QStringLiteral("@SUM(A1)"), QStringLiteral("'quoted"),
                              QString(), QStringLiteral("-5")};
-    const QString text = CsvText::line(fields) + CsvText::line({QStringLiteral("next")});
+    const QString text = Csv::line(fields) + Csv::line({QStringLiteral("next")});
     const CsvText::Parsed parsed = CsvText::parse(text);
     ASSERT_EQ(parsed.records.size(), 2);
     EXPECT_EQ(parsed.records[0].fields, fields);
