@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "FullWorkbook.h"
 #include "QtBenchmarkMain.h"
 #include "core/home/RecordFigures.h"
 #include "core/home/WorkbookFigures.h"
@@ -57,17 +58,7 @@ bool writeRecord(RecordDatabase &record)
     });
     if (!saved)
         return false;
-    QList<Risk> risks;
-    for (int n = 0; n < 2000; ++n) {
-        Risk risk;
-        risk.asset = QStringLiteral("Asset %1").arg(n % 40);
-        risk.threat = QStringLiteral("Threat %1").arg(n % 25);
-        risk.vulnerability = QStringLiteral("Vulnerability number %1").arg(n);
-        risk.rating = {today, n % 5 + 1, (n / 5) % 5 + 1};
-        risk.open = n % 3 != 0;
-        risks.append(risk);
-    }
-    return bool(RiskStore(record.connection()).addAll(risks));
+    return bool(RiskStore(record.connection()).addAll(FullWorkbook::risks(2000)));
 }
 
 void dashboardFigures(benchmark::State &state)

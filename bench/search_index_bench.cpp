@@ -70,17 +70,7 @@ void takeInRecord(benchmark::State &state)
 {
     QTemporaryDir folder;
     Result<RecordDatabase::Opened> opened = RecordDatabase::open(folder.path(), RecordDatabase::Access::Write);
-    QList<Risk> risks;
-    for (int n = 0; n < 2000; ++n) {
-        Risk risk;
-        risk.asset = QStringLiteral("Asset %1").arg(n % 40);
-        risk.threat = QStringLiteral("Threat %1").arg(n % 25);
-        risk.vulnerability = QStringLiteral("Unpatched server number %1 in the back office").arg(n);
-        risk.measure = QStringLiteral("Patch monthly and check the log");
-        risk.rating = {QDate(2026, 12, 8), n % 5 + 1, (n / 5) % 5 + 1};
-        risks.append(risk);
-    }
-    if (!opened || !opened->database || !RiskStore(opened->database->connection()).addAll(risks)) {
+    if (!opened || !opened->database || !RiskStore(opened->database->connection()).addAll(FullWorkbook::risks(2000))) {
         state.SkipWithError("the record could not be written");
         return;
     }
